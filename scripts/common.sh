@@ -1,0 +1,41 @@
+# Shared by scripts/run and scripts/test: installs the Debian packages the
+# project needs when they are missing, then configures and builds.
+set -euo pipefail
+
+REPO_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+BUILD_DIR=${BUILD_DIR:-$REPO_ROOT/build}
+
+PACKAGES=(
+    g++ cmake ninja-build
+    qt6-base-dev qt6-base-dev-tools libgl-dev
+    fonts-dejavu-core
+)
+
+install_missing_packages() {
+    local missing=()
+    for package in "${PACKAGES[@]}"; do
+        if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+            missing+=("$package")
+        fi
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+
+    echo "Installing missing packages: ${missing[*]}"
+    local sudo=()
+    if [ "$(id -u)" -ne 0 ]; then
+        if command -v sudo >/dev/null 2>&1; then
+            sudo=(sudo)
+        else
+            echo "These Debian packages are missing: ${missing[*]}" >&2
+            echo "Install them as root: apt-get install ${missing[*]}" >&2
+            exit 1
+        fi
+    fi
+    "${sudo[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq "${missing[@]}"
+}
+
+configure_and_build() {
+    cmake -S "$REPO_ROOT" -B "$BUILD_DIR" -G Ninja "$@"
+    cmake --build "$BUILD_DIR" --parallel "$(nproc)"
+}

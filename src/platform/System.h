@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+
+#include <optional>
+
+namespace platform {
+
+// Readings of the operating system that the program makes: the clock, the login
+// name, the program's own folder and the regional settings. Each reading has an
+// override that tests set through SystemOverrides, so a test fixes the moment,
+// the user and the folder.
+
+// The current local date and time.
+QDateTime currentDateTime();
+
+// The account name of the effective user, as the system gives it; empty when the
+// system knows no name for that user.
+QString loginName();
+
+// The folder that holds the program file, without a trailing separator.
+QString programFolder();
+
+// A value of the operating system's regional profile ("intl" section). This
+// platform keeps no such profile, so every key reads empty.
+QString regionalSetting(const QString &section, const QString &key);
+
+// Overrides for tests: set a member and the matching reading returns it for the
+// life of the object; the previous overrides come back when it is destroyed.
+class SystemOverrides
+{
+public:
+    SystemOverrides();
+    ~SystemOverrides();
+    SystemOverrides(const SystemOverrides &) = delete;
+    SystemOverrides &operator=(const SystemOverrides &) = delete;
+
+    void setDateTime(const QDateTime &moment);
+    void setLoginName(const QString &name);
+    void setProgramFolder(const QString &folder);
+
+    struct Values
+    {
+        std::optional<QDateTime> dateTime;
+        std::optional<QString> loginName;
+        std::optional<QString> programFolder;
+    };
+
+private:
+    Values m_saved;
+};
+
+} // namespace platform

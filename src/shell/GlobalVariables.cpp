@@ -1,0 +1,3 @@
+#include "GlobalVariables.h"
+
+qint16 LanguageCode = 0;
