@@ -1,0 +1,16 @@
+#include "CaptureOpener.h"
+
+#include "capture/CaptureWindow.h"
+
+#include <QPointer>
+
+MenuFrm::FormOpener captureWindowOpener(QWidget *menu)
+{
+    return [menu](FormKind kind) {
+        // Each opening loads the window anew: its captions follow the language
+        // chosen at that moment and it starts a new output file.
+        QPointer<CaptureWindow> window = new CaptureWindow(kind, menu);
+        window->exec();
+        delete window; // null if the window deleted itself on closing
+    };
+}

@@ -1,0 +1,71 @@
+#include "capture/KeyFilter.h"
+
+#include "capture/CaptureWindow.h"
+
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+
+namespace {
+
+// The capital of a typed character: the first character of its upper-case form
+// ("ß" becomes "S"), or the character itself when it has none.
+QChar capitalOf(QChar typed)
+{
+    const QString upper = QString(typed).toUpper();
+    return upper.isEmpty() ? typed : upper.at(0);
+}
+
+} // namespace
+
+bool CapitalLettersFilter::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    auto *key = static_cast<QKeyEvent *>(event);
+    // Ctrl and Alt combinations are commands (copy, paste, mnemonics), not typing.
+    if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))
+        return false;
+    const QString typed = key->text();
+    if (typed.size() != 1)
+        return false;
+    const QChar capital = capitalOf(typed.at(0));
+    if (capital == typed.at(0))
+        return false;
+
+    // A key event's text cannot be changed: the box receives a copy carrying the
+    // capital instead of the original.
+    QKeyEvent replacement(QEvent::KeyPress, key->key(), key->modifiers(), key->nativeScanCode(),
+                          key->nativeVirtualKey(), key->nativeModifiers(), QString(capital),
+                          key->isAutoRepeat(), key->count());
+    QCoreApplication::sendEvent(watched, &replacement);
+    key->setAccepted(replacement.isAccepted());
+    return true;
+}
+
+QStringList capitalLetterBoxes(FormKind kind)
+{
+    QStringList names = {
+        QStringLiteral("Txt_B_Adm"),      QStringLiteral("Txt_3A1_CallSign"),
+        QStringLiteral("Txt_3A2_StationID"), QStringLiteral("Txt_4A_SiteName"),
+        QStringLiteral("Txt_4B_GeoArea"), QStringLiteral("Txt_4C_NS"),
+        QStringLiteral("Txt_4C_EW"),      QStringLiteral("Txt_04C_NS"),
+        QStringLiteral("Txt_04C_EW"),     QStringLiteral("Txt_12B_AddrCde"),
+    };
+    for (int n = 1; n <= 12; ++n)
+        names << QStringLiteral("Txt_11_Adm%1").arg(n);
+    if (kind == FormKind::T02)
+        names << QStringLiteral("Txt_7C1_TvSys");
+    return names;
+}
+
+void installKeyFilters(CaptureWindow &window)
+{
+    auto *filter = new CapitalLettersFilter(&window);
+    for (const QString &name : capitalLetterBoxes(window.formKind())) {
+        QLineEdit *box = window.textBox(name);
+        Q_ASSERT_X(box, "installKeyFilters", "every filtered box exists on its form");
+        if (box)
+            box->installEventFilter(filter);
+    }
+}

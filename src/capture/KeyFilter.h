@@ -1,0 +1,29 @@
+#pragma once
+
+#include "notice/FormKind.h"
+
+#include <QObject>
+#include <QStringList>
+
+class CaptureWindow;
+
+// Turns every letter typed into the code, name and hemisphere boxes into its
+// capital while it is typed. No key is ever refused: digits and punctuation go
+// through, and what a box may hold is checked when it is left. Text pasted or set
+// by the program is not converted: only typed keys pass through here.
+class CapitalLettersFilter : public QObject
+{
+    Q_OBJECT
+
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+};
+
+// The boxes of that form whose typed letters become capitals.
+QStringList capitalLetterBoxes(FormKind kind);
+
+// Attaches one filter, owned by the window, to each of those boxes.
+void installKeyFilters(CaptureWindow &window);

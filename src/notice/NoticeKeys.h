@@ -1,0 +1,92 @@
+#pragma once
+
+#include <QString>
+
+#include <vector>
+
+// The keys and section tags of the electronic notice file, each spelled here
+// and nowhere else, and the place of every key: the order in which the notice
+// writer puts them, section by section. A reader or checker of notice files
+// shares this table with the writer.
+namespace NoticeKeys {
+
+enum class Section {
+    Head,
+    Notice,
+    Coordination, // inside Notice
+    AntHgt,       // inside Notice
+    AntDiagrH,    // inside Notice
+    AntDiagrV,    // inside Notice
+    Tail,
+};
+
+enum class Key {
+    Adm,
+    Remarks,
+    IntRemarks,
+    NoticeNo,
+    NoticeType,
+    DAdmNtc,
+    Fragment,
+    Action,
+    CallSign,
+    StationId,
+    TrgAdmRefId,
+    TrgFreqAssgn,
+    TrgLong,
+    TrgLat,
+    SiteName,
+    Ctry,
+    AdmRefId,
+    FreqAssgn,
+    Long,
+    Lat,
+    SiteAlt,
+    FreqStabl,
+    Polar,
+    ErpHDbw,
+    ErpVDbw,
+    PwrRatio,
+    TranSys,
+    Color,
+    OsetV12,
+    OsetVKhz,
+    Bdwdth,
+    HgtAgl,
+    EffHgtmax,
+    OpAgcy,
+    AddrCode,
+    OpHhFr,
+    OpHhTo,
+    DInuse,
+    EffHgtAzm, // followed by the azimuth: "t_eff_hgt@azm10"
+    AttnAzm,   // followed by the azimuth: "t_attn@azm10"
+    NumNotices,
+};
+
+// The tag as written between angle brackets: "HEAD", "ANT_DIAGR_H".
+QString tag(Section section);
+
+// Whether the section stands inside a NOTICE section.
+bool isInsideNotice(Section section);
+
+// The key as written before " = ": "t_adm", "Notice No", "int_remarks",
+// "t_eff_hgt@azm" (to which the azimuth is appended).
+QString text(Key key);
+
+// Whether the key is written with an azimuth appended ("t_attn@azm" + "350").
+bool takesAzimuth(Key key);
+
+struct Placement
+{
+    Section section;
+    Key key;
+};
+
+// Every key in the order in which the writer puts it: the HEAD section, the
+// NOTICE section with its sub-sections in the order they follow its own keys,
+// then the TAIL. Each key may be left out; the keys of COORDINATION and of the
+// azimuth sections repeat (one line per administration or azimuth).
+const std::vector<Placement> &layout();
+
+} // namespace NoticeKeys

@@ -1,0 +1,85 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+namespace platform {
+
+// The 8-bit encoding of every text file the program writes.
+QString textFileEncodingName();
+
+// The position of the first character of text that the text file encoding
+// cannot represent, or -1 when it can represent all of it. A character outside
+// the basic plane counts from its first UTF-16 unit.
+qsizetype findUnencodable(const QString &text);
+
+// The character at position: one UTF-16 unit, or two for a character outside
+// the basic plane.
+QString characterAt(const QString &text, qsizetype position);
+
+// The character at position as "x" (U+XXXX): how messages name a character.
+QString describeCharacter(const QString &text, qsizetype position);
+
+// An output text file written line by line: create (replacing an existing file
+// of the same name), write a text followed by CR LF, close. Text is written in
+// the text file encoding; a text holding a character that the encoding cannot
+// represent is refused, never written with a substitute. Each written line is
+// handed to the operating system and synced to the disk before writeLine
+// returns, so a crash of the program loses no line already written.
+//
+// Every operation that fails returns false and, when error is not null, puts
+// there a sentence naming the file and the system's reason.
+class TextFile
+{
+public:
+    TextFile() = default;
+    // Closes a file still open; a failure at that point cannot be reported, so
+    // callers close explicitly.
+    ~TextFile();
+    TextFile(const TextFile &) = delete;
+    TextFile &operator=(const TextFile &) = delete;
+
+    bool create(const QString &name, QString *error);
+    bool writeLine(const QString &text, QString *error);
+    // The file counts as closed afterwards even when closing failed.
+    bool close(QString *error);
+    bool isOpen() const;
+    QString fileName() const;
+
+private:
+    int m_descriptor = -1;
+    QString m_name;
+};
+
+// Faults for tests: while an object lives, the chosen step of every TextFile
+// fails as if the system had answered with the given error number (errno);
+// the previous faults come back when it is destroyed. Creation, writing and
+// closing fail for real on a missing folder, /dev/full and so on; the sync and
+// close faults reach the cases that a test cannot provoke otherwise.
+class TextFileFaults
+{
+public:
+    TextFileFaults();
+    ~TextFileFaults();
+    TextFileFaults(const TextFileFaults &) = delete;
+    TextFileFaults &operator=(const TextFileFaults &) = delete;
+
+    void failCreate(int errorNumber);
+    void failWrite(int errorNumber);
+    void failSync(int errorNumber);
+    void failClose(int errorNumber);
+
+    struct Values
+    {
+        std::optional<int> create;
+        std::optional<int> write;
+        std::optional<int> sync;
+        std::optional<int> close;
+    };
+
+private:
+    Values m_saved;
+};
+
+} // namespace platform

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "notice/FormKind.h"
+
+#include <QString>
+
+#include <array>
+
+// The texts that the capture windows receive in the interface language: the
+// captions (window title, labels, frames, buttons, check boxes) and the tool
+// tips. Every other caption and tool tip of a capture window keeps the text it
+// was built with, in every language.
+namespace captions {
+
+// The languages of the interface, in the column order of the text tables.
+enum class Language { English = 0, French = 1, Spanish = 2 };
+
+// The language for a value of LanguageCode: 1 French, 2 Spanish, every other
+// value (0 included) English.
+Language languageForCode(qint16 code);
+
+// Which capture forms a row of a table applies to.
+enum class FormScope { BothForms, T01Only, T02Only };
+
+// One control and its text in the three languages. The texts are exact,
+// blanks and punctuation included.
+struct ControlTexts
+{
+    const char16_t *control;
+    FormScope forms;
+    std::array<const char16_t *, 3> texts;
+
+    QString controlName() const { return QString::fromUtf16(control); }
+    QString text(Language language) const
+    {
+        return QString::fromUtf16(texts[static_cast<int>(language)]);
+    }
+    bool appliesTo(FormKind kind) const
+    {
+        switch (forms) {
+        case FormScope::BothForms:
+            return true;
+        case FormScope::T01Only:
+            return kind == FormKind::T01;
+        case FormScope::T02Only:
+            return kind == FormKind::T02;
+        }
+        return false;
+    }
+};
+
+// Captions. The first two rows are the window titles: their control is the
+// window itself (named FmFrmT01M or TvFrmT02M), each applying to its own form.
+extern const std::array<ControlTexts, 23> FormCaptionTable;
+
+// Tool tips of buttons, check boxes, input boxes, lists and azimuth frames.
+extern const std::array<ControlTexts, 39> FormToolTipTable;
+
+} // namespace captions

@@ -1,0 +1,277 @@
+#include "shell/MenuFrm.h"
+
+#include "platform/Alerts.h"
+#include "shell/GlobalVariables.h"
+#include "shell/Version.h"
+
+#include <QFont>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <array>
+
+namespace {
+
+// Positions are laid out in twips; 15 twips make one pixel at 96 dots per inch.
+constexpr int TwipsPerPixel = 15;
+
+int pixels(int twips)
+{
+    return qRound(double(twips) / TwipsPerPixel);
+}
+
+QRect twipsRect(int left, int top, int width, int height)
+{
+    return QRect(pixels(left), pixels(top), pixels(width), pixels(height));
+}
+
+const QColor CaptionGreen(0, 128, 0);
+const QColor CaptionDarkBlue(0, 0, 192);
+
+// The texts one language handler puts on the menu.
+struct MenuTexts
+{
+    QString windowCaption;
+    QString optEnglish;
+    QString optFrench;
+    QString optSpanish;
+    QString optT01;
+    QString optT02;
+    QString buttonExit;
+    QString buttonGo;
+    QString frmLanguage;
+    QString frmSelectNtc;
+};
+
+// Indexed by language code: 0 English, 1 French, 2 Spanish.
+const std::array<MenuTexts, 3> &menuTexts()
+{
+    static const std::array<MenuTexts, 3> texts{{
+        {QStringLiteral("Velkor Offline Data Capture System - Terrestrial Broadcasting Services"),
+         QStringLiteral("English"), QStringLiteral("French"), QStringLiteral("Spanish"),
+         QStringLiteral("VHF Sound Broadcasting Station"),
+         QStringLiteral(" VHF/UHF Television Broadcasting Station"),
+         QStringLiteral("Exit"), QStringLiteral("Go"), QStringLiteral("Language options"),
+         QStringLiteral(" Select one Notice Form type from the list below ")},
+        {QStringLiteral("Velkor Système de Saisie de données - Services de Radiodiffusion de Terre"),
+         QStringLiteral("Anglais"), QStringLiteral("Français"), QStringLiteral("Espagnol"),
+         QStringLiteral(" Station de Radiodiffusion Sonore en VHF"),
+         QStringLiteral(" Station de Radiodiffusion Television en VHF/UHF"),
+         QStringLiteral("Sortie"), QStringLiteral("OK"), QStringLiteral("Langue"),
+         QStringLiteral(" Choisissez le type de formulaire ")},
+        {QStringLiteral("Velkor Sistema de Captura de Datos - Servicios de Radiodifusión Terrenal"),
+         QStringLiteral("Inglés"), QStringLiteral("Francés"), QStringLiteral("Español"),
+         QStringLiteral(" Estación de Radiodifusión Sonora en VHF"),
+         QStringLiteral(" Estación de Radiodifusión Televisión en VHF/UHF"),
+         QStringLiteral("Salida"), QStringLiteral("OK"), QStringLiteral("Idioma"),
+         QStringLiteral(" Seleccione el tipo de formulario ")},
+    }};
+    return texts;
+}
+
+const QString ReminderTitle = QStringLiteral("Dravel");
+const QString ReminderEnglish = QStringLiteral("Please, choose a notice type");
+const QString ReminderFrench = QStringLiteral("SVP, choisissez le type de formulaire");
+const QString ReminderSpanish = QStringLiteral("Por favor, elija un tipo de formulario");
+
+// Styles paint a frame's caption in its Text or its WindowText colour,
+// depending on the style, so both are set.
+void setTextColour(QWidget *control, const QColor &colour)
+{
+    QPalette palette = control->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    palette.setColor(QPalette::Text, colour);
+    control->setPalette(palette);
+}
+
+// A frame's caption colour applies to its caption only: the controls inside
+// hold on to the ordinary text colours, which a palette set later on the frame
+// would otherwise pass down to them.
+void keepOrdinaryTextColour(QWidget *control)
+{
+    QPalette palette = control->palette();
+    palette.setColor(QPalette::WindowText, palette.color(QPalette::WindowText));
+    palette.setColor(QPalette::Text, palette.color(QPalette::Text));
+    control->setPalette(palette);
+}
+
+// The menu's face is MS Sans Serif: 8.25 pt for most controls, 9.75 pt for the
+// form options. Where it is not installed the nearest sans serif face stands in.
+QFont sansSerifFont(qreal pointSize)
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
+                      QStringLiteral("DejaVu Sans")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(pointSize);
+    return font;
+}
+
+constexpr qreal MenuPointSize = 8.25;
+constexpr qreal FormOptionPointSize = 9.75;
+
+// An option button that shows no selection, even inside an exclusive group
+// (an exclusive group refuses to uncheck its checked button).
+void unselect(QRadioButton *option)
+{
+    option->setAutoExclusive(false);
+    option->setChecked(false);
+    option->setAutoExclusive(true);
+}
+
+} // namespace
+
+MenuFrm::MenuFrm(QWidget *parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("MenuFrm"));
+    buildControls();
+    arrangeTabOrder();
+    connectHandlers();
+    startUp();
+}
+
+void MenuFrm::setFormOpener(FormOpener opener)
+{
+    m_formOpener = std::move(opener);
+}
+
+// The controls with their design-time captions; start-up replaces the
+// captions by the English texts.
+void MenuFrm::buildControls()
+{
+    setWindowTitle(QStringLiteral(
+        "Velkor Offline Data Capture System - Terrestrial Broadcasting Services"));
+    setFixedSize(twipsRect(0, 0, 8520, 5280).size());
+    setFont(sansSerifFont(MenuPointSize));
+
+    m_frmSelectNtc = new QGroupBox(
+        QStringLiteral("Select one Notice Form type from the list below "), this);
+    m_frmSelectNtc->setObjectName(QStringLiteral("FrmSelectNtc"));
+    m_frmSelectNtc->setGeometry(twipsRect(600, 1320, 7035, 2175));
+
+    m_optT01 = new QRadioButton(QStringLiteral("VHF SOUND BROADCASTING STATION"), m_frmSelectNtc);
+    m_optT01->setObjectName(QStringLiteral("Opt_FMFrmT01"));
+    m_optT01->setGeometry(twipsRect(240, 480, 5652, 330));
+
+    m_optT02 = new QRadioButton(QStringLiteral("VHF/UHF TELEVISION BROADCASTING STATION"),
+                                m_frmSelectNtc);
+    m_optT02->setObjectName(QStringLiteral("Opt_TvFrmT02"));
+    m_optT02->setGeometry(twipsRect(240, 1080, 6015, 330));
+
+    for (QRadioButton *option : {m_optT01, m_optT02}) {
+        option->setFont(sansSerifFont(FormOptionPointSize));
+        keepOrdinaryTextColour(option);
+    }
+
+    m_buttonGo = new QPushButton(QStringLiteral("Go"), this);
+    m_buttonGo->setObjectName(QStringLiteral("ButtonGo"));
+    m_buttonGo->setGeometry(twipsRect(1560, 3960, 1275, 375));
+
+    m_buttonExit = new QPushButton(QStringLiteral("Exit"), this);
+    m_buttonExit->setObjectName(QStringLiteral("ButtonExit"));
+    m_buttonExit->setGeometry(twipsRect(4680, 3960, 1275, 375));
+
+    m_lblProgrVer = new QLabel(this);
+    m_lblProgrVer->setObjectName(QStringLiteral("LblProgrVer"));
+    m_lblProgrVer->setGeometry(twipsRect(240, 4560, 7092, 252));
+    m_lblProgrVer->setAlignment(Qt::AlignCenter);
+    setTextColour(m_lblProgrVer, CaptionGreen);
+
+    m_frmLanguage = new QGroupBox(QStringLiteral("Language options"), this);
+    m_frmLanguage->setObjectName(QStringLiteral("Frm_language"));
+    m_frmLanguage->setGeometry(twipsRect(3360, 120, 3735, 615));
+
+    m_optEnglish = new QRadioButton(QStringLiteral("English"), m_frmLanguage);
+    m_optEnglish->setObjectName(QStringLiteral("Opt_english"));
+    m_optEnglish->setGeometry(twipsRect(240, 240, 975, 255));
+
+    m_optFrench = new QRadioButton(QStringLiteral("French"), m_frmLanguage);
+    m_optFrench->setObjectName(QStringLiteral("Opt_french"));
+    m_optFrench->setGeometry(twipsRect(1440, 240, 975, 255));
+
+    m_optSpanish = new QRadioButton(QStringLiteral("Spanish"), m_frmLanguage);
+    m_optSpanish->setObjectName(QStringLiteral("Opt_spanish"));
+    m_optSpanish->setGeometry(twipsRect(2640, 240, 975, 255));
+
+    for (QRadioButton *option : {m_optEnglish, m_optFrench, m_optSpanish})
+        keepOrdinaryTextColour(option);
+
+    // Set after the options took their own text colour, so only the captions change.
+    setTextColour(m_frmSelectNtc, CaptionGreen);
+    setTextColour(m_frmLanguage, CaptionDarkBlue);
+}
+
+void MenuFrm::arrangeTabOrder()
+{
+    // Frames and the label take no focus; the rest follow their tab index.
+    QWidget *const order[] = {m_optT01,    m_optT02,   m_buttonGo,  m_buttonExit,
+                              m_optEnglish, m_optFrench, m_optSpanish};
+    for (size_t i = 1; i < std::size(order); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+void MenuFrm::connectHandlers()
+{
+    // Selecting a language runs its handler whether the operator clicked it or
+    // the program selected it (start-up selects English).
+    const std::pair<QRadioButton *, qint16> languageOptions[] = {
+        {m_optEnglish, 0}, {m_optFrench, 1}, {m_optSpanish, 2}};
+    for (const auto &[option, code] : languageOptions) {
+        connect(option, &QRadioButton::toggled, this, [this, code = code](bool selected) {
+            if (selected)
+                applyLanguage(code);
+        });
+    }
+    connect(m_buttonGo, &QPushButton::clicked, this, &MenuFrm::go);
+    connect(m_buttonExit, &QPushButton::clicked, this, &MenuFrm::close);
+}
+
+void MenuFrm::startUp()
+{
+    unselect(m_optT01);
+    unselect(m_optT02);
+    m_optEnglish->setChecked(true);
+    LanguageCode = 0;
+    m_lblProgrVer->setText(ProgramVersionLabel);
+}
+
+void MenuFrm::applyLanguage(qint16 code)
+{
+    const MenuTexts &texts = menuTexts().at(code);
+    setWindowTitle(texts.windowCaption);
+    m_optEnglish->setText(texts.optEnglish);
+    m_optFrench->setText(texts.optFrench);
+    m_optSpanish->setText(texts.optSpanish);
+    m_optT01->setText(texts.optT01);
+    m_optT02->setText(texts.optT02);
+    m_buttonExit->setText(texts.buttonExit);
+    m_buttonGo->setText(texts.buttonGo);
+    LanguageCode = code;
+    m_frmLanguage->setTitle(texts.frmLanguage);
+    m_frmSelectNtc->setTitle(texts.frmSelectNtc);
+}
+
+// Opens the chosen capture form and waits until it is closed; reminds the
+// operator to choose one when none is.
+void MenuFrm::go()
+{
+    if (m_optT01->isChecked() && m_formOpener)
+        m_formOpener(FormKind::T01);
+    if (m_optT02->isChecked() && m_formOpener)
+        m_formOpener(FormKind::T02);
+    if (!m_optT01->isChecked() && !m_optT02->isChecked())
+        remindToChooseForm();
+}
+
+// The reminder speaks the language selected on the menu at this moment.
+void MenuFrm::remindToChooseForm()
+{
+    platform::alerts().beep();
+    const QString &text = m_optSpanish->isChecked() ? ReminderSpanish
+                        : m_optFrench->isChecked()  ? ReminderFrench
+                                                    : ReminderEnglish;
+    platform::alerts().exclamation(this, ReminderTitle, text);
+}

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "notice/FormKind.h"
+
+#include <QWidget>
+
+#include <functional>
+
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+
+// The main menu: the choice of interface language and of notice form, Go and
+// Exit, and the version label. It is the only writer of LanguageCode.
+//
+// The menu does not know the capture windows: Go hands the chosen form kind to
+// the form opener, which shows the window modally and returns once it is
+// closed, so Go waits inside the call.
+class MenuFrm : public QWidget
+{
+    Q_OBJECT
+
+public:
+    using FormOpener = std::function<void(FormKind)>;
+
+    explicit MenuFrm(QWidget *parent = nullptr);
+
+    void setFormOpener(FormOpener opener);
+
+private:
+    void buildControls();
+    void arrangeTabOrder();
+    void connectHandlers();
+    void startUp();
+    void applyLanguage(qint16 code);
+    void go();
+    void remindToChooseForm();
+
+    QGroupBox *m_frmSelectNtc = nullptr;
+    QRadioButton *m_optT01 = nullptr;
+    QRadioButton *m_optT02 = nullptr;
+    QPushButton *m_buttonGo = nullptr;
+    QPushButton *m_buttonExit = nullptr;
+    QLabel *m_lblProgrVer = nullptr;
+    QGroupBox *m_frmLanguage = nullptr;
+    QRadioButton *m_optEnglish = nullptr;
+    QRadioButton *m_optFrench = nullptr;
+    QRadioButton *m_optSpanish = nullptr;
+
+    FormOpener m_formOpener;
+};

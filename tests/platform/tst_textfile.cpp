@@ -1,0 +1,241 @@
+#include "platform/TextFile.h"
+
+#include <QtTest>
+
+#include <cerrno>
+
+using platform::TextFile;
+using platform::TextFileFaults;
+
+namespace {
+
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return "<unreadable>";
+    return file.readAll();
+}
+
+} // namespace
+
+class TestTextFile : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+
+    QString path(const QString &name) const { return m_dir.filePath(name); }
+
+private Q_SLOTS:
+    void initTestCase() { QVERIFY(m_dir.isValid()); }
+
+    void writesEachLineWithCrLf()
+    {
+        TextFile file;
+        QString error;
+        QVERIFY2(file.create(path("lines.txt"), &error), qPrintable(error));
+        QVERIFY(file.isOpen());
+        QCOMPARE(file.fileName(), path("lines.txt"));
+        QVERIFY2(file.writeLine("<HEAD>\r\nt_adm = F\r\n</HEAD>", &error), qPrintable(error));
+        QVERIFY2(file.writeLine("", &error), qPrintable(error));
+        QVERIFY2(file.writeLine("last", &error), qPrintable(error));
+        QVERIFY2(file.close(&error), qPrintable(error));
+        QVERIFY(!file.isOpen());
+        QCOMPARE(contents(path("lines.txt")), QByteArray("<HEAD>\r\nt_adm = F\r\n</HEAD>\r\n\r\nlast\r\n"));
+    }
+
+    void writesWindows1252Bytes_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("ascii") << "MONTMARTRE" << QByteArray("MONTMARTRE\r\n");
+        QTest::newRow("accented letters") << QString::fromUtf8("Évry-Sénart Ñ ü")
+                                          << QByteArray("\xC9vry-S\xE9nart \xD1 \xFC\r\n");
+        QTest::newRow("euro and ligature") << QString::fromUtf8("€ Œ “x”")
+                                           << QByteArray("\x80 \x8C \x93x\x94\r\n");
+    }
+
+    void writesWindows1252Bytes()
+    {
+        QFETCH(QString, text);
+        QFETCH(QByteArray, bytes);
+        TextFile file;
+        QString error;
+        QVERIFY2(file.create(path("encoding.txt"), &error), qPrintable(error));
+        QVERIFY2(file.writeLine(text, &error), qPrintable(error));
+        QVERIFY2(file.close(&error), qPrintable(error));
+        QCOMPARE(contents(path("encoding.txt")), bytes);
+    }
+
+    void eachLineReachesTheSystemBeforeClose()
+    {
+        TextFile file;
+        QString error;
+        QVERIFY2(file.create(path("open.txt"), &error), qPrintable(error));
+        QVERIFY2(file.writeLine("first", &error), qPrintable(error));
+        QCOMPARE(contents(path("open.txt")), QByteArray("first\r\n"));
+        QVERIFY2(file.close(&error), qPrintable(error));
+    }
+
+    void replacesAnExistingFile()
+    {
+        {
+            QFile old(path("existing.txt"));
+            QVERIFY(old.open(QIODevice::WriteOnly));
+            old.write("a much longer old content that must disappear entirely\r\n");
+        }
+        TextFile file;
+        QString error;
+        QVERIFY2(file.create(path("existing.txt"), &error), qPrintable(error));
+        QVERIFY2(file.writeLine("new", &error), qPrintable(error));
+        QVERIFY2(file.close(&error), qPrintable(error));
+        QCOMPARE(contents(path("existing.txt")), QByteArray("new\r\n"));
+    }
+
+    void refusesUnencodableText_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("described");
+        QTest::newRow("cyrillic") << QString::fromUtf8("Москва") << QString::fromUtf8("\"М\" (U+041C)");
+        QTest::newRow("double acute") << QString::fromUtf8("Győr") << QString::fromUtf8("\"ő\" (U+0151)");
+        QTest::newRow("outside the basic plane")
+            << QString::fromUtf8("ok \U0001F4E1") << QString::fromUtf8("\"\U0001F4E1\" (U+1F4E1)");
+    }
+
+    void refusesUnencodableText()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, described);
+        TextFile file;
+        QString error;
+        QVERIFY2(file.create(path("refused.txt"), &error), qPrintable(error));
+        QVERIFY(!file.writeLine(text, &error));
+        QVERIFY2(error.contains(described), qPrintable(error));
+        QVERIFY2(error.contains("Windows-1252"), qPrintable(error));
+        QVERIFY2(error.contains(path("refused.txt")), qPrintable(error));
+        // Nothing was written, and the file stays usable.
+        QCOMPARE(contents(path("refused.txt")), QByteArray());
+        QVERIFY(file.isOpen());
+        QVERIFY2(file.writeLine("after", &error), qPrintable(error));
+        QVERIFY2(file.close(&error), qPrintable(error));
+        QCOMPARE(contents(path("refused.txt")), QByteArray("after\r\n"));
+    }
+
+    void findsTheFirstUnencodableCharacter_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("position");
+        QTest::newRow("empty") << QString() << -1;
+        QTest::newRow("all encodable") << QString::fromUtf8("Åland € ÿ\r\n") << -1;
+        QTest::newRow("second of two") << QString::fromUtf8("aЖbЖ") << 1;
+        QTest::newRow("after a pair") << QString::fromUtf8("\U0001F600x") << 0;
+        QTest::newRow("lone surrogate") << (QString("ab") + QChar(0xD800)) << 2;
+    }
+
+    void findsTheFirstUnencodableCharacter()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, position);
+        QCOMPARE(platform::findUnencodable(text), qsizetype(position));
+    }
+
+    void reportsACreateFailureWithTheSystemReason()
+    {
+        TextFile file;
+        QString error;
+        const QString name = path("no-such-folder/notice.txt");
+        QVERIFY(!file.create(name, &error));
+        QVERIFY(!file.isOpen());
+        QCOMPARE(error, QString("Cannot create the file \"%1\": %2.").arg(name, qt_error_string(ENOENT)));
+        QVERIFY(!QFileInfo::exists(name));
+    }
+
+    void reportsAWriteFailureWithTheSystemReason()
+    {
+        if (!QFileInfo(QStringLiteral("/dev/full")).isWritable())
+            QSKIP("/dev/full is not writable here");
+        TextFile file;
+        QString error;
+        QVERIFY2(file.create("/dev/full", &error), qPrintable(error));
+        QVERIFY(!file.writeLine("t_adm = F", &error));
+        QCOMPARE(error, QString("Cannot write to the file \"/dev/full\": %1.").arg(qt_error_string(ENOSPC)));
+        QVERIFY(file.isOpen());
+        QVERIFY2(file.close(&error), qPrintable(error));
+    }
+
+    void reportsInjectedFailures_data()
+    {
+        QTest::addColumn<QString>("step");
+        QTest::addColumn<int>("errorNumber");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("create") << "create" << int(EACCES) << "Cannot create the file \"%1\": %2.";
+        QTest::newRow("write") << "write" << int(EIO) << "Cannot write to the file \"%1\": %2.";
+        QTest::newRow("sync") << "sync" << int(EIO) << "Cannot write to the file \"%1\": %2.";
+        QTest::newRow("close") << "close" << int(EIO) << "Cannot close the file \"%1\": %2.";
+    }
+
+    void reportsInjectedFailures()
+    {
+        QFETCH(QString, step);
+        QFETCH(int, errorNumber);
+        QFETCH(QString, expected);
+        const QString name = path("faults.txt");
+        TextFileFaults faults;
+        if (step == "create")
+            faults.failCreate(errorNumber);
+        TextFile file;
+        QString error;
+        const bool created = file.create(name, &error);
+        if (step == "create") {
+            QVERIFY(!created);
+        } else {
+            QVERIFY2(created, qPrintable(error));
+            if (step == "write")
+                faults.failWrite(errorNumber);
+            if (step == "sync")
+                faults.failSync(errorNumber);
+            if (step == "close")
+                faults.failClose(errorNumber);
+            const bool written = file.writeLine("line", &error);
+            QCOMPARE(written, step == "close");
+            if (written) {
+                QVERIFY(!file.close(&error));
+                QVERIFY(!file.isOpen());
+            }
+        }
+        QCOMPARE(error, expected.arg(name, qt_error_string(errorNumber)));
+    }
+
+    void faultsEndWithTheirScope()
+    {
+        {
+            TextFileFaults faults;
+            faults.failCreate(EACCES);
+        }
+        TextFile file;
+        QString error;
+        QVERIFY2(file.create(path("after-faults.txt"), &error), qPrintable(error));
+        QVERIFY2(file.close(&error), qPrintable(error));
+    }
+
+    void misuseIsReported()
+    {
+        TextFile file;
+        QString error;
+        QVERIFY(!file.writeLine("x", &error));
+        QCOMPARE(error, QString("Cannot write: no file is open."));
+        QVERIFY(!file.close(&error));
+        QCOMPARE(error, QString("Cannot close: no file is open."));
+        QVERIFY2(file.create(path("first.txt"), &error), qPrintable(error));
+        QVERIFY(!file.create(path("second.txt"), &error));
+        QVERIFY2(error.contains("is still open"), qPrintable(error));
+        QVERIFY(!QFileInfo::exists(path("second.txt")));
+        QVERIFY(file.writeLine("x", nullptr));
+        QVERIFY(file.close(nullptr));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTextFile)
+#include "tst_textfile.moc"

@@ -1,0 +1,394 @@
+#include "notice/FormKind.h"
+#include "platform/Alerts.h"
+#include "shell/GlobalVariables.h"
+#include "shell/MenuFrm.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QtTest>
+
+#include <memory>
+
+using Entry = platform::RecordingAlerts::Entry;
+
+namespace {
+
+const char *const ControlNames[] = {"FrmSelectNtc", "Opt_FMFrmT01", "Opt_TvFrmT02", "ButtonGo",
+                                    "ButtonExit",   "LblProgrVer",  "Frm_language", "Opt_english",
+                                    "Opt_french",   "Opt_spanish"};
+
+// The texts every language puts on the menu, in one row per language.
+struct ExpectedTexts
+{
+    QString window;
+    QString english, french, spanish;
+    QString t01, t02;
+    QString exit, go;
+    QString languageFrame, selectFrame;
+};
+
+const ExpectedTexts English{
+    "Velkor Offline Data Capture System - Terrestrial Broadcasting Services",
+    "English", "French", "Spanish",
+    "VHF Sound Broadcasting Station", " VHF/UHF Television Broadcasting Station",
+    "Exit", "Go",
+    "Language options", " Select one Notice Form type from the list below "};
+
+const ExpectedTexts French{
+    "Velkor Système de Saisie de données - Services de Radiodiffusion de Terre",
+    "Anglais", "Français", "Espagnol",
+    " Station de Radiodiffusion Sonore en VHF", " Station de Radiodiffusion Television en VHF/UHF",
+    "Sortie", "OK",
+    "Langue", " Choisissez le type de formulaire "};
+
+const ExpectedTexts Spanish{
+    "Velkor Sistema de Captura de Datos - Servicios de Radiodifusión Terrenal",
+    "Inglés", "Francés", "Español",
+    " Estación de Radiodifusión Sonora en VHF", " Estación de Radiodifusión Televisión en VHF/UHF",
+    "Salida", "OK",
+    "Idioma", " Seleccione el tipo de formulario "};
+
+const QString VersionLabel = " Norvane Analog Version 1.61 / 12.12.2005";
+
+} // namespace
+
+Q_DECLARE_METATYPE(ExpectedTexts)
+Q_DECLARE_METATYPE(FormKind)
+
+class TestMenu : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void startsInEnglishWithNoFormChosen();
+    void languageOptionAppliesItsTexts_data();
+    void languageOptionAppliesItsTexts();
+    void englishAgainRestoresTheEnglishTexts();
+    void languageOptionsAndFormOptionsAreIndependent();
+    void goWithoutFormBeepsThenReminds_data();
+    void goWithoutFormBeepsThenReminds();
+    void goOpensTheChosenFormAndWaits_data();
+    void goOpensTheChosenFormAndWaits();
+    void goTwiceOpensTwoSeparateRuns();
+    void onlyTheLanguageHandlersWriteLanguageCode();
+    void exitClosesTheMenu();
+    void controlsSitWhereTheLayoutPutsThem_data();
+    void controlsSitWhereTheLayoutPutsThem();
+    void tabOrderFollowsTheTabIndexes();
+    void captionsCarryTheirColoursAndFonts();
+
+private:
+    template<typename T>
+    T *control(const char *name)
+    {
+            return m_menu->findChild<T *>(QLatin1String(name));
+    }
+    void choose(const char *optionName);
+    void pressGo();
+    void compareTexts(const ExpectedTexts &expected);
+
+    std::unique_ptr<MenuFrm> m_menu;
+    QList<FormKind> m_opened;
+};
+
+void TestMenu::init()
+{
+    LanguageCode = 0;
+    m_opened.clear();
+    m_menu = std::make_unique<MenuFrm>();
+    m_menu->setFormOpener([this](FormKind kind) { m_opened.append(kind); });
+    m_menu->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_menu.get()));
+    // Every control the tests address exists, so a lookup below never comes back empty.
+    for (const char *name : ControlNames)
+        QVERIFY2(m_menu->findChild<QWidget *>(QLatin1String(name)), name);
+}
+
+void TestMenu::cleanup()
+{
+    m_menu.reset();
+    QVERIFY(QApplication::topLevelWidgets().isEmpty());
+}
+
+// A click on the option's indicator, as the operator would do it.
+void TestMenu::choose(const char *optionName)
+{
+    auto *option = control<QRadioButton>(optionName);
+    QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(6, option->height() / 2));
+    QVERIFY(option->isChecked());
+}
+
+void TestMenu::pressGo()
+{
+    QTest::mouseClick(control<QPushButton>("ButtonGo"), Qt::LeftButton);
+}
+
+void TestMenu::compareTexts(const ExpectedTexts &expected)
+{
+    QCOMPARE(m_menu->windowTitle(), expected.window);
+    QCOMPARE(control<QRadioButton>("Opt_english")->text(), expected.english);
+    QCOMPARE(control<QRadioButton>("Opt_french")->text(), expected.french);
+    QCOMPARE(control<QRadioButton>("Opt_spanish")->text(), expected.spanish);
+    QCOMPARE(control<QRadioButton>("Opt_FMFrmT01")->text(), expected.t01);
+    QCOMPARE(control<QRadioButton>("Opt_TvFrmT02")->text(), expected.t02);
+    QCOMPARE(control<QPushButton>("ButtonExit")->text(), expected.exit);
+    QCOMPARE(control<QPushButton>("ButtonGo")->text(), expected.go);
+    QCOMPARE(control<QGroupBox>("Frm_language")->title(), expected.languageFrame);
+    QCOMPARE(control<QGroupBox>("FrmSelectNtc")->title(), expected.selectFrame);
+    QCOMPARE(control<QLabel>("LblProgrVer")->text(), VersionLabel);
+}
+
+void TestMenu::startsInEnglishWithNoFormChosen()
+{
+    m_menu.reset();
+    LanguageCode = 2; // whatever a previous menu left behind
+    m_menu = std::make_unique<MenuFrm>();
+    for (const char *name : ControlNames)
+        QVERIFY2(m_menu->findChild<QWidget *>(QLatin1String(name)), name);
+
+    QCOMPARE(m_menu->objectName(), QString("MenuFrm"));
+    compareTexts(English);
+    QCOMPARE(LanguageCode, qint16(0));
+    QVERIFY(control<QRadioButton>("Opt_english")->isChecked());
+    QVERIFY(!control<QRadioButton>("Opt_french")->isChecked());
+    QVERIFY(!control<QRadioButton>("Opt_spanish")->isChecked());
+    QVERIFY(!control<QRadioButton>("Opt_FMFrmT01")->isChecked());
+    QVERIFY(!control<QRadioButton>("Opt_TvFrmT02")->isChecked());
+}
+
+void TestMenu::languageOptionAppliesItsTexts_data()
+{
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<bool>("byClick");
+    QTest::addColumn<ExpectedTexts>("expected");
+    QTest::addColumn<qint16>("code");
+
+    QTest::newRow("French clicked") << "Opt_french" << true << French << qint16(1);
+    QTest::newRow("Spanish clicked") << "Opt_spanish" << true << Spanish << qint16(2);
+    QTest::newRow("French selected by the program") << "Opt_french" << false << French << qint16(1);
+    QTest::newRow("Spanish selected by the program") << "Opt_spanish" << false << Spanish << qint16(2);
+    QTest::newRow("English clicked again") << "Opt_english" << true << English << qint16(0);
+}
+
+void TestMenu::languageOptionAppliesItsTexts()
+{
+    QFETCH(QString, option);
+    QFETCH(bool, byClick);
+    QFETCH(ExpectedTexts, expected);
+    QFETCH(qint16, code);
+
+    if (byClick) {
+        choose(option.toLatin1().constData());
+    } else {
+        control<QRadioButton>(option.toLatin1().constData())->setChecked(true);
+    }
+    compareTexts(expected);
+    QCOMPARE(LanguageCode, code);
+}
+
+void TestMenu::englishAgainRestoresTheEnglishTexts()
+{
+    choose("Opt_french");
+    QCOMPARE(control<QPushButton>("ButtonGo")->text(), QString("OK"));
+    QCOMPARE(control<QGroupBox>("Frm_language")->title(), QString("Langue"));
+
+    choose("Opt_english");
+    QCOMPARE(control<QPushButton>("ButtonGo")->text(), QString("Go"));
+    QCOMPARE(control<QGroupBox>("Frm_language")->title(), QString("Language options"));
+    compareTexts(English);
+    QCOMPARE(LanguageCode, qint16(0));
+}
+
+void TestMenu::languageOptionsAndFormOptionsAreIndependent()
+{
+    choose("Opt_TvFrmT02");
+    choose("Opt_spanish");
+    QVERIFY(control<QRadioButton>("Opt_TvFrmT02")->isChecked());
+    QVERIFY(!control<QRadioButton>("Opt_english")->isChecked());
+
+    choose("Opt_FMFrmT01");
+    QVERIFY(!control<QRadioButton>("Opt_TvFrmT02")->isChecked());
+    QVERIFY(control<QRadioButton>("Opt_spanish")->isChecked());
+    QCOMPARE(LanguageCode, qint16(2));
+}
+
+void TestMenu::goWithoutFormBeepsThenReminds_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("reminder");
+
+    QTest::newRow("English") << "Opt_english" << "Please, choose a notice type";
+    QTest::newRow("French") << "Opt_french" << "SVP, choisissez le type de formulaire";
+    QTest::newRow("Spanish") << "Opt_spanish" << "Por favor, elija un tipo de formulario";
+}
+
+void TestMenu::goWithoutFormBeepsThenReminds()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, reminder);
+
+    choose(language.toLatin1().constData());
+    // The reminder follows the option buttons, not the global code.
+    LanguageCode = 7;
+
+    platform::ScopedRecordingAlerts alerts;
+    pressGo();
+
+    const QList<Entry> expected{{Entry::Beep, {}, {}}, {Entry::Message, "Dravel", reminder}};
+    QCOMPARE(alerts.entries, expected);
+    QVERIFY(m_opened.isEmpty());
+    // The menu stays as it was.
+    QVERIFY(control<QRadioButton>(language.toLatin1().constData())->isChecked());
+    QVERIFY(!control<QRadioButton>("Opt_FMFrmT01")->isChecked());
+    QVERIFY(!control<QRadioButton>("Opt_TvFrmT02")->isChecked());
+    QCOMPARE(LanguageCode, qint16(7));
+}
+
+void TestMenu::goOpensTheChosenFormAndWaits_data()
+{
+    QTest::addColumn<QString>("formOption");
+    QTest::addColumn<FormKind>("kind");
+
+    QTest::newRow("T01") << "Opt_FMFrmT01" << FormKind::T01;
+    QTest::newRow("T02") << "Opt_TvFrmT02" << FormKind::T02;
+}
+
+void TestMenu::goOpensTheChosenFormAndWaits()
+{
+    QFETCH(QString, formOption);
+    QFETCH(FormKind, kind);
+
+    choose(formOption.toLatin1().constData());
+    platform::ScopedRecordingAlerts alerts;
+
+    // The opener stands for the modal window: it runs an event loop of its
+    // own, and Go must not go on (nor remind) before it returns.
+    bool goReturned = false;
+    int alertsWhileOpen = -1;
+    m_menu->setFormOpener([&](FormKind opened) {
+        m_opened.append(opened);
+        QTest::qWait(20);
+        alertsWhileOpen = int(alerts.entries.size());
+        QVERIFY(!goReturned);
+    });
+    pressGo();
+    goReturned = true;
+
+    QCOMPARE(m_opened, QList<FormKind>{kind});
+    QCOMPARE(alertsWhileOpen, 0);
+    QVERIFY(alerts.entries.isEmpty());
+    // The form option stays chosen after the window closes.
+    QVERIFY(control<QRadioButton>(formOption.toLatin1().constData())->isChecked());
+}
+
+void TestMenu::goTwiceOpensTwoSeparateRuns()
+{
+    choose("Opt_FMFrmT01");
+    pressGo();
+    pressGo();
+    QCOMPARE(m_opened, (QList<FormKind>{FormKind::T01, FormKind::T01}));
+}
+
+void TestMenu::onlyTheLanguageHandlersWriteLanguageCode()
+{
+    choose("Opt_french");
+    QCOMPARE(LanguageCode, qint16(1));
+
+    // Choosing a form, opening it and reminding leave the language alone.
+    platform::ScopedRecordingAlerts alerts;
+    pressGo();
+    choose("Opt_TvFrmT02");
+    pressGo();
+    QCOMPARE(LanguageCode, qint16(1));
+
+    choose("Opt_spanish");
+    QCOMPARE(LanguageCode, qint16(2));
+}
+
+void TestMenu::exitClosesTheMenu()
+{
+    QVERIFY(m_menu->isVisible());
+    QTest::mouseClick(control<QPushButton>("ButtonExit"), Qt::LeftButton);
+    QVERIFY(!m_menu->isVisible());
+}
+
+void TestMenu::controlsSitWhereTheLayoutPutsThem_data()
+{
+    // Twips at 15 per pixel, rounded to the nearest pixel.
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("geometry");
+
+    QTest::newRow("FrmSelectNtc") << "FrmSelectNtc" << QRect(40, 88, 469, 145);
+    QTest::newRow("Opt_FMFrmT01") << "Opt_FMFrmT01" << QRect(16, 32, 377, 22);
+    QTest::newRow("Opt_TvFrmT02") << "Opt_TvFrmT02" << QRect(16, 72, 401, 22);
+    QTest::newRow("ButtonGo") << "ButtonGo" << QRect(104, 264, 85, 25);
+    QTest::newRow("ButtonExit") << "ButtonExit" << QRect(312, 264, 85, 25);
+    QTest::newRow("LblProgrVer") << "LblProgrVer" << QRect(16, 304, 473, 17);
+    QTest::newRow("Frm_language") << "Frm_language" << QRect(224, 8, 249, 41);
+    QTest::newRow("Opt_english") << "Opt_english" << QRect(16, 16, 65, 17);
+    QTest::newRow("Opt_french") << "Opt_french" << QRect(96, 16, 65, 17);
+    QTest::newRow("Opt_spanish") << "Opt_spanish" << QRect(176, 16, 65, 17);
+}
+
+void TestMenu::controlsSitWhereTheLayoutPutsThem()
+{
+    QFETCH(QString, name);
+    QFETCH(QRect, geometry);
+
+    QCOMPARE(m_menu->size(), QSize(568, 352));
+    QCOMPARE(m_menu->minimumSize(), m_menu->maximumSize());
+
+    auto *widget = control<QWidget>(name.toLatin1().constData());
+    QCOMPARE(widget->geometry(), geometry);
+    const bool inSelectFrame = name.startsWith("Opt_FM") || name.startsWith("Opt_Tv");
+    const bool inLanguageFrame = QList<QString>{"Opt_english", "Opt_french", "Opt_spanish"}.contains(name);
+    const QString parentName = inSelectFrame ? "FrmSelectNtc" : inLanguageFrame ? "Frm_language" : "MenuFrm";
+    QCOMPARE(widget->parentWidget()->objectName(), parentName);
+}
+
+void TestMenu::tabOrderFollowsTheTabIndexes()
+{
+    const QStringList order{"Opt_FMFrmT01", "Opt_TvFrmT02", "ButtonGo", "ButtonExit",
+                            "Opt_english",  "Opt_french",   "Opt_spanish"};
+    QStringList chain;
+    QWidget *widget = control<QWidget>("Opt_FMFrmT01");
+    do {
+        if (order.contains(widget->objectName()))
+            chain << widget->objectName();
+        widget = widget->nextInFocusChain();
+    } while (widget != control<QWidget>("Opt_FMFrmT01"));
+    QCOMPARE(chain, order);
+
+    // Frames and the label are skipped by Tab.
+    for (const char *name : {"FrmSelectNtc", "Frm_language", "LblProgrVer"})
+        QVERIFY2(!(control<QWidget>(name)->focusPolicy() & Qt::TabFocus), name);
+}
+
+void TestMenu::captionsCarryTheirColoursAndFonts()
+{
+    const QColor green(0, 128, 0);
+    const QColor darkBlue(0, 0, 192);
+    QCOMPARE(control<QGroupBox>("FrmSelectNtc")->palette().color(QPalette::WindowText), green);
+    QCOMPARE(control<QLabel>("LblProgrVer")->palette().color(QPalette::WindowText), green);
+    QCOMPARE(control<QGroupBox>("Frm_language")->palette().color(QPalette::WindowText), darkBlue);
+    QCOMPARE(control<QLabel>("LblProgrVer")->alignment() & Qt::AlignHCenter, Qt::AlignHCenter);
+
+    // The colour of a frame's caption stays off the options inside it.
+    const QColor ordinary = QApplication::palette().color(QPalette::WindowText);
+    for (const char *name : {"Opt_FMFrmT01", "Opt_TvFrmT02", "Opt_english", "Opt_french", "Opt_spanish"})
+        QCOMPARE(control<QRadioButton>(name)->palette().color(QPalette::WindowText), ordinary);
+
+    for (const char *name : {"Opt_FMFrmT01", "Opt_TvFrmT02"}) {
+        const QFont font = control<QRadioButton>(name)->font();
+        QCOMPARE(font.pointSizeF(), 9.75);
+        QCOMPARE(font.styleHint(), QFont::SansSerif);
+    }
+}
+
+QTEST_MAIN(TestMenu)
+#include "tst_menu.moc"

@@ -1,0 +1,157 @@
+#include "CaptureOpener.h"
+#include "platform/Alerts.h"
+#include "shell/GlobalVariables.h"
+#include "shell/MenuFrm.h"
+
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QtTest>
+
+#include <memory>
+
+// What the test saw of the modal window while Go was running.
+struct ModalRun
+{
+    bool seen = false;
+    bool modal = false;
+    QString name;
+    QString title;
+    qint16 language = -1;
+    QPointer<QWidget> window;
+};
+
+// The menu with the real capture windows behind Go.
+class TestMenuCapture : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void goShowsTheChosenWindowModallyInTheChosenLanguage_data();
+    void goShowsTheChosenWindowModallyInTheChosenLanguage();
+    void goTwiceOpensTwoSeparateWindows();
+
+private:
+    void choose(const char *optionName);
+    ModalRun pressGoAndCloseTheModalWindow();
+
+    std::unique_ptr<MenuFrm> m_menu;
+};
+
+void TestMenuCapture::init()
+{
+    m_menu = std::make_unique<MenuFrm>();
+    m_menu->setFormOpener(captureWindowOpener(m_menu.get()));
+    m_menu->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_menu.get()));
+}
+
+void TestMenuCapture::cleanup()
+{
+    m_menu.reset();
+    QVERIFY(QApplication::topLevelWidgets().isEmpty());
+}
+
+void TestMenuCapture::choose(const char *optionName)
+{
+    auto *option = m_menu->findChild<QRadioButton *>(QLatin1String(optionName));
+    QVERIFY2(option, optionName);
+    QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(6, option->height() / 2));
+    QVERIFY(option->isChecked());
+}
+
+// Presses Go and, from inside the modal run, notes the modal window and hides
+// it, which ends the run without the window's own closing steps.
+ModalRun TestMenuCapture::pressGoAndCloseTheModalWindow()
+{
+    ModalRun run;
+    bool goReturned = false;
+    QTimer watcher;
+    watcher.setInterval(10);
+    connect(&watcher, &QTimer::timeout, this, [&] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (!modal)
+            return;
+        watcher.stop();
+        run.seen = true;
+        run.modal = modal->isModal() && !goReturned;
+        run.name = modal->objectName();
+        run.title = modal->windowTitle();
+        run.language = LanguageCode;
+        run.window = modal;
+        modal->hide();
+    });
+    watcher.start();
+
+    auto *go = m_menu->findChild<QPushButton *>(QStringLiteral("ButtonGo"));
+    if (go)
+        QTest::mouseClick(go, Qt::LeftButton);
+    goReturned = true;
+    return run;
+}
+
+void TestMenuCapture::goShowsTheChosenWindowModallyInTheChosenLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("form");
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<qint16>("code");
+    QTest::addColumn<QString>("title");
+
+    QTest::newRow("T01 in French")
+        << "Opt_french" << "Opt_FMFrmT01" << "FmFrmT01M" << qint16(1)
+        << "T01-M      Station de Radiodiffusion Sonore en VHF - Saisie des données- ";
+    QTest::newRow("T02 in Spanish")
+        << "Opt_spanish" << "Opt_TvFrmT02" << "TvFrmT02M" << qint16(2)
+        << "T02-m      VHF/UHF Estación de Radiodifusión de Televisión - Captura de datos - ";
+    QTest::newRow("T01 in English")
+        << "Opt_english" << "Opt_FMFrmT01" << "FmFrmT01M" << qint16(0)
+        << "T01-m      VHF Sound Broadcasting Station - Data Capture - ";
+}
+
+void TestMenuCapture::goShowsTheChosenWindowModallyInTheChosenLanguage()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, form);
+    QFETCH(QString, window);
+    QFETCH(qint16, code);
+    QFETCH(QString, title);
+
+    choose(language.toLatin1().constData());
+    choose(form.toLatin1().constData());
+    platform::ScopedRecordingAlerts alerts;
+
+    const ModalRun run = pressGoAndCloseTheModalWindow();
+    QVERIFY2(run.seen, "Go showed no modal window");
+    QVERIFY2(run.modal, "the window was not modal, or Go returned while it was open");
+    QCOMPARE(run.name, window);
+    QCOMPARE(run.language, code);
+    QVERIFY2(run.title.startsWith(title), qPrintable(run.title));
+    QVERIFY(alerts.entries.isEmpty());
+
+    // The window is gone once Go returns; the menu keeps its choices.
+    QVERIFY(run.window.isNull());
+    QCOMPARE(QApplication::topLevelWidgets(), QWidgetList{m_menu.get()});
+    QVERIFY(m_menu->findChild<QRadioButton *>(form)->isChecked());
+}
+
+void TestMenuCapture::goTwiceOpensTwoSeparateWindows()
+{
+    choose("Opt_FMFrmT01");
+    platform::ScopedRecordingAlerts alerts;
+
+    const ModalRun first = pressGoAndCloseTheModalWindow();
+    QVERIFY(first.seen && first.modal);
+    QVERIFY(first.window.isNull());
+
+    const ModalRun second = pressGoAndCloseTheModalWindow();
+    QVERIFY(second.seen && second.modal);
+    QCOMPARE(second.name, QString("FmFrmT01M"));
+    QVERIFY(second.window.isNull());
+}
+
+QTEST_MAIN(TestMenuCapture)
+#include "tst_menu_capture.moc"
