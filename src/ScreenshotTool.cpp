@@ -2,9 +2,12 @@
 
 #include "capture/CaptureWindow.h"
 #include "platform/Alerts.h"
+#include "platform/System.h"
 #include "shell/MenuFrm.h"
 
+#include <QComboBox>
 #include <QDir>
+#include <QLineEdit>
 #include <QPixmap>
 #include <QRadioButton>
 
@@ -36,6 +39,41 @@ const CaptureForm CaptureForms[] = {
     {"t02", FormKind::T02},
 };
 
+// The example notice of the README: a VHF sound station at Montmartre, as
+// typed before Save/Next. Boxes and lists by their text, then the options.
+struct ShownValue
+{
+    const char *control;
+    const char *text;
+};
+
+const ShownValue MontmartreNotice[] = {
+    {"Txt_B_Adm", "F"},           {"Txt_Ntc_DD", "7"},         {"Txt_Ntc_MM", "12"},
+    {"Txt_Ntc_YY", "2005"},       {"Txt_4A_SiteName", "MONTMARTRE"}, {"Txt_4B_GeoArea", "F"},
+    {"Txt_4C_Deg_Long", "2"},     {"Txt_4C_Min_Long", "20"},   {"Txt_4C_Sec_Long", "30"},
+    {"Txt_4C_EW", "E"},           {"Txt_4C_Deg_Lat", "48"},    {"Txt_4C_Min_Lat", "53"},
+    {"Txt_4C_Sec_Lat", "10"},     {"Txt_4C_NS", "N"},          {"Txt_1A_FreqAssgn", "98.5"},
+    {"Combo_9D_Polariz", "H"},    {"Txt_8BH_Erp_H", "40"},     {"Txt_7D_TranSys", "4"},
+    {"Txt_70_BDWdth", "180"},     {"Txt_9E_AntHgt", "150"},    {"Txt_9EB_Eff_hgtmax", "320"},
+    {"Txt_9EC_azm000", "300"},    {"Txt_9EC_azm010", "310"},
+};
+
+const char *const MontmartreOptions[] = {"OptFrg_Ge84", "OptInt_Add"};
+
+void fillMontmartreNotice(CaptureWindow &window)
+{
+    for (const char *name : MontmartreOptions)
+        window.option(QLatin1String(name))->click();
+    for (const ShownValue &value : MontmartreNotice) {
+        const QString name = QLatin1String(value.control);
+        const QString text = QLatin1String(value.text);
+        if (QLineEdit *box = window.textBox(name))
+            box->setText(text);
+        else if (QComboBox *list = window.list(name))
+            list->setCurrentIndex(list->findText(text));
+    }
+}
+
 bool savePicture(QWidget *window, const QDir &folder, const QString &name)
 {
     const QString path = folder.filePath(name + QStringLiteral(".png"));
@@ -57,6 +95,12 @@ bool saveScreenshots(const QString &folderName)
 
     // Nothing here may wait for a click: a message box or beep is only noted.
     platform::ScopedRecordingAlerts alerts;
+    // The proposed file name in the pictures does not depend on the machine,
+    // its clock or its user.
+    platform::SystemOverrides readings;
+    readings.setDateTime(QDateTime(QDate(2005, 12, 7), QTime(14, 3, 27)));
+    readings.setLoginName(QStringLiteral("operator"));
+    readings.setProgramFolder(QStringLiteral("/home/operator/notice-capture"));
 
     MenuFrm menu;
     menu.show();
@@ -74,6 +118,15 @@ bool saveScreenshots(const QString &folderName)
             window->show();
             allSaved &= savePicture(window.get(), folder, QLatin1String(form.prefix) + suffix);
         }
+    }
+
+    // The T01 window in English with the example notice typed in.
+    menu.findChild<QRadioButton *>(QLatin1String(Languages[0].option))->click();
+    {
+        auto window = std::make_unique<CaptureWindow>(FormKind::T01, &menu);
+        fillMontmartreNotice(*window);
+        window->show();
+        allSaved &= savePicture(window.get(), folder, QStringLiteral("t01-filled-en"));
     }
 
     for (const auto &entry : alerts.messages())

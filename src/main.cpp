@@ -1,10 +1,12 @@
 #include "CaptureOpener.h"
 #include "ScreenshotTool.h"
 #include "capture/CaptureApplication.h"
+#include "capture/ScriptedRun.h"
 #include "shell/MenuFrm.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QTextStream>
 #include <QTimer>
 
 #include <cstdio>
@@ -15,6 +17,8 @@ struct Options
 {
     QString screenshotFolder; // --screenshot DIR: render the windows to PNG files and end
     bool quitAfterShow = false; // --quit-after-show: end as soon as the menu is up
+    QString replayScript; // --replay SCRIPT.json: play a scripted capture run and end
+    QString replayOutput; // --output FILE: the output file of the scripted run
 };
 
 // Read before the application object exists, because the screenshot mode has
@@ -33,7 +37,13 @@ bool parseOptions(int argc, char *argv[], Options &options)
                                         QStringLiteral("dir"));
     const QCommandLineOption quitAfterShow(QStringLiteral("quit-after-show"),
                                            QStringLiteral("End once the menu is shown."));
-    parser.addOptions({screenshot, quitAfterShow});
+    const QCommandLineOption replay(QStringLiteral("replay"),
+                                    QStringLiteral("Play the capture run of the JSON <script> and end."),
+                                    QStringLiteral("script"));
+    const QCommandLineOption output(QStringLiteral("output"),
+                                    QStringLiteral("Output file of the scripted run."),
+                                    QStringLiteral("file"));
+    parser.addOptions({screenshot, quitAfterShow, replay, output});
 
     if (!parser.parse(arguments) && parser.unknownOptionNames().isEmpty()) {
         std::fprintf(stderr, "%s\n", qPrintable(parser.errorText()));
@@ -41,6 +51,12 @@ bool parseOptions(int argc, char *argv[], Options &options)
     }
     options.screenshotFolder = parser.value(screenshot);
     options.quitAfterShow = parser.isSet(quitAfterShow);
+    options.replayScript = parser.value(replay);
+    options.replayOutput = parser.value(output);
+    if (!options.replayOutput.isEmpty() && options.replayScript.isEmpty()) {
+        std::fprintf(stderr, "--output goes with --replay\n");
+        return false;
+    }
     return true;
 }
 
@@ -51,12 +67,17 @@ int main(int argc, char *argv[])
     Options options;
     if (!parseOptions(argc, argv, options))
         return 2;
-    if (!options.screenshotFolder.isEmpty())
+    if (!options.screenshotFolder.isEmpty() || !options.replayScript.isEmpty())
         qputenv("QT_QPA_PLATFORM", "offscreen");
 
     CaptureApplication app(argc, argv);
     if (!options.screenshotFolder.isEmpty())
         return saveScreenshots(options.screenshotFolder) ? 0 : 1;
+    if (!options.replayScript.isEmpty()) {
+        QTextStream out(stdout);
+        QTextStream err(stderr);
+        return ScriptedRun::runFile(options.replayScript, options.replayOutput, out, err);
+    }
 
     // The program ends when the menu closes: Exit or its close box.
     MenuFrm menu;

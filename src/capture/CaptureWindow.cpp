@@ -3,6 +3,7 @@
 #include "capture/KeyFilter.h"
 #include "capture/LeaveBoxGate.h"
 #include "capture/MakeVisible.h"
+#include "capture/NoticeSaving.h"
 #include "shell/GlobalVariables.h"
 
 #include <QButtonGroup>
@@ -125,6 +126,9 @@ CaptureWindow::CaptureWindow(FormKind kind, QWidget *parent)
     m_visibility = new MakeVisible(*this, makeVisibleFormFor(kind));
     m_visibility->InitControls();
     m_visibility->Reset();
+    // Counter, default file name, version label in the title.
+    m_saving = new NoticeSaving(*this);
+    m_saving->setUp();
     installKeyFilters(*this);
 }
 
@@ -290,5 +294,13 @@ void CaptureWindow::closeEvent(QCloseEvent *event)
         event->ignore();
         return;
     }
+    // QDialog turns the close into reject(), where Finish runs.
     QDialog::closeEvent(event);
+}
+
+void CaptureWindow::reject()
+{
+    if (m_saving && !m_saving->Finish())
+        return;
+    QDialog::reject();
 }

@@ -10,6 +10,7 @@
 #include <QStringList>
 
 class MakeVisible;
+class NoticeSaving;
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
@@ -53,6 +54,15 @@ public:
     // The show/hide/fill/clear rules of this window (set up with the window).
     MakeVisible &visibility() const { return *m_visibility; }
 
+    // The output file of this opening: Save/Next, Finish (set up with the window).
+    NoticeSaving &saving() const { return *m_saving; }
+
+public Q_SLOTS:
+    // Every way of closing the window without Finish (the close box, Escape,
+    // a close from code) ends here: Finish runs first, and the window stays
+    // open when it refuses.
+    void reject() override;
+
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -67,4 +77,5 @@ private:
     QHash<QString, QWidget *> m_controls;
     QHash<QString, QButtonGroup *> m_optionGroups; // by frame name
     MakeVisible *m_visibility = nullptr; // child object of the window
+    NoticeSaving *m_saving = nullptr;    // child object of the window
 };

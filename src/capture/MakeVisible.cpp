@@ -97,6 +97,24 @@ const QStringList Article11Boxes = { "Txt_12A_OpAgcy", "Txt_12B_AddrCde", "Txt_1
 
 const QStringList NotificationDateBoxes = { "Txt_Ntc_DD", "Txt_Ntc_MM", "Txt_Ntc_YY" };
 
+// The boxes of the target assignment.
+QStringList targetBoxes()
+{
+    return QStringList{ "Txt_01A_TrgFreq" } + coordinateBoxes("Txt_04C_")
+        + QStringList{ "Txt_TrgAdmRefID" };
+}
+
+bool isEmptyBox(const QWidget *box)
+{
+    if (auto *line = qobject_cast<const QLineEdit *>(box))
+        return line->text().isEmpty();
+    if (auto *plain = qobject_cast<const QPlainTextEdit *>(box))
+        return plain->toPlainText().isEmpty();
+    if (auto *rich = qobject_cast<const QTextEdit *>(box))
+        return rich->toPlainText().isEmpty();
+    return true;
+}
+
 } // namespace
 
 const MakeVisibleForm MakeVisibleT01M = {
@@ -317,11 +335,7 @@ void MakeVisible::ClearIntAndItems()
 
 void MakeVisible::ClearA11Items() { emptyBoxes(Article11Boxes); }
 
-void MakeVisible::ClearTrgItems()
-{
-    emptyBoxes(QStringList{ "Txt_01A_TrgFreq" } + coordinateBoxes("Txt_04C_")
-               + QStringList{ "Txt_TrgAdmRefID" });
-}
+void MakeVisible::ClearTrgItems() { emptyBoxes(targetBoxes()); }
 
 void MakeVisible::Clear9NH() { emptyBoxes(azimuthBoxes("Txt_9NHAzm")); }
 void MakeVisible::Clear9NV() { emptyBoxes(azimuthBoxes("Txt_9NVAzm")); }
@@ -336,6 +350,33 @@ void MakeVisible::ClearForNextNtc()
     Clear9NV();
     Clear9EC();
     ShowAll();
+}
+
+QStringList MakeVisible::boxesEmptiedForNextNotice() const
+{
+    return stationBoxesToEmpty() + m_form.row4BoxesToEmpty + Article11Boxes + targetBoxes()
+        + azimuthBoxes("Txt_9NHAzm") + azimuthBoxes("Txt_9NVAzm") + azimuthBoxes("Txt_9EC_azm");
+}
+
+QStringList MakeVisible::listsResetForNextNotice() const
+{
+    return StationListsToReset + m_form.row4ListsToReset;
+}
+
+bool MakeVisible::holdsTypedData() const
+{
+    const QStringList boxes = boxesEmptiedForNextNotice();
+    for (const QString &name : boxes) {
+        if (!isEmptyBox(widget(name)))
+            return true;
+    }
+    const QStringList lists = listsResetForNextNotice();
+    for (const QString &name : lists) {
+        auto *list = qobject_cast<QComboBox *>(widget(name));
+        if (list && list->currentIndex() > 0)
+            return true;
+    }
+    return false;
 }
 
 void MakeVisible::ClearDateFrg()

@@ -95,6 +95,12 @@ public:
     // notice.
     void ClearAfterSave();
 
+    // Whether the operator has typed anything that the partial clear would
+    // empty: text in one of its boxes, or one of its lists off the empty
+    // entry. The date of notification, the fragment and the notifying
+    // administration, which the partial clear keeps, do not count.
+    bool holdsTypedData() const;
+
     // Handlers of the operator's choices.
     void OptInt_Add_Click();
     void OptInt_Mod_Click();
@@ -117,6 +123,9 @@ private:
     void resetLists(const QStringList &names);
     // Whether the fragment selected hides the Article 11 frame (first or ST61).
     bool isNonArticle11FragmentSelected() const;
+    // What the partial clear empties: its text boxes, and its lists.
+    QStringList boxesEmptiedForNextNotice() const;
+    QStringList listsResetForNextNotice() const;
 
     CaptureWindow &m_window;
     const MakeVisibleForm &m_form;

@@ -16,6 +16,16 @@ QString tag(Section section)
     Q_UNREACHABLE();
 }
 
+std::optional<Section> sectionForTag(const QString &text)
+{
+    for (Section section : {Section::Head, Section::Notice, Section::Coordination, Section::AntHgt,
+                            Section::AntDiagrH, Section::AntDiagrV, Section::Tail}) {
+        if (tag(section) == text)
+            return section;
+    }
+    return std::nullopt;
+}
+
 bool isInsideNotice(Section section)
 {
     return section == Section::Coordination || section == Section::AntHgt
@@ -73,6 +83,11 @@ QString text(Key key)
 bool takesAzimuth(Key key)
 {
     return key == Key::EffHgtAzm || key == Key::AttnAzm;
+}
+
+bool repeats(Section section, Key key)
+{
+    return (section == Section::Coordination && key == Key::Adm) || takesAzimuth(key);
 }
 
 const std::vector<Placement> &layout()

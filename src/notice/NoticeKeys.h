@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <optional>
 #include <vector>
 
 // The keys and section tags of the electronic notice file, each spelled here
@@ -67,6 +68,9 @@ enum class Key {
 // The tag as written between angle brackets: "HEAD", "ANT_DIAGR_H".
 QString tag(Section section);
 
+// The section written with the given tag ("ANT_HGT"), or none.
+std::optional<Section> sectionForTag(const QString &tag);
+
 // Whether the section stands inside a NOTICE section.
 bool isInsideNotice(Section section);
 
@@ -76,6 +80,10 @@ QString text(Key key);
 
 // Whether the key is written with an azimuth appended ("t_attn@azm" + "350").
 bool takesAzimuth(Key key);
+
+// Whether the key may stand on several lines of the section: one line per
+// coordinated administration, or one per azimuth (each azimuth once, rising).
+bool repeats(Section section, Key key);
 
 struct Placement
 {

@@ -51,20 +51,24 @@ QString quoted(const QString &name)
     return QLatin1Char('"') + name + QLatin1Char('"');
 }
 
-bool writeAll(int descriptor, const QByteArray &bytes)
+// Writes every byte; written counts the bytes that reached the file, also
+// when the write fails part-way.
+bool writeAll(int descriptor, const QByteArray &bytes, qsizetype &written)
 {
+    written = 0;
     const char *data = bytes.constData();
     qsizetype left = bytes.size();
     while (left > 0) {
-        const ssize_t written =
+        const ssize_t count =
             callOrFail(g_faults.write, [&] { return ::write(descriptor, data, size_t(left)); });
-        if (written < 0) {
+        if (count < 0) {
             if (errno == EINTR)
                 continue;
             return false;
         }
-        data += written;
-        left -= written;
+        data += count;
+        left -= count;
+        written += count;
     }
     return true;
 }
@@ -143,8 +147,9 @@ bool TextFile::create(const QString &name, QString *error)
         });
     } while (descriptor < 0 && errno == EINTR);
     if (descriptor < 0) {
+        m_lastReason = reason();
         if (error)
-            *error = QStringLiteral("Cannot create the file %1: %2.").arg(quoted(name), reason());
+            *error = QStringLiteral("Cannot create the file %1: %2.").arg(quoted(name), m_lastReason);
         return false;
     }
     m_descriptor = descriptor;
@@ -170,12 +175,29 @@ bool TextFile::writeLine(const QString &text, QString *error)
     }
     QStringEncoder encoding = encoder();
     const QByteArray bytes = encoding.encode(line);
-    if (!writeAll(m_descriptor, bytes) || !syncToDisk(m_descriptor)) {
-        if (error)
-            *error = QStringLiteral("Cannot write to the file %1: %2.").arg(quoted(m_name), reason());
+    const off_t before = ::lseek(m_descriptor, 0, SEEK_CUR);
+    qsizetype written = 0;
+    if (!writeAll(m_descriptor, bytes, written) || !syncToDisk(m_descriptor)) {
+        m_lastReason = reason();
+        // A write that fails half-way, or whose sync fails, has left part or
+        // all of the line in the file: cut it off again, so that a later write
+        // of the same line does not stand after a fragment or a copy of itself.
+        const bool undone = written == 0
+                            || (before >= 0 && ::ftruncate(m_descriptor, before) == 0
+                                && ::lseek(m_descriptor, before, SEEK_SET) == before);
+        if (error) {
+            *error = QStringLiteral("Cannot write to the file %1: %2.").arg(quoted(m_name), m_lastReason);
+            if (!undone)
+                *error += QStringLiteral(" Part of the line may remain in the file.");
+        }
         return false;
     }
     return true;
+}
+
+QString TextFile::lastReason() const
+{
+    return m_lastReason;
 }
 
 bool TextFile::close(QString *error)
@@ -195,8 +217,9 @@ bool TextFile::close(QString *error)
         result = -1;
     }
     if (result != 0) {
+        m_lastReason = reason();
         if (error)
-            *error = QStringLiteral("Cannot close the file %1: %2.").arg(quoted(m_name), reason());
+            *error = QStringLiteral("Cannot close the file %1: %2.").arg(quoted(m_name), m_lastReason);
         return false;
     }
     return true;

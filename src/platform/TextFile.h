@@ -26,7 +26,9 @@ QString describeCharacter(const QString &text, qsizetype position);
 // the text file encoding; a text holding a character that the encoding cannot
 // represent is refused, never written with a substitute. Each written line is
 // handed to the operating system and synced to the disk before writeLine
-// returns, so a crash of the program loses no line already written.
+// returns, so a crash of the program loses no line already written. A line
+// whose write or sync fails is cut off the file again where the system allows
+// it, so the file holds whole lines only.
 //
 // Every operation that fails returns false and, when error is not null, puts
 // there a sentence naming the file and the system's reason.
@@ -46,10 +48,14 @@ public:
     bool close(QString *error);
     bool isOpen() const;
     QString fileName() const;
+    // The operating system's reason for the last failure of create,
+    // writeLine or close ("No such file or directory").
+    QString lastReason() const;
 
 private:
     int m_descriptor = -1;
     QString m_name;
+    QString m_lastReason;
 };
 
 // Faults for tests: while an object lives, the chosen step of every TextFile

@@ -208,6 +208,27 @@ private Q_SLOTS:
         QCOMPARE(error, expected.arg(name, qt_error_string(errorNumber)));
     }
 
+    // A line whose sync fails has reached the file; it is cut off again, so a
+    // second try writes it once, and the failure names the system's reason.
+    void aFailedLineLeavesTheFileAsItWas()
+    {
+        const QString name = path("undo.txt");
+        TextFile file;
+        QString error;
+        QVERIFY2(file.create(name, &error), qPrintable(error));
+        QVERIFY2(file.writeLine("first", &error), qPrintable(error));
+        {
+            TextFileFaults faults;
+            faults.failSync(EIO);
+            QVERIFY(!file.writeLine("second", &error));
+        }
+        QCOMPARE(file.lastReason(), qt_error_string(EIO));
+        QCOMPARE(contents(name), QByteArray("first\r\n"));
+        QVERIFY2(file.writeLine("second", &error), qPrintable(error));
+        QVERIFY2(file.close(&error), qPrintable(error));
+        QCOMPARE(contents(name), QByteArray("first\r\nsecond\r\n"));
+    }
+
     void faultsEndWithTheirScope()
     {
         {

@@ -1,11 +1,15 @@
 #include "CaptureOpener.h"
+#include "capture/CaptureWindow.h"
 #include "platform/Alerts.h"
+#include "platform/System.h"
 #include "shell/GlobalVariables.h"
 #include "shell/MenuFrm.h"
 
 #include <QPointer>
 #include <QPushButton>
+#include <QLineEdit>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <memory>
@@ -33,10 +37,12 @@ private Q_SLOTS:
     void goShowsTheChosenWindowModallyInTheChosenLanguage_data();
     void goShowsTheChosenWindowModallyInTheChosenLanguage();
     void goTwiceOpensTwoSeparateWindows();
+    void goTwiceWritesTwoFiles();
 
 private:
     void choose(const char *optionName);
     ModalRun pressGoAndCloseTheModalWindow();
+    void pressGoAndSaveOneNotice(const QString &frequency);
 
     std::unique_ptr<MenuFrm> m_menu;
 };
@@ -151,6 +157,59 @@ void TestMenuCapture::goTwiceOpensTwoSeparateWindows()
     QVERIFY(second.seen && second.modal);
     QCOMPARE(second.name, QString("FmFrmT01M"));
     QVERIFY(second.window.isNull());
+}
+
+// Presses Go and, inside the modal run, types a notice into the capture window
+// and presses Finish, which closes the window and ends the run.
+void TestMenuCapture::pressGoAndSaveOneNotice(const QString &frequency)
+{
+    QTimer operatorAtWork;
+    operatorAtWork.setInterval(10);
+    connect(&operatorAtWork, &QTimer::timeout, this, [&] {
+        auto *window = qobject_cast<CaptureWindow *>(QApplication::activeModalWidget());
+        if (!window)
+            return;
+        operatorAtWork.stop();
+        QTest::keyClicks(window->textBox("Txt_B_Adm"), "F");
+        QTest::keyClicks(window->textBox("Txt_1A_FreqAssgn"), frequency);
+        QTest::mouseClick(window->button("Button_Finish"), Qt::LeftButton);
+    });
+    operatorAtWork.start();
+    QTest::mouseClick(m_menu->findChild<QPushButton *>(QStringLiteral("ButtonGo")), Qt::LeftButton);
+}
+
+void TestMenuCapture::goTwiceWritesTwoFiles()
+{
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    platform::SystemOverrides system;
+    system.setLoginName("operator");
+    system.setProgramFolder(folder.path());
+    platform::ScopedRecordingAlerts alerts;
+    choose("Opt_FMFrmT01");
+
+    system.setDateTime(QDateTime(QDate(2005, 12, 7), QTime(14, 3, 27)));
+    pressGoAndSaveOneNotice("98.5");
+    system.setDateTime(QDateTime(QDate(2005, 12, 7), QTime(14, 5, 2)));
+    pressGoAndSaveOneNotice("101.1");
+
+    QVERIFY(alerts.entries.isEmpty());
+    QCOMPARE(QApplication::topLevelWidgets(), QWidgetList{m_menu.get()});
+    const QStringList files = QDir(folder.path()).entryList(QDir::Files, QDir::Name);
+    QCOMPARE(files, (QStringList{"T01M-2005127-14327-operator.txt", "T01M-2005127-1452-operator.txt"}));
+    const struct
+    {
+        QString file;
+        QByteArray frequencyLine;
+    } runs[] = {{files.at(0), "t_freq_assgn = 98.5\r\n"}, {files.at(1), "t_freq_assgn = 101.1\r\n"}};
+    for (const auto &run : runs) {
+        QFile file(folder.filePath(run.file));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray text = file.readAll();
+        QVERIFY2(text.contains("\r\nNotice No = 1\r\n"), text.constData());
+        QVERIFY2(text.contains(run.frequencyLine), text.constData());
+        QVERIFY2(text.endsWith("\r\nt_num_notices = 1\r\n</TAIL>\r\n\r\n"), text.constData());
+    }
 }
 
 QTEST_MAIN(TestMenuCapture)

@@ -1,0 +1,42 @@
+// notice-check FILE...: reads electronic notice files and reports every fault
+// with its line number. Exit status 0 when every file is sound, 1 when a file
+// has faults, 2 when a file cannot be read (or the command line is wrong).
+
+#include "notice/NoticeFileChecker.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QTextStream>
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("notice-check"));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Checks electronic notice files and reports every fault with its line number."));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption list(
+        QStringLiteral("list"),
+        QStringLiteral("Print one line per notice: number, notice type, action, fragment, frequency, site name."));
+    parser.addOption(list);
+    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("A notice file to check."),
+                                 QStringLiteral("FILE..."));
+
+    QTextStream err(stderr);
+    const bool parsed = parser.parse(QCoreApplication::arguments());
+    if (parsed && parser.isSet(help)) {
+        QTextStream(stdout) << parser.helpText();
+        return 0;
+    }
+    if (!parsed || parser.positionalArguments().isEmpty()) {
+        if (!parsed)
+            err << parser.errorText() << '\n';
+        err << parser.helpText();
+        return int(CheckStatus::Unreadable);
+    }
+
+    QTextStream out(stdout);
+    return int(checkNoticeFiles(parser.positionalArguments(), parser.isSet(list), out));
+}

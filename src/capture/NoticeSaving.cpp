@@ -1,0 +1,249 @@
+#include "capture/NoticeSaving.h"
+
+#include "capture/CaptureWindow.h"
+#include "capture/MakeVisible.h"
+#include "notice/NoticeRecord.h"
+#include "notice/ReadFromToScreen.h"
+#include "notice/Utility.h"
+#include "notice/WriteNtcToTxt.h"
+#include "platform/Alerts.h"
+#include "platform/System.h"
+#include "shell/Version.h"
+
+#include <QDir>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+
+namespace {
+
+// What saving says to the operator: in English whatever the interface
+// language, like every message of the program.
+namespace Message {
+const QString FatalErrorTitle = QStringLiteral("Fatal Error");
+const QString MissingAdministration =
+    QStringLiteral("The Notifying administration is missing, Cannot save the notice");
+
+const QString NoticeNotSavedTitle = QStringLiteral("Notice not saved");
+const QString NoFrequencyNorCoordinates =
+    QStringLiteral("The notice has no frequency and no coordinates: it was not saved.");
+
+// %1 the box, %2 the character with its code
+const QString UnencodableCharacter =
+    QStringLiteral("The box %1 holds the character %2, which the notice file cannot hold, "
+                   "Cannot save the notice");
+
+// %1 the file name, %2 the system's reason
+const QString CannotCreate = QStringLiteral("Cannot create the file %1: %2");
+
+// Added to the file service's own sentence, which names the file and the reason.
+const QString FileNotStarted = QStringLiteral(" The file was not started; the screen stays as it was.");
+const QString NoticeNotWritten = QStringLiteral(" The notice was not saved; it stays on the screen.");
+const QString TailNotWritten =
+    QStringLiteral(" The file is not finished: mend the fault, then press Finish again.");
+const QString CloseFailed =
+    QStringLiteral(" Every line had been written to the disk before; check the file.");
+} // namespace Message
+
+// The boxes whose text makes a notice worth writing: the frequency and the
+// coordinates, of the station and of the target assignment.
+const QStringList NoticeBoxes = {
+    "Txt_1A_FreqAssgn", "Txt_01A_TrgFreq",
+    "Txt_4C_Deg_Long",  "Txt_4C_Min_Long",  "Txt_4C_Sec_Long",  "Txt_4C_EW",
+    "Txt_04C_Deg_Long", "Txt_04C_Min_Long", "Txt_04C_Sec_Long", "Txt_04C_EW",
+    "Txt_4C_Deg_Lat",   "Txt_4C_Min_Lat",   "Txt_4C_Sec_Lat",   "Txt_4C_NS",
+    "Txt_04C_Deg_Lat",  "Txt_04C_Min_Lat",  "Txt_04C_Sec_Lat",  "Txt_04C_NS",
+};
+
+} // namespace
+
+NoticeSaving::NoticeSaving(CaptureWindow &window)
+    : QObject(&window), m_window(window)
+{
+    connectButtons();
+}
+
+void NoticeSaving::connectButtons()
+{
+    if (QPushButton *next = m_window.button(QStringLiteral("Button_Next")))
+        connect(next, &QPushButton::clicked, this, [this] { SaveNext(); });
+    if (QPushButton *finish = m_window.button(QStringLiteral("Button_Finish")))
+        connect(finish, &QPushButton::clicked, this, &NoticeSaving::finishAndClose);
+}
+
+QString NoticeSaving::defaultFileName(FormKind kind)
+{
+    const QDateTime now = platform::currentDateTime();
+    const QDate date = now.date();
+    const QTime time = now.time();
+    const QString prefix = kind == FormKind::T02 ? QStringLiteral("T02M-") : QStringLiteral("T01M-");
+    // Plain numbers: no leading zeros, so 7 December 2005 is "2005127".
+    const QString day = QString::number(date.year()) + QString::number(date.month())
+                        + QString::number(date.day());
+    const QString moment = QString::number(time.hour()) + QString::number(time.minute())
+                           + QString::number(time.second());
+    return QDir::toNativeSeparators(platform::programFolder()) + QDir::separator() + prefix + day
+           + QLatin1Char('-') + moment + QLatin1Char('-') + Utility::CurrentUserName()
+           + QStringLiteral(".txt");
+}
+
+void NoticeSaving::setUp()
+{
+    m_file.fileOpen = false;
+    m_file.noticeNumber = 1;
+    showCounter();
+    m_window.textBox(QStringLiteral("Txt_Filename"))->setText(defaultFileName(m_window.formKind()));
+    m_window.setWindowTitle(m_window.windowTitle() + ProgramVersionLabel);
+    m_file.finished = false;
+}
+
+SaveOutcome NoticeSaving::SaveNext()
+{
+    if (m_window.text(QStringLiteral("Txt_B_Adm")).isEmpty()) {
+        fatalError(Message::MissingAdministration);
+        return SaveOutcome::NoAdministration;
+    }
+
+    // Typed data without a frequency or a coordinate would never be written:
+    // keep it on the screen rather than clear it away unsaved.
+    const bool noticeOnScreen = isNewNotice();
+    if (!noticeOnScreen && m_window.visibility().holdsTypedData()) {
+        platform::alerts().exclamation(&m_window, Message::NoticeNotSavedTitle,
+                                       Message::NoFrequencyNorCoordinates);
+        return SaveOutcome::Refused;
+    }
+
+    NoticeRecord record;
+    CollectScreen(record, m_window, m_window.formKind());
+    if (holdsUnencodableCharacter(record))
+        return SaveOutcome::Refused;
+    if (!m_file.fileOpen && !startFile(record.adm))
+        return SaveOutcome::Refused;
+    if (noticeOnScreen && !writeNotice(record))
+        return SaveOutcome::Refused;
+
+    m_window.visibility().ClearAfterSave();
+    return noticeOnScreen ? SaveOutcome::NoticeWritten : SaveOutcome::NoNoticeOnScreen;
+}
+
+bool NoticeSaving::isNewNotice() const
+{
+    for (const QString &name : NoticeBoxes) {
+        if (!m_window.text(name).isEmpty())
+            return true;
+    }
+    return false;
+}
+
+bool NoticeSaving::Finish()
+{
+    if (m_file.finished)
+        return true;
+    if (!mayFinishAfter(SaveNext()))
+        return false;
+    if (m_file.fileOpen && !completeFile())
+        return false;
+    m_file.finished = true;
+    m_file.fileOpen = false;
+    return true;
+}
+
+bool NoticeSaving::mayFinishAfter(SaveOutcome outcome) const
+{
+    switch (outcome) {
+    case SaveOutcome::NoticeWritten:
+    case SaveOutcome::NoNoticeOnScreen:
+        return true;
+    case SaveOutcome::NoAdministration:
+        // The message has been shown; a screen without a notice has nothing
+        // to lose, but a notice typed without its administration stays.
+        return !isNewNotice();
+    case SaveOutcome::Refused:
+        return false;
+    }
+    return false;
+}
+
+void NoticeSaving::finishAndClose()
+{
+    if (Finish())
+        m_window.accept();
+}
+
+bool NoticeSaving::holdsUnencodableCharacter(const NoticeRecord &record)
+{
+    const std::optional<UnencodableField> found = FindUnencodableField(record);
+    if (!found)
+        return false;
+    fatalError(Message::UnencodableCharacter.arg(found->controlName, found->description));
+    return true;
+}
+
+bool NoticeSaving::startFile(const QString &adm)
+{
+    const QString name = m_window.text(QStringLiteral("Txt_Filename"));
+    QString error;
+    if (!m_file.textStream.create(name, &error)) {
+        fatalError(Message::CannotCreate.arg(name, m_file.textStream.lastReason()));
+        return false;
+    }
+
+    // The date in the header follows the program's locale, which is the
+    // system's unless the program chose another.
+    QStringList start = MakeHeaderLines(platform::currentDateTime(), Utility::CurrentUserName(),
+                                        ProgramVersionLabel, QLocale());
+    start << MakeHeadSection(adm);
+    for (const QString &piece : std::as_const(start)) {
+        if (!m_file.textStream.writeLine(piece, &error)) {
+            // A file without its full start is dropped: the next save creates
+            // it again from the beginning.
+            m_file.textStream.close(nullptr);
+            fatalError(error + Message::FileNotStarted);
+            return false;
+        }
+    }
+
+    m_file.fileOpen = true;
+    // Every notice of the file goes under the administration of its HEAD.
+    m_window.textBox(QStringLiteral("Txt_Filename"))->setReadOnly(true);
+    m_window.control(QStringLiteral("Txt_B_Adm"))->setEnabled(false);
+    return true;
+}
+
+bool NoticeSaving::writeNotice(const NoticeRecord &record)
+{
+    QString error;
+    if (!m_file.textStream.writeLine(MakeNoticeSection(record, m_file.noticeNumber), &error)) {
+        fatalError(error + Message::NoticeNotWritten);
+        return false;
+    }
+    ++m_file.noticeNumber;
+    showCounter();
+    return true;
+}
+
+// Writes the TAIL and closes the file. A TAIL that cannot be written keeps
+// the window open so that Finish can try again. A failed close cannot be
+// tried again (the file is released either way) and every line was synced
+// before it, so it is reported and the run ends.
+bool NoticeSaving::completeFile()
+{
+    QString error;
+    if (!m_file.textStream.writeLine(Utility::MakeTail(m_file.noticeNumber - 1), &error)) {
+        fatalError(error + Message::TailNotWritten);
+        return false;
+    }
+    if (!m_file.textStream.close(&error))
+        fatalError(error + Message::CloseFailed);
+    return true;
+}
+
+void NoticeSaving::showCounter()
+{
+    m_window.textBox(QStringLiteral("Txt_Ntc_Number"))->setText(QString::number(m_file.noticeNumber));
+}
+
+void NoticeSaving::fatalError(const QString &text)
+{
+    platform::alerts().exclamation(&m_window, Message::FatalErrorTitle, text);
+}

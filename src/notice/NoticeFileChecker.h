@@ -1,0 +1,82 @@
+#pragma once
+
+#include "NoticeKeys.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+class QTextStream;
+
+// Reading and checking an electronic notice file: the bytes of a file (8-bit
+// text in the text file encoding, CR LF line ends) become a parsed file and a
+// list of faults, each with the line it was found on. A file is sound when it
+// has no fault, that is when it has exactly the shape that the notice writer
+// produces: three header lines, HEAD, one NOTICE per notice (numbered 1, 2,
+// 3...), the TAIL with the number of notices, and one empty line. The keys,
+// their sections and their order come from NoticeKeys, the table the writer
+// follows.
+
+struct NoticeFileFault
+{
+    int line = 0; // 1 for the first line of the file
+    QString message;
+};
+
+// One "key = value" line, the key as written ("t_eff_hgt@azm10").
+struct NoticeKeyLine
+{
+    int line = 0;
+    QString key;
+    QString value;
+};
+
+struct ParsedSection
+{
+    NoticeKeys::Section section = NoticeKeys::Section::Head;
+    int openLine = 0;
+    int closeLine = 0; // 0 when the section is not closed
+    QList<NoticeKeyLine> keyLines;
+
+    // The value of the first line with this key (no azimuth), or empty.
+    QString value(NoticeKeys::Key key) const;
+};
+
+// A NOTICE section: its own key lines and its sub-sections (COORDINATION,
+// ANT_HGT, ANT_DIAGR_H, ANT_DIAGR_V), each in file order.
+struct ParsedNotice : ParsedSection
+{
+    QList<ParsedSection> subSections;
+};
+
+struct ParsedNoticeFile
+{
+    QStringList headerLines;
+    std::optional<ParsedSection> head;
+    QList<ParsedNotice> notices;
+    std::optional<ParsedSection> tail;
+    QList<NoticeFileFault> faults; // by line number
+
+    bool isSound() const { return faults.isEmpty(); }
+};
+
+// Parses and checks the bytes of a notice file. Never fails: whatever the
+// bytes, the result says what could be read and what is wrong with it.
+ParsedNoticeFile checkNoticeFile(const QByteArray &bytes);
+
+// One line about a notice, its items separated by tabs: the notice number,
+// notice type, action, fragment, assigned frequency and site name (an item the
+// notice does not carry is left empty).
+QString noticeSummary(const ParsedNotice &notice);
+
+// What notice-check reports on a file (and its exit status).
+enum class CheckStatus { Sound = 0, Faulty = 1, Unreadable = 2 };
+
+// Checks each named file and writes to out one line per fault,
+// "FILE:LINE: message", then a verdict line per file; with listNotices, the
+// summary of each notice comes before the faults. Returns the worst status of
+// all files.
+CheckStatus checkNoticeFiles(const QStringList &paths, bool listNotices, QTextStream &out);

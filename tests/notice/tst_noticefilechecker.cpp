@@ -1,0 +1,553 @@
+#include "NoticeFileSamples.h"
+
+#include "notice/NoticeFileChecker.h"
+
+#include <QtTest>
+
+Q_DECLARE_METATYPE(NoticeRecord)
+
+namespace {
+
+// A file made of these lines, each followed by CR LF.
+QByteArray fileOf(const QStringList &lines)
+{
+    QByteArray bytes;
+    for (const QString &line : lines)
+        bytes += line.toLatin1() + "\r\n";
+    return bytes;
+}
+
+// One T01 notice as a capture run writes it, typed line by line; the last
+// line is the empty one after the TAIL.
+QStringList oneNotice()
+{
+    return {
+        "File captured on 07.12.2005-14:03:27",                    // 1
+        "Processed by operator",                                   // 2
+        "Program Id:  Norvane Analog Version 1.61 / 12.12.2005",   // 3
+        "<HEAD>",                                                  // 4
+        "t_adm = F",                                               // 5
+        "</HEAD>",                                                 // 6
+        "<NOTICE>",                                                // 7
+        "Notice No = 1",                                           // 8
+        "t_notice_type = T01",                                     // 9
+        "t_d_adm_ntc = 2005-12-07",                                // 10
+        "t_fragment = GE84",                                       // 11
+        "t_action = ADD",                                          // 12
+        "t_site_name = MONTMARTRE",                                // 13
+        "t_ctry = F",                                              // 14
+        "t_freq_assgn = 98.5",                                     // 15
+        "t_long = +0022030",                                       // 16
+        "t_lat = +485310",                                         // 17
+        "t_polar = H",                                             // 18
+        "t_erp_h_dbw = 40",                                        // 19
+        "t_tran_sys = 4",                                          // 20
+        "t_bdwdth = 180",                                          // 21
+        "t_hgt_agl = 150",                                         // 22
+        "t_eff_hgtmax = 320",                                      // 23
+        "<ANT_HGT>",                                               // 24
+        "t_eff_hgt@azm0 = 300",                                    // 25
+        "t_eff_hgt@azm10 = 310",                                   // 26
+        "</ANT_HGT>",                                              // 27
+        "</NOTICE>",                                               // 28
+        "<TAIL>",                                                  // 29
+        "t_num_notices = 1",                                       // 30
+        "</TAIL>",                                                 // 31
+        "",                                                        // 32
+    };
+}
+
+// Line n (1 for the first) of the file replaced, removed or preceded by others.
+QStringList replaced(QStringList lines, int n, const QStringList &by)
+{
+    lines.remove(n - 1);
+    for (int i = 0; i < by.size(); ++i)
+        lines.insert(n - 1 + i, by[i]);
+    return lines;
+}
+
+QStringList removed(const QStringList &lines, int n, int count = 1)
+{
+    QStringList result = lines;
+    result.remove(n - 1, count);
+    return result;
+}
+
+QStringList inserted(QStringList lines, int before, const QStringList &more)
+{
+    for (int i = 0; i < more.size(); ++i)
+        lines.insert(before - 1 + i, more[i]);
+    return lines;
+}
+
+// A file with no notice: the header lines, HEAD and the empty TAIL piece.
+QStringList noNotice()
+{
+    return oneNotice().mid(0, 6) + QStringList{""};
+}
+
+// A removal notice (TB5): no station items, no antenna sections and no empty
+// line for them.
+QStringList removalNotice(int number)
+{
+    return {"<NOTICE>", QString("Notice No = %1").arg(number), "t_notice_type = TB5", "t_action = SUPPRESS",
+            "t_adm_ref_id = REF-7", "</NOTICE>"};
+}
+
+// A station notice without effective heights or pattern: an empty line stands
+// before its end.
+QStringList bareStation(int number)
+{
+    return {"<NOTICE>", QString("Notice No = %1").arg(number), "t_notice_type = T02", "t_freq_assgn = 471.25",
+            "", "</NOTICE>"};
+}
+
+QStringList withTail(const QStringList &notices, int count)
+{
+    return oneNotice().mid(0, 6) + notices
+           + QStringList{"<TAIL>", QString("t_num_notices = %1").arg(count), "</TAIL>", ""};
+}
+
+QStringList faultTexts(const ParsedNoticeFile &parsed)
+{
+    QStringList texts;
+    for (const NoticeFileFault &fault : parsed.faults)
+        texts.append(QString("%1: %2").arg(fault.line).arg(fault.message));
+    return texts;
+}
+
+// The key lines of a parsed notice as "SECTION: key = value", in file order.
+QStringList parsedLines(const ParsedNotice &notice)
+{
+    QStringList lines;
+    for (const NoticeKeyLine &line : notice.keyLines)
+        lines.append("NOTICE: " + line.key + " = " + line.value);
+    for (const ParsedSection &sub : notice.subSections) {
+        for (const NoticeKeyLine &line : sub.keyLines)
+            lines.append(NoticeKeys::tag(sub.section) + ": " + line.key + " = " + line.value);
+    }
+    return lines;
+}
+
+NoticeRecord station(const QString &type)
+{
+    NoticeRecord r;
+    r.notice_type = type;
+    r.action = "ADD";
+    r.freq_assgn = "98.5";
+    return r;
+}
+
+} // namespace
+
+class TestNoticeFileChecker : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void faults_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QStringList>("expected");
+
+        const QStringList base = oneNotice();
+        const QByteArray sound = fileOf(base);
+        const auto row = [](const char *name, const QStringList &lines, const QStringList &expected) {
+            QTest::newRow(name) << fileOf(lines) << expected;
+        };
+
+        // Line ends.
+        QByteArray lineFeed = sound;
+        lineFeed.replace("t_adm = F\r\n", "t_adm = F\n");
+        QTest::newRow("line feed alone") << lineFeed << QStringList{"5: line end is not CR LF"};
+        QByteArray carriageReturn = sound;
+        carriageReturn.replace("t_ctry = F\r\n", "t_ctry\r = F\r\n");
+        QTest::newRow("carriage return inside a line")
+            << carriageReturn << QStringList{"14: line end is not CR LF"};
+        QTest::newRow("no line end at the end")
+            << sound.left(sound.size() - 4)
+            << QStringList{"31: line end missing", "32: final empty line missing: the file was not finished"};
+        QTest::newRow("the file is empty") << QByteArray() << QStringList{"1: the file is empty"};
+
+        // Header lines.
+        row("header line 1 changed", replaced(base, 1, {"File written on 07.12.2005-14:03:27"}),
+            {"1: header line 1 does not begin with \"File captured on \""});
+        row("header line 2 changed", replaced(base, 2, {"Processed  by operator"}),
+            {"2: header line 2 does not begin with \"Processed by \""});
+        row("header line 3 changed", replaced(base, 3, {"Program ID:  Norvane"}),
+            {"3: header line 3 does not begin with \"Program Id: \""});
+        row("header line 3 missing", removed(base, 3),
+            {"3: header line 3 missing (\"Program Id: \"...)"});
+        row("no header", removed(base, 1, 3),
+            {"1: header line 1 missing (\"File captured on \"...)", "1: header line 2 missing (\"Processed by \"...)",
+             "1: header line 3 missing (\"Program Id: \"...)"});
+
+        // HEAD and its administration.
+        row("HEAD missing", removed(base, 4, 3), {"4: \"<HEAD>\" missing"});
+        row("t_adm missing", removed(base, 5), {"5: \"t_adm\" missing"});
+        row("t_adm empty", replaced(base, 5, {"t_adm = "}), {"5: empty value for \"t_adm\""});
+        row("t_adm twice in HEAD", inserted(base, 6, {"t_adm = D"}), {"6: key \"t_adm\" repeated"});
+        row("HEAD repeated", inserted(base, 7, {"<HEAD>", "t_adm = F", "</HEAD>"}),
+            {"7: \"<HEAD>\" repeated"});
+        row("HEAD after a notice", inserted(removed(base, 4, 3), 26, {"<HEAD>", "t_adm = F", "</HEAD>"}),
+            {"4: \"<HEAD>\" missing", "26: \"<HEAD>\" out of place"});
+
+        // Section tags.
+        row("unknown tag", inserted(base, 24, {"<ANTENNA>"}), {"24: unknown section tag \"<ANTENNA>\""});
+        row("tag without its brackets", replaced(base, 24, {"<ANT_HGT"}),
+            {"24: unknown section tag \"<ANT_HGT\"", "25: key \"t_eff_hgt@azm0\" out of place in \"<NOTICE>\"",
+             "26: key \"t_eff_hgt@azm10\" out of place in \"<NOTICE>\"",
+             "27: \"</ANT_HGT>\" without \"<ANT_HGT>\"", "28: empty line missing before \"</NOTICE>\""});
+        row("lower-case tag", replaced(base, 24, {"<ant_hgt>"}),
+            {"24: unknown section tag \"<ant_hgt>\"", "25: key \"t_eff_hgt@azm0\" out of place in \"<NOTICE>\"",
+             "26: key \"t_eff_hgt@azm10\" out of place in \"<NOTICE>\"",
+             "27: \"</ANT_HGT>\" without \"<ANT_HGT>\"", "28: empty line missing before \"</NOTICE>\""});
+        row("sub-section not closed", removed(base, 27), {"27: \"<ANT_HGT>\" of line 24 not closed"});
+        row("NOTICE not closed", removed(base, 28), {"28: \"<NOTICE>\" of line 7 not closed"});
+        row("closing tag alone", inserted(base, 24, {"</COORDINATION>"}),
+            {"24: \"</COORDINATION>\" without \"<COORDINATION>\""});
+        row("sub-section in HEAD", inserted(base, 6, {"<COORDINATION>", "t_adm = D", "</COORDINATION>"}),
+            {"6: \"<COORDINATION>\" out of place"});
+        row("sub-section out of order", inserted(base, 28, {"<COORDINATION>", "t_adm = D", "</COORDINATION>"}),
+            {"28: \"<COORDINATION>\" out of order"});
+        row("sub-section repeated", inserted(base, 28, {"<ANT_HGT>", "t_eff_hgt@azm20 = 300", "</ANT_HGT>"}),
+            {"28: \"<ANT_HGT>\" repeated"});
+        row("empty sub-section", removed(base, 25, 2), {"25: \"<ANT_HGT>\" section is empty"});
+        row("NOTICE after TAIL", inserted(base, 32, removalNotice(2)),
+            {"32: \"<NOTICE>\" out of place: it follows the TAIL"});
+        row("TAIL without notices", inserted(noNotice(), 7, {"<TAIL>", "t_num_notices = 0", "</TAIL>"}),
+            {"7: \"<TAIL>\" out of place: the file has no notice"});
+        row("TAIL repeated", inserted(base, 32, {"<TAIL>", "t_num_notices = 1", "</TAIL>"}),
+            {"32: \"<TAIL>\" repeated"});
+
+        // Keys.
+        row("unknown key", replaced(base, 15, {"t_frequency = 98.5"}), {"15: unknown key \"t_frequency\""});
+        row("key in another case", replaced(base, 15, {"T_FREQ_ASSGN = 98.5"}), {"15: unknown key \"T_FREQ_ASSGN\""});
+        row("azimuth between the steps", replaced(base, 26, {"t_eff_hgt@azm15 = 310"}),
+            {"26: unknown key \"t_eff_hgt@azm15\""});
+        row("azimuth with a leading zero", replaced(base, 26, {"t_eff_hgt@azm010 = 310"}),
+            {"26: unknown key \"t_eff_hgt@azm010\""});
+        row("azimuth of a full turn", replaced(base, 26, {"t_eff_hgt@azm360 = 310"}),
+            {"26: unknown key \"t_eff_hgt@azm360\""});
+        row("key of the TAIL in a notice", inserted(base, 24, {"t_num_notices = 1"}),
+            {"24: key \"t_num_notices\" out of place in \"<NOTICE>\""});
+        row("pattern key in ANT_HGT", replaced(base, 26, {"t_attn@azm10 = 3"}),
+            {"26: key \"t_attn@azm10\" out of place in \"<ANT_HGT>\""});
+        row("key outside a section", inserted(base, 7, {"t_adm = F"}), {"7: key \"t_adm\" outside a section"});
+        row("key repeated", inserted(base, 19, {"t_polar = V"}), {"19: key \"t_polar\" repeated"});
+        row("keys swapped", replaced(base, 18, {"t_erp_h_dbw = 40", "t_polar = H"}).mid(0, 19) + base.mid(19),
+            {"19: key \"t_polar\" out of order"});
+        row("azimuths swapped", replaced(base, 25, {"t_eff_hgt@azm10 = 310", "t_eff_hgt@azm0 = 300"}).mid(0, 26)
+                                    + base.mid(26),
+            {"26: key \"t_eff_hgt@azm0\" out of order"});
+        row("azimuth repeated", inserted(base, 27, {"t_eff_hgt@azm10 = 311"}),
+            {"27: key \"t_eff_hgt@azm10\" repeated"});
+        QStringList thirteen{"<COORDINATION>"};
+        for (int i = 1; i <= 13; ++i)
+            thirteen.append("t_adm = D");
+        thirteen.append("</COORDINATION>");
+        row("thirteen coordinated administrations", inserted(base, 24, thirteen),
+            {"37: more than 12 \"t_adm\" lines"});
+        row("no blanks around the equals sign", replaced(base, 18, {"t_polar=H"}),
+            {"18: line is not \"key = value\""});
+        row("no value and no blank", replaced(base, 18, {"t_polar ="}), {"18: line is not \"key = value\""});
+        row("empty value", replaced(base, 18, {"t_polar = "}), {"18: empty value for \"t_polar\""});
+        row("no key", replaced(base, 18, {" = H"}), {"18: line is not \"key = value\""});
+
+        // Notice numbers and the TAIL.
+        row("first notice numbered 2", replaced(base, 8, {"Notice No = 2"}),
+            {"8: \"Notice No\" is 2, expected 1"});
+        row("number with a leading zero", replaced(base, 8, {"Notice No = 01"}),
+            {"8: \"Notice No\" is 01, expected 1"});
+        row("Notice No missing", removed(base, 8), {"27: \"Notice No\" missing"});
+        row("numbers 1, 3", withTail(removalNotice(1) + removalNotice(3), 2),
+            {"14: \"Notice No\" is 3, expected 2"});
+        row("count differs", replaced(base, 30, {"t_num_notices = 2"}),
+            {"30: \"t_num_notices\" is 2, the file has 1 notice"});
+        row("count missing", removed(base, 30), {"30: \"t_num_notices\" missing"});
+        row("TAIL missing", base.mid(0, 28), {"29: \"<TAIL>\" missing: the file was not finished"});
+        row("TAIL missing before the empty line", base.mid(0, 28) + QStringList{""},
+            {"29: \"<TAIL>\" missing: the file was not finished"});
+        row("no notice, no empty line", noNotice().mid(0, 6),
+            {"7: final empty line missing: the file was not finished"});
+        row("TAIL without the empty line", base.mid(0, 31),
+            {"32: final empty line missing: the file was not finished"});
+        row("text after the empty line", base + QStringList{"t_adm = F"}, {"33: text after the final empty line"});
+        row("second empty line", base + QStringList{""}, {"33: text after the final empty line"});
+        row("whole second file", base + base, {"33: text after the final empty line"});
+
+        // Empty lines inside a notice.
+        row("empty line among the keys", inserted(base, 18, {""}), {"18: empty line out of place"});
+        row("empty line before ANT_HGT", inserted(base, 24, {""}), {"24: empty line out of place"});
+        row("empty line in HEAD", inserted(base, 5, {""}), {"5: empty line out of place"});
+        row("station without its empty line", withTail(removed(bareStation(1), 5), 1),
+            {"11: empty line missing before \"</NOTICE>\""});
+        row("two empty lines", withTail(inserted(bareStation(1), 5, {""}), 1), {"11: empty line out of place"});
+        row("pattern without its empty line",
+            withTail(replaced(bareStation(1), 5, {"<ANT_DIAGR_H>", "t_attn@azm0 = 3", "</ANT_DIAGR_H>"}), 1),
+            {"11: empty line missing before \"<ANT_DIAGR_H>\""});
+        row("empty line in a removal notice", withTail(inserted(removalNotice(1), 6, {""}), 1),
+            {"12: empty line out of place"});
+        row("antenna section in a removal notice",
+            withTail(inserted(removalNotice(1), 6, {"<ANT_HGT>", "t_eff_hgt@azm0 = 300", "</ANT_HGT>"}), 1),
+            {"12: \"<ANT_HGT>\" in a notice of type TB5"});
+
+        // A notice cut short: the faults that follow from it, and no more.
+        row("cut after a key", base.mid(0, 20), {"21: \"<NOTICE>\" of line 7 not closed",
+                                                 "21: \"<TAIL>\" missing: the file was not finished"});
+    }
+
+    void faults()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QStringList, expected);
+        const ParsedNoticeFile parsed = checkNoticeFile(file);
+        QCOMPARE(faultTexts(parsed), expected);
+        QCOMPARE(parsed.isSound(), false);
+    }
+
+    void soundFiles_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<int>("notices");
+
+        QTest::newRow("one T01 notice, typed") << fileOf(oneNotice()) << 1;
+        QTest::newRow("no notice, typed") << fileOf(noNotice()) << 0;
+        QTest::newRow("removal and bare station, typed")
+            << fileOf(withTail(removalNotice(1) + bareStation(2), 2)) << 2;
+
+        const auto written = [](const char *name, const QList<NoticeRecord> &records) {
+            QTest::newRow(name) << writtenNoticeFile("F", records) << int(records.size());
+        };
+        written("written: no notice", {});
+        written("written: bare T01 and T02", {station("T01"), station("T02")});
+
+        NoticeRecord heights = station("T01");
+        heights.eff_hgt[0] = {"0", "300"};
+        heights.eff_hgt[35] = {"350", "310"};
+        written("written: effective heights", {heights});
+
+        NoticeRecord horizontal = station("T01");
+        horizontal.attn_h[3] = {"30", "2"};
+        written("written: horizontal pattern only", {horizontal});
+
+        NoticeRecord vertical = station("T02");
+        vertical.attn_v[0] = {"0", "1"};
+        written("written: vertical pattern only", {vertical});
+
+        NoticeRecord all = station("T02");
+        all.fragment = "NTFD_RR";
+        all.op_agcy = "AGENCY";
+        all.op_hours = {true, "0830", "2200"};
+        all.d_inuse = "2006-1-2";
+        all.coord.coord_given = true;
+        all.coord.adm(3) = "D";
+        all.coord.adm(7) = QString::fromUtf8("SUÈDE");
+        all.eff_hgt[1] = {"10", "300"};
+        all.attn_h[2] = {"20", "3"};
+        all.attn_v[2] = {"20", "4"};
+        all.remarks = "two\r\nlines";
+        written("written: every sub-section", {all});
+
+        NoticeRecord removal;
+        removal.notice_type = "TB5";
+        removal.action = "WITHDRAW";
+        removal.adm_ref_id = "REF-1";
+        removal.trg.trg_given = true;
+        removal.trg.trg_adm_ref_id = "REF-1";
+        written("written: removal between stations", {heights, removal, horizontal});
+    }
+
+    void soundFiles()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(int, notices);
+        QVERIFY(!file.isEmpty());
+        const ParsedNoticeFile parsed = checkNoticeFile(file);
+        QCOMPARE(faultTexts(parsed), QStringList());
+        QCOMPARE(parsed.notices.size(), notices);
+        QVERIFY(parsed.head);
+        QCOMPARE(parsed.head->value(NoticeKeys::Key::Adm), QString("F"));
+        QCOMPARE(parsed.tail.has_value(), notices > 0);
+        QCOMPARE(parsed.headerLines.size(), 3);
+        for (int i = 0; i < notices; ++i)
+            QCOMPARE(parsed.notices[i].value(NoticeKeys::Key::NoticeNo), QString::number(i + 1));
+    }
+
+    void parsedStructure()
+    {
+        const ParsedNoticeFile parsed = checkNoticeFile(fileOf(oneNotice()));
+        QCOMPARE(parsed.headerLines,
+                 QStringList({"File captured on 07.12.2005-14:03:27", "Processed by operator",
+                              "Program Id:  Norvane Analog Version 1.61 / 12.12.2005"}));
+        QCOMPARE(parsed.head->openLine, 4);
+        QCOMPARE(parsed.head->closeLine, 6);
+        QCOMPARE(parsed.notices.size(), 1);
+        const ParsedNotice &notice = parsed.notices.first();
+        QCOMPARE(notice.openLine, 7);
+        QCOMPARE(notice.closeLine, 28);
+        QCOMPARE(notice.keyLines.size(), 16);
+        QCOMPARE(notice.keyLines.at(7).line, 15);
+        QCOMPARE(notice.keyLines.at(7).key, QString("t_freq_assgn"));
+        QCOMPARE(notice.keyLines.at(7).value, QString("98.5"));
+        QCOMPARE(notice.subSections.size(), 1);
+        QCOMPARE(notice.subSections.first().openLine, 24);
+        QCOMPARE(parsedLines(notice).mid(16),
+                 QStringList({"ANT_HGT: t_eff_hgt@azm0 = 300", "ANT_HGT: t_eff_hgt@azm10 = 310"}));
+        QCOMPARE(parsed.tail->value(NoticeKeys::Key::NumNotices), QString("1"));
+        QCOMPARE(parsed.tail->closeLine, 31);
+    }
+
+    void valuesKeepTheirText()
+    {
+        // A value is everything after the first " = ", blanks and all, read in
+        // the file's 8-bit encoding.
+        QByteArray file = fileOf(replaced(oneNotice(), 13, {"t_site_name =  A = B <x> "}));
+        file.replace("t_ctry = F", "t_ctry = \xC9\x80\xFF");
+        const ParsedNoticeFile parsed = checkNoticeFile(file);
+        QCOMPARE(faultTexts(parsed), QStringList());
+        QCOMPARE(parsed.notices.first().value(NoticeKeys::Key::SiteName), QString(" A = B <x> "));
+        QCOMPARE(parsed.notices.first().value(NoticeKeys::Key::Ctry), QString::fromUtf8("É€ÿ"));
+    }
+
+    void noticeSummaries_data()
+    {
+        QTest::addColumn<QStringList>("notice");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("station") << oneNotice().mid(6, 22) << "1\tT01\tADD\tGE84\t98.5\tMONTMARTRE";
+        QTest::newRow("removal") << removalNotice(1) << "1\tTB5\tSUPPRESS\t\t\t";
+    }
+
+    void noticeSummaries()
+    {
+        QFETCH(QStringList, notice);
+        QFETCH(QString, expected);
+        const ParsedNoticeFile parsed = checkNoticeFile(fileOf(withTail(notice, 1)));
+        QCOMPARE(faultTexts(parsed), QStringList());
+        QCOMPARE(noticeSummary(parsed.notices.first()), expected);
+    }
+
+    void checkFiles_data()
+    {
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<bool>("list");
+        QTest::addColumn<QString>("expected");
+        QTest::addColumn<int>("status");
+
+        QTest::newRow("sound") << QStringList{"one.txt"} << false << "one.txt: sound, 1 notice\n" << 0;
+        QTest::newRow("sound, listed") << QStringList{"two.txt"} << true
+                                       << "1\tT01\tADD\tGE84\t98.5\tMONTMARTRE\n"
+                                          "2\tTB5\tSUPPRESS\t\t\t\n"
+                                          "two.txt: sound, 2 notices\n"
+                                       << 0;
+        QTest::newRow("no notice") << QStringList{"none.txt"} << true << "none.txt: sound, 0 notices\n" << 0;
+        QTest::newRow("faults") << QStringList{"bad.txt"} << false
+                                << "bad.txt:8: \"Notice No\" is 2, expected 1\n"
+                                   "bad.txt:30: \"t_num_notices\" is 3, the file has 1 notice\n"
+                                   "bad.txt: not sound, 2 faults\n"
+                                << 1;
+        QTest::newRow("faults, listed") << QStringList{"bad.txt"} << true
+                                        << "2\tT01\tADD\tGE84\t98.5\tMONTMARTRE\n"
+                                           "bad.txt:8: \"Notice No\" is 2, expected 1\n"
+                                           "bad.txt:30: \"t_num_notices\" is 3, the file has 1 notice\n"
+                                           "bad.txt: not sound, 2 faults\n"
+                                        << 1;
+        QTest::newRow("missing file") << QStringList{"absent.txt"} << false
+                                      << "absent.txt: cannot be read: No such file or directory\n" << 2;
+        QTest::newRow("a folder") << QStringList{"folder"} << false
+                                  << "folder: cannot be read: file to open is a directory\n" << 2;
+        QTest::newRow("worst of several: faults")
+            << QStringList{"one.txt", "bad.txt", "none.txt"} << false
+            << "one.txt: sound, 1 notice\n"
+               "bad.txt:8: \"Notice No\" is 2, expected 1\n"
+               "bad.txt:30: \"t_num_notices\" is 3, the file has 1 notice\n"
+               "bad.txt: not sound, 2 faults\n"
+               "none.txt: sound, 0 notices\n"
+            << 1;
+        QTest::newRow("worst of several: unreadable")
+            << QStringList{"absent.txt", "bad.txt"} << false
+            << "absent.txt: cannot be read: No such file or directory\n"
+               "bad.txt:8: \"Notice No\" is 2, expected 1\n"
+               "bad.txt:30: \"t_num_notices\" is 3, the file has 1 notice\n"
+               "bad.txt: not sound, 2 faults\n"
+            << 2;
+    }
+
+    void checkFiles()
+    {
+        QFETCH(QStringList, names);
+        QFETCH(bool, list);
+        QFETCH(QString, expected);
+        QFETCH(int, status);
+
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        QVERIFY(QDir(folder.path()).mkdir("folder"));
+        const QMap<QString, QByteArray> files{
+            {"one.txt", fileOf(oneNotice())},
+            {"two.txt", fileOf(withTail(oneNotice().mid(6, 22) + removalNotice(2), 2))},
+            {"none.txt", fileOf(noNotice())},
+            {"bad.txt", fileOf(replaced(replaced(oneNotice(), 8, {"Notice No = 2"}), 30, {"t_num_notices = 3"}))},
+        };
+        for (auto it = files.cbegin(); it != files.cend(); ++it) {
+            QFile file(folder.filePath(it.key()));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            QCOMPARE(file.write(it.value()), it.value().size());
+        }
+
+        // Paths relative to the folder, so that the output names them as given.
+        const QString previous = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(folder.path()));
+        QString output;
+        QTextStream out(&output);
+        const CheckStatus result = checkNoticeFiles(names, list, out);
+        QVERIFY(QDir::setCurrent(previous));
+        QCOMPARE(output, expected);
+        QCOMPARE(int(result), status);
+    }
+
+    void roundTrip()
+    {
+        // 1,000 generated notices in one file written by the writer: the
+        // checker finds it sound and gives back every key and value.
+        constexpr int kNotices = 1000;
+        QRandomGenerator random(20051207);
+        QList<NoticeRecord> records;
+        QSet<QString> shapes;
+        for (int i = 0; i < kNotices; ++i) {
+            records.append(sampleRecord(i, random));
+            const NoticeRecord &r = records.last();
+            shapes.insert(r.notice_type + "/" + r.action + "/" + r.fragment + "/" + r.polar);
+        }
+        // Every combination that reaches the record: on each form, the three
+        // station intentions (none included) by four fragments by four
+        // polarizations; and the two removals (whose polarization is not
+        // taken) by the five fragments of both forms.
+        QCOMPARE(shapes.size(), 2 * 3 * 4 * 4 + 2 * 5);
+
+        const QByteArray file = writtenNoticeFile("F", records);
+        QVERIFY(!file.isEmpty());
+        const ParsedNoticeFile parsed = checkNoticeFile(file);
+        QCOMPARE(faultTexts(parsed).mid(0, 5), QStringList());
+        QCOMPARE(parsed.notices.size(), kNotices);
+        QCOMPARE(parsed.tail->value(NoticeKeys::Key::NumNotices), QString::number(kNotices));
+        int subSections = 0;
+        int emptyLineNotices = 0;
+        for (int i = 0; i < kNotices; ++i) {
+            QCOMPARE(parsedLines(parsed.notices[i]), expectedNoticeLines(records[i], i + 1));
+            subSections += int(parsed.notices[i].subSections.size());
+            const NoticeRecord &r = records[i];
+            const bool hasHeights = std::any_of(r.eff_hgt.begin(), r.eff_hgt.end(),
+                                                [](const AzimuthValue &v) { return !v.azm.isEmpty(); });
+            if (r.notice_type != "TB5" && !hasHeights)
+                ++emptyLineNotices;
+        }
+        // The sample covers sub-sections and the empty line that stands in
+        // for a missing ANT_HGT section.
+        QVERIFY(subSections > kNotices / 2);
+        QVERIFY(emptyLineNotices > 50);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestNoticeFileChecker)
+#include "tst_noticefilechecker.moc"
