@@ -1,5 +1,7 @@
 #include "capture/ControlTable.h"
 
+#include "notice/BoxFamilies.h"
+
 #include <QHash>
 
 #include <algorithm>
@@ -165,20 +167,20 @@ QList<ControlSpec> entryControls()
 // by hand one twip further.
 QList<ControlSpec> coordinationBoxes()
 {
-    constexpr int count = 12;
+    constexpr int count = BoxFamilies::CoordinationCount;
     constexpr int firstTab = 52;
     QList<ControlSpec> boxes;
     for (int n = 1; n <= count; ++n) {
         const int left = n == count ? 8412 : 150 + 751 * (n - 1);
         boxes.append(textBox("", "FrameCoord", left, 345, 555, 3, firstTab + n - 1));
-        boxes.last().name = QStringLiteral("Txt_11_Adm%1").arg(n);
+        boxes.last().name = BoxFamilies::coordinationBox(n);
     }
     return boxes;
 }
 
 struct AzimuthTable
 {
-    const char *namePrefix; // followed by the three-digit azimuth
+    const QString &namePrefix; // followed by the three-digit azimuth
     const char *frame;
     int columnLefts[4];
     int rowTops[9];
@@ -188,11 +190,11 @@ struct AzimuthTable
 };
 
 const AzimuthTable azimuthTables[] = {
-    {"Txt_9EC_azm", "Frame_9EC_EffAntHeight", {165, 1205, 2245, 3285},
+    {BoxFamilies::EffectiveHeightPrefix, "Frame_9EC_EffAntHeight", {165, 1205, 2245, 3285},
      {480, 965, 1450, 1935, 2420, 2905, 3390, 3875, 4350}, 780, 5, 64},
-    {"Txt_9NHAzm", "Frame_9NH_AttnH", {165, 1050, 1920, 2805},
+    {BoxFamilies::HorizontalPatternPrefix, "Frame_9NH_AttnH", {165, 1050, 1920, 2805},
      {435, 930, 1440, 1905, 2400, 2880, 3375, 3870, 4395}, 630, 4, 100},
-    {"Txt_9NVAzm", "Frame_9NV_AttnV", {150, 1035, 1890, 2790},
+    {BoxFamilies::VerticalPatternPrefix, "Frame_9NV_AttnV", {150, 1035, 1890, 2790},
      {435, 930, 1440, 1905, 2400, 2880, 3375, 3870, 4395}, 630, 4, 136},
 };
 
@@ -202,12 +204,13 @@ const AzimuthTable azimuthTables[] = {
 QList<ControlSpec> azimuthBoxes(const AzimuthTable &table)
 {
     QList<ControlSpec> boxes;
-    for (int azimuth = 0; azimuth < 360; azimuth += 10) {
+    for (int index = 0; index < BoxFamilies::AzimuthCount; ++index) {
+        const int azimuth = index * 10;
         const int column = azimuth / 90;
         const int row = (azimuth % 90) / 10;
         ControlSpec box = textBox("", table.frame, table.columnLefts[column], table.rowTops[row], table.width,
-                                  table.maxLength, table.firstTab + azimuth / 10);
-        box.name = QString::fromLatin1(table.namePrefix) + QStringLiteral("%1").arg(azimuth, 3, 10, QLatin1Char('0'));
+                                  table.maxLength, table.firstTab + index);
+        box.name = BoxFamilies::azimuthBox(table.namePrefix, index);
         box.toolTip = QString::number(azimuth) + QChar(0x00B0);
         boxes.append(box);
     }

@@ -1,6 +1,7 @@
 #include "capture/KeyFilter.h"
 
 #include "capture/CaptureWindow.h"
+#include "notice/BoxFamilies.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -52,8 +53,7 @@ QStringList capitalLetterBoxes(FormKind kind)
         QStringLiteral("Txt_4C_EW"),      QStringLiteral("Txt_04C_NS"),
         QStringLiteral("Txt_04C_EW"),     QStringLiteral("Txt_12B_AddrCde"),
     };
-    for (int n = 1; n <= 12; ++n)
-        names << QStringLiteral("Txt_11_Adm%1").arg(n);
+    names << BoxFamilies::coordinationBoxes();
     if (kind == FormKind::T02)
         names << QStringLiteral("Txt_7C1_TvSys");
     return names;

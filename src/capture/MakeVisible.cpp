@@ -1,6 +1,7 @@
 #include "capture/MakeVisible.h"
 
 #include "capture/CaptureWindow.h"
+#include "notice/BoxFamilies.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -12,36 +13,7 @@
 
 namespace {
 
-// The eight boxes of a coordinate (degrees, minutes, seconds and hemisphere of
-// longitude, then of latitude), named with the item's prefix: "Txt_4C_" for the
-// site, "Txt_04C_" for the target.
-QStringList coordinateBoxes(const QString &prefix)
-{
-    static const char *const parts[] = { "Deg_Long", "Min_Long", "Sec_Long", "EW",
-                                         "Deg_Lat",  "Min_Lat",  "Sec_Lat",  "NS" };
-    QStringList names;
-    for (const char *part : parts)
-        names << prefix + QLatin1String(part);
-    return names;
-}
-
-// The 36 boxes of an azimuth table, 0 to 350 degrees, e.g. "Txt_9NHAzm000".
-QStringList azimuthBoxes(const QString &prefix)
-{
-    QStringList names;
-    for (int azimuth = 0; azimuth < 360; azimuth += 10)
-        names << prefix + QStringLiteral("%1").arg(azimuth, 3, 10, QLatin1Char('0'));
-    return names;
-}
-
-// The twelve boxes of the coordinated administrations, Txt_11_Adm1 to Txt_11_Adm12.
-QStringList coordinationBoxes()
-{
-    QStringList names;
-    for (int n = 1; n <= 12; ++n)
-        names << QStringLiteral("Txt_11_Adm%1").arg(n);
-    return names;
-}
+using namespace BoxFamilies;
 
 const QStringList FrequencyStabilityEntries = { "", "RELAXED", "NORMAL", "PRECISION" };
 const QStringList ColourSystemEntries = { "", "NTSC", "PAL", "SECAM" };
@@ -56,7 +28,7 @@ QStringList commonStationEntryControls()
 {
     return QStringList{ "Txt_AdmRefID", "Txt_3A1_CallSign", "Txt_3A2_StationID",
                         "Txt_4A_SiteName", "Txt_4B_GeoArea" }
-        + coordinateBoxes("Txt_4C_")
+        + coordinateBoxes(SiteCoordinatePrefix)
         + QStringList{ "Txt_9EA_SiteAlt", "Txt_1A_FreqAssgn", "Combo_9D_Polariz",
                        "Txt_8BH_Erp_H", "Txt_8BV_Erp_V", "Combo_9_AntDir", "Txt_9E_AntHgt",
                        "Txt_9EB_Eff_hgtmax" };
@@ -81,7 +53,7 @@ QStringList stationBoxesToEmpty()
 {
     return QStringList{ "Txt_AdmRefID", "Txt_3A1_CallSign", "Txt_3A2_StationID",
                         "Txt_4A_SiteName", "Txt_4B_GeoArea" }
-        + coordinateBoxes("Txt_4C_")
+        + coordinateBoxes(SiteCoordinatePrefix)
         + QStringList{ "Txt_9EA_SiteAlt", "Txt_1A_FreqAssgn", "Txt_8BH_Erp_H",
                        "Txt_8BV_Erp_V", "Txt_9E_AntHgt", "Txt_9EB_Eff_hgtmax" }
         + coordinationBoxes()
@@ -100,7 +72,7 @@ const QStringList NotificationDateBoxes = { "Txt_Ntc_DD", "Txt_Ntc_MM", "Txt_Ntc
 // The boxes of the target assignment.
 QStringList targetBoxes()
 {
-    return QStringList{ "Txt_01A_TrgFreq" } + coordinateBoxes("Txt_04C_")
+    return QStringList{ "Txt_01A_TrgFreq" } + coordinateBoxes(TargetCoordinatePrefix)
         + QStringList{ "Txt_TrgAdmRefID" };
 }
 
@@ -337,9 +309,9 @@ void MakeVisible::ClearA11Items() { emptyBoxes(Article11Boxes); }
 
 void MakeVisible::ClearTrgItems() { emptyBoxes(targetBoxes()); }
 
-void MakeVisible::Clear9NH() { emptyBoxes(azimuthBoxes("Txt_9NHAzm")); }
-void MakeVisible::Clear9NV() { emptyBoxes(azimuthBoxes("Txt_9NVAzm")); }
-void MakeVisible::Clear9EC() { emptyBoxes(azimuthBoxes("Txt_9EC_azm")); }
+void MakeVisible::Clear9NH() { emptyBoxes(azimuthBoxes(HorizontalPatternPrefix)); }
+void MakeVisible::Clear9NV() { emptyBoxes(azimuthBoxes(VerticalPatternPrefix)); }
+void MakeVisible::Clear9EC() { emptyBoxes(azimuthBoxes(EffectiveHeightPrefix)); }
 
 void MakeVisible::ClearForNextNtc()
 {
@@ -355,7 +327,7 @@ void MakeVisible::ClearForNextNtc()
 QStringList MakeVisible::boxesEmptiedForNextNotice() const
 {
     return stationBoxesToEmpty() + m_form.row4BoxesToEmpty + Article11Boxes + targetBoxes()
-        + azimuthBoxes("Txt_9NHAzm") + azimuthBoxes("Txt_9NVAzm") + azimuthBoxes("Txt_9EC_azm");
+        + azimuthBoxes(HorizontalPatternPrefix) + azimuthBoxes(VerticalPatternPrefix) + azimuthBoxes(EffectiveHeightPrefix);
 }
 
 QStringList MakeVisible::listsResetForNextNotice() const

@@ -2,6 +2,7 @@
 
 #include "capture/CaptureWindow.h"
 #include "capture/MakeVisible.h"
+#include "notice/BoxFamilies.h"
 #include "notice/NoticeRecord.h"
 #include "notice/ReadFromToScreen.h"
 #include "notice/Utility.h"
@@ -47,13 +48,9 @@ const QString CloseFailed =
 
 // The boxes whose text makes a notice worth writing: the frequency and the
 // coordinates, of the station and of the target assignment.
-const QStringList NoticeBoxes = {
-    "Txt_1A_FreqAssgn", "Txt_01A_TrgFreq",
-    "Txt_4C_Deg_Long",  "Txt_4C_Min_Long",  "Txt_4C_Sec_Long",  "Txt_4C_EW",
-    "Txt_04C_Deg_Long", "Txt_04C_Min_Long", "Txt_04C_Sec_Long", "Txt_04C_EW",
-    "Txt_4C_Deg_Lat",   "Txt_4C_Min_Lat",   "Txt_4C_Sec_Lat",   "Txt_4C_NS",
-    "Txt_04C_Deg_Lat",  "Txt_04C_Min_Lat",  "Txt_04C_Sec_Lat",  "Txt_04C_NS",
-};
+const QStringList NoticeBoxes = QStringList{ "Txt_1A_FreqAssgn", "Txt_01A_TrgFreq" }
+                                 + BoxFamilies::coordinateBoxes(BoxFamilies::SiteCoordinatePrefix)
+                                 + BoxFamilies::coordinateBoxes(BoxFamilies::TargetCoordinatePrefix);
 
 } // namespace
 

@@ -1,12 +1,15 @@
 #include "capture/ValidationRules.h"
 
 #include "capture/ControlTable.h"
+#include "notice/BoxFamilies.h"
 #include "notice/FieldChecks.h"
 #include "platform/Alerts.h"
 
 #include <QHash>
 
 namespace {
+
+using namespace BoxFamilies;
 
 const char *const MustBeNumerical = "Value must be numerical";
 const char *const OnlyCharacters = "Value must have only characters";
@@ -76,23 +79,6 @@ RuleRow whole(const QStringList &controls, bool (*wholeCheck)(qint16),
     return row;
 }
 
-// The 36 boxes of an azimuth table: the prefix followed by 000, 010, ... 350.
-QStringList azimuthBoxes(const QString &prefix)
-{
-    QStringList names;
-    for (int azimuth = 0; azimuth < 360; azimuth += 10)
-        names << prefix + QStringLiteral("%1").arg(azimuth, 3, 10, QLatin1Char('0'));
-    return names;
-}
-
-QStringList coordinationBoxes()
-{
-    QStringList names;
-    for (int n = 1; n <= 12; ++n)
-        names << QStringLiteral("Txt_11_Adm%1").arg(n);
-    return names;
-}
-
 QList<RuleRow> ruleRows()
 {
     const char *const targetLatitude = "Prevalidation Error - Latitude of target";
@@ -150,9 +136,9 @@ QList<RuleRow> ruleRows()
               "The year must be entered as YYYY and must be after 2000", inUseDate),
 
         notNumeric(coordinationBoxes(), "Prevalidation Error - Coordination Adm code"),
-        numeric(azimuthBoxes(QStringLiteral("Txt_9EC_azm")), "Prevalidation Error - Eff. ant. height"),
-        numeric(azimuthBoxes(QStringLiteral("Txt_9NHAzm")), "Prevalidation Error - Attenuation (H)"),
-        numeric(azimuthBoxes(QStringLiteral("Txt_9NVAzm")), "Prevalidation Error - Attenuation (V)"),
+        numeric(azimuthBoxes(EffectiveHeightPrefix), "Prevalidation Error - Eff. ant. height"),
+        numeric(azimuthBoxes(HorizontalPatternPrefix), "Prevalidation Error - Attenuation (H)"),
+        numeric(azimuthBoxes(VerticalPatternPrefix), "Prevalidation Error - Attenuation (V)"),
     };
 }
 

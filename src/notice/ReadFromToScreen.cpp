@@ -1,5 +1,6 @@
 #include "ReadFromToScreen.h"
 
+#include "BoxFamilies.h"
 #include "Utility.h"
 #include "platform/TextFile.h"
 
@@ -127,33 +128,26 @@ const TargetItem kTargetItems[] = {
     {"Txt_04C_NS", &TargetAssignment::trg_lat_ns, &NoticeRecord::lat_ns},
 };
 
-const char *const kCoordinationPrefix = "Txt_11_Adm";
-
 struct AzimuthItem
 {
-    const char *prefix;
+    const QString &prefix;
     AzimuthTable NoticeRecord::*table;
 };
 
-const AzimuthItem kEffectiveHeights{"Txt_9EC_azm", &NoticeRecord::eff_hgt};
-const AzimuthItem kHorizontalPattern{"Txt_9NHAzm", &NoticeRecord::attn_h};
-const AzimuthItem kVerticalPattern{"Txt_9NVAzm", &NoticeRecord::attn_v};
+const AzimuthItem kEffectiveHeights{BoxFamilies::EffectiveHeightPrefix, &NoticeRecord::eff_hgt};
+const AzimuthItem kHorizontalPattern{BoxFamilies::HorizontalPatternPrefix, &NoticeRecord::attn_h};
+const AzimuthItem kVerticalPattern{BoxFamilies::VerticalPatternPrefix, &NoticeRecord::attn_v};
 
 QString name(const char *control)
 {
     return QString::fromLatin1(control);
 }
 
-QString coordinationBox(int box)
-{
-    return name(kCoordinationPrefix) + QString::number(box);
-}
+using BoxFamilies::coordinationBox;
 
-// "Txt_9EC_azm" + the azimuth of entry i in three digits: "Txt_9EC_azm010".
 QString azimuthBox(const AzimuthItem &item, std::size_t entry)
 {
-    return name(item.prefix)
-           + QStringLiteral("%1").arg(int(entry) * kAzimuthStep, 3, 10, QLatin1Char('0'));
+    return BoxFamilies::azimuthBox(item.prefix, int(entry));
 }
 
 QString padded(const QString &text, qint16 width)
