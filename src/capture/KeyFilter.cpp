@@ -2,25 +2,55 @@
 
 #include "capture/CaptureWindow.h"
 #include "notice/BoxFamilies.h"
+#include "platform/TextFile.h"
 
 #include <QCoreApplication>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 
 namespace {
 
 // The capital of a typed character: the first character of its upper-case form
-// ("ß" becomes "S"), or the character itself when it has none.
+// ("ß" becomes "S"), or the character itself when it has none. A capital that
+// the 8-bit notice file cannot hold ("µ" would become the Greek "Μ") would make
+// the notice impossible to save, so the typed character stays as it is.
 QChar capitalOf(QChar typed)
 {
     const QString upper = QString(typed).toUpper();
-    return upper.isEmpty() ? typed : upper.at(0);
+    if (upper.isEmpty() || platform::findUnencodable(upper.left(1)) >= 0)
+        return typed;
+    return upper.at(0);
+}
+
+QString capitalsOf(const QString &typed)
+{
+    QString capitals = typed;
+    for (QChar &c : capitals)
+        c = capitalOf(c);
+    return capitals;
+}
+
+// Letters composed by the input method (dead keys, compose sequences) arrive
+// as a committed text instead of a key press: they are typed too.
+bool capitalizeCommittedText(QObject *box, QInputMethodEvent *event)
+{
+    const QString capitals = capitalsOf(event->commitString());
+    if (capitals == event->commitString())
+        return false;
+    QInputMethodEvent replacement(event->preeditString(), event->attributes());
+    replacement.setCommitString(capitals, event->replacementStart(), event->replacementLength());
+    QCoreApplication::sendEvent(box, &replacement);
+    event->setAccepted(replacement.isAccepted());
+    return true;
 }
 
 } // namespace
 
 bool CapitalLettersFilter::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() == QEvent::InputMethod)
+        return capitalizeCommittedText(watched, static_cast<QInputMethodEvent *>(event));
     if (event->type() != QEvent::KeyPress)
         return false;
     auto *key = static_cast<QKeyEvent *>(event);

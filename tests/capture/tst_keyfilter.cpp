@@ -28,6 +28,8 @@ private Q_SLOTS:
     void filteredBoxes();
     void typing_data();
     void typing();
+    void composedLetters_data();
+    void composedLetters();
     void editingKeysStillEdit();
     void pastedAndProgramTextUnchanged();
 };
@@ -84,6 +86,8 @@ void TestKeyFilter::typing_data()
                                      << QString::fromUtf8("génève") << QString::fromUtf8("GÉNÈVE");
     QTest::newRow("sharp s keeps the first capital") << FormKind::T02 << "Txt_4A_SiteName"
                                                      << QString::fromUtf8("straße") << "STRASE";
+    QTest::newRow("capital the file cannot hold") << FormKind::T01 << "Txt_4A_SiteName"
+                                                  << QString::fromUtf8("µa") << QString::fromUtf8("µA");
     QTest::newRow("capitals unchanged") << FormKind::T01 << "Txt_4B_GeoArea" << "FRA" << "FRA";
     QTest::newRow("television system on T02") << FormKind::T02 << "Txt_7C1_TvSys" << "bg" << "BG";
     QTest::newRow("frequency keeps small letters") << FormKind::T01 << "Txt_1A_FreqAssgn" << "12a" << "12a";
@@ -102,6 +106,34 @@ void TestKeyFilter::typing()
     QLineEdit *box = window.textBox(control);
     QVERIFY(box);
     typeText(box, typed);
+    QCOMPARE(box->text(), shown);
+}
+
+// A letter composed with a dead key reaches the box as committed text.
+void TestKeyFilter::composedLetters_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("committed");
+    QTest::addColumn<QString>("shown");
+
+    QTest::newRow("accent in a filtered box") << "Txt_4A_SiteName" << QString::fromUtf8("é")
+                                              << QString::fromUtf8("É");
+    QTest::newRow("unfiltered box unchanged") << "Txt_1A_FreqAssgn" << QString::fromUtf8("é")
+                                              << QString::fromUtf8("é");
+}
+
+void TestKeyFilter::composedLetters()
+{
+    QFETCH(QString, control);
+    QFETCH(QString, committed);
+    QFETCH(QString, shown);
+
+    CaptureWindow window(FormKind::T01);
+    QLineEdit *box = window.textBox(control);
+    QVERIFY(box);
+    QInputMethodEvent event;
+    event.setCommitString(committed);
+    QCoreApplication::sendEvent(box, &event);
     QCOMPARE(box->text(), shown);
 }
 
