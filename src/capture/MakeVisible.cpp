@@ -211,8 +211,12 @@ void MakeVisible::emptyBoxes(const QStringList &names)
 {
     for (const QString &name : names) {
         QWidget *box = widget(name);
+        // setText rather than clear(): clear() is an edit that the box keeps
+        // in its undo history, which would then grow with every notice of a
+        // long run; setText empties the history, and the previous notice's
+        // text is no longer there to undo back into the new one.
         if (auto *line = qobject_cast<QLineEdit *>(box))
-            line->clear();
+            line->setText(QString());
         else if (auto *plain = qobject_cast<QPlainTextEdit *>(box))
             plain->clear();
         else if (auto *rich = qobject_cast<QTextEdit *>(box))

@@ -33,9 +33,18 @@ QString trimmedOfBlanks(const QString &text)
 
 QString MakeKeyLine(const QString &key, const QString &value)
 {
+    QString line;
+    AppendKeyLine(line, key, value);
+    return line;
+}
+
+void AppendKeyLine(QString &text, const QString &key, const QString &value)
+{
     if (key.isEmpty() || value.isEmpty())
-        return {};
-    return kCrLf + key + QStringLiteral(" = ") + withoutLineBreaks(value);
+        return;
+    const bool breaks = value.contains(QLatin1Char('\r')) || value.contains(QLatin1Char('\n'));
+    text.append(kCrLf).append(key).append(QLatin1String(" = "));
+    text.append(breaks ? withoutLineBreaks(value) : value);
 }
 
 QString MakeSection(const QString &tag, const QString &body)

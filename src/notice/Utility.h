@@ -14,6 +14,9 @@ namespace Utility {
 // A line break inside the value (CR LF, a lone CR or a lone LF) becomes one
 // blank, so that a value always stays on its own line of the file.
 QString MakeKeyLine(const QString &key, const QString &value);
+// The same line appended to text, without a text of its own in between: the
+// notice writer puts some two hundred of them into one section.
+void AppendKeyLine(QString &text, const QString &key, const QString &value);
 
 // "<TAG>" + body + CR LF + "</TAG>" with the tag in upper case, or empty when
 // the tag or the body is empty. The body's key lines bring their own line

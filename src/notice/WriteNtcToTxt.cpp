@@ -14,9 +14,9 @@ namespace {
 
 const QString kCrLf = QStringLiteral("\r\n");
 
-QString keyLine(Key key, const QString &value)
+void appendKeyLine(QString &text, Key key, const QString &value)
 {
-    return MakeKeyLine(NoticeKeys::text(key), value);
+    AppendKeyLine(text, NoticeKeys::text(key), value);
 }
 
 QString section(Section which, const QString &body)
@@ -46,37 +46,49 @@ bool isStationNotice(const NoticeRecord &r)
 QString MakeTargetLines(const NoticeRecord &r)
 {
     const TargetAssignment &t = r.trg;
-    return keyLine(Key::TrgAdmRefId, t.trg_adm_ref_id) + keyLine(Key::TrgFreqAssgn, t.trg_freq_assgn)
-           + keyLine(Key::TrgLong,
-                     FormatCoordinate(t.trg_long_deg, t.trg_long_min, t.trg_long_sec, t.trg_long_ew))
-           + keyLine(Key::TrgLat,
-                     FormatCoordinate(t.trg_lat_deg, t.trg_lat_min, t.trg_lat_sec, t.trg_lat_ns));
+    QString lines;
+    appendKeyLine(lines, Key::TrgAdmRefId, t.trg_adm_ref_id);
+    appendKeyLine(lines, Key::TrgFreqAssgn, t.trg_freq_assgn);
+    appendKeyLine(lines, Key::TrgLong,
+                  FormatCoordinate(t.trg_long_deg, t.trg_long_min, t.trg_long_sec, t.trg_long_ew));
+    appendKeyLine(lines, Key::TrgLat,
+                  FormatCoordinate(t.trg_lat_deg, t.trg_lat_min, t.trg_lat_sec, t.trg_lat_ns));
+    return lines;
 }
 
 QString MakeNtfdRrLines(const NoticeRecord &r)
 {
-    QString lines = keyLine(Key::OpAgcy, r.op_agcy) + keyLine(Key::AddrCode, r.addr_code);
+    QString lines;
+    appendKeyLine(lines, Key::OpAgcy, r.op_agcy);
+    appendKeyLine(lines, Key::AddrCode, r.addr_code);
     if (r.op_hours.op_hours_given) {
-        lines += keyLine(Key::OpHhFr, FormatHourMinute(r.op_hours.op_hh_fr));
-        lines += keyLine(Key::OpHhTo, FormatHourMinute(r.op_hours.op_hh_to));
+        appendKeyLine(lines, Key::OpHhFr, FormatHourMinute(r.op_hours.op_hh_fr));
+        appendKeyLine(lines, Key::OpHhTo, FormatHourMinute(r.op_hours.op_hh_to));
     }
-    return lines + keyLine(Key::DInuse, reformatStoredDate(r.d_inuse));
+    appendKeyLine(lines, Key::DInuse, reformatStoredDate(r.d_inuse));
+    return lines;
 }
 
 QString MakeCoordinationSection(const NoticeRecord &r)
 {
     QString body;
     for (const QString &adm : r.coord.coord_adm)
-        body += keyLine(Key::Adm, adm);
+        appendKeyLine(body, Key::Adm, adm);
     return section(Section::Coordination, body);
 }
 
 QString azimuthLines(Key key, const AzimuthTable &table)
 {
+    // One key text, its azimuth replaced entry by entry.
+    QString keyText = NoticeKeys::text(key);
+    const qsizetype stem = keyText.size();
     QString body;
     for (const AzimuthValue &entry : table) {
-        if (!entry.azm.isEmpty())
-            body += MakeKeyLine(NoticeKeys::text(key) + entry.azm, entry.value);
+        if (entry.azm.isEmpty())
+            continue;
+        keyText.truncate(stem);
+        keyText += entry.azm;
+        AppendKeyLine(body, keyText, entry.value);
     }
     return body;
 }
@@ -189,17 +201,24 @@ QStringList MakeHeaderLines(const QDateTime &moment, const QString &userName,
 
 QString MakeHeadSection(const QString &adm)
 {
-    return section(Section::Head, keyLine(Key::Adm, adm));
+    QString body;
+    appendKeyLine(body, Key::Adm, adm);
+    return section(Section::Head, body);
 }
 
 QString MakeNoticeSection(const NoticeRecord &record, qint32 noticeNumber)
 {
+    // Room for the largest notice the screen can hold, so the body grows in place.
     QString body;
+    body.reserve(8192);
     for (const NoticeRow &row : kNoticeRows) {
         if (row.condition && !row.condition(record))
             continue;
         const QString value = row.value(record, noticeNumber);
-        body += row.key ? keyLine(*row.key, value) : value;
+        if (row.key)
+            appendKeyLine(body, *row.key, value);
+        else
+            body += value;
     }
     return section(Section::Notice, body);
 }

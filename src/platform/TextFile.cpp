@@ -1,7 +1,6 @@
 #include "TextFile.h"
 
 #include <QFile>
-#include <QStringEncoder>
 
 #include <cerrno>
 #include <fcntl.h>
@@ -11,23 +10,45 @@ namespace platform {
 namespace {
 
 TextFileFaults::Values g_faults;
+TextFileSync g_sync = TextFileSync::EveryLine;
 
-constexpr const char *kEncoding = "windows-1252";
+// Windows-1252 is Latin-1 (U+0000 to U+00FF, one byte each) except for the
+// bytes 0x80 to 0x9F, which stand for the characters below. Five of those bytes
+// are undefined in the code page and stand for the control character of the same
+// value, as in the system's conversion tables. No other character has a byte.
+// The program encodes by this table rather than through a converter library:
+// it is the same mapping, and a notice is encoded in one pass.
+constexpr char16_t HighBytes[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, // 0x80
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F, // 0x88
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, // 0x90
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178, // 0x98
+};
 
-// Stateless: a text that ends inside a surrogate pair is an error at once,
-// not a beginning kept for the next call.
-QStringEncoder encoder()
+// The byte of one UTF-16 unit, or -1 when it has none (a surrogate never has).
+int windows1252Byte(char16_t unit)
 {
-    return QStringEncoder(kEncoding, QStringConverter::Flag::Stateless);
+    if (unit < 0x80 || (unit >= 0xA0 && unit <= 0xFF))
+        return unit;
+    for (int i = 0; i < 32; ++i) {
+        if (HighBytes[i] == unit)
+            return 0x80 + i;
+    }
+    return -1;
 }
 
-// Whether the encoding can represent the whole text. The encoder works only
-// when its result is turned into bytes.
-bool encodes(const QString &text)
+// Encodes text into out, which has room for one byte per UTF-16 unit. The
+// position of the first unit that has no byte, or -1 when every unit has one.
+qsizetype encodeInto(const QString &text, char *out)
 {
-    QStringEncoder encoding = encoder();
-    const QByteArray bytes = encoding.encode(text);
-    return !encoding.hasError();
+    const char16_t *units = reinterpret_cast<const char16_t *>(text.constData());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const int byte = windows1252Byte(units[i]);
+        if (byte < 0)
+            return i;
+        out[i] = char(byte);
+    }
+    return -1;
 }
 
 // Runs one system call, or fails it with the injected error number.
@@ -75,6 +96,8 @@ bool writeAll(int descriptor, const QByteArray &bytes, qsizetype &written)
 
 bool syncToDisk(int descriptor)
 {
+    if (g_sync == TextFileSync::Off)
+        return true;
     if (callOrFail(g_faults.sync, [&] { return ::fsync(descriptor); }) == 0)
         return true;
     // A device or pipe named as the output (/dev/null, a terminal) takes the
@@ -84,6 +107,11 @@ bool syncToDisk(int descriptor)
 
 } // namespace
 
+void setTextFileSync(TextFileSync sync)
+{
+    g_sync = sync;
+}
+
 QString textFileEncodingName()
 {
     return QStringLiteral("Windows-1252");
@@ -91,13 +119,11 @@ QString textFileEncodingName()
 
 qsizetype findUnencodable(const QString &text)
 {
-    if (encodes(text))
-        return -1;
-    for (qsizetype i = 0; i < text.size();) {
-        const QString character = characterAt(text, i);
-        if (!encodes(character))
+    // Every encodable character is one UTF-16 unit, so the first unit without
+    // a byte is the start of the first character without one.
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (windows1252Byte(text.at(i).unicode()) < 0)
             return i;
-        i += character.size();
     }
     return -1;
 }
@@ -133,12 +159,6 @@ bool TextFile::create(const QString &name, QString *error)
                          .arg(quoted(name), quoted(m_name));
         return false;
     }
-    if (!encoder().isValid()) {
-        if (error)
-            *error = QStringLiteral("Cannot create the file %1: the %2 encoding is not available.")
-                         .arg(quoted(name), textFileEncodingName());
-        return false;
-    }
     const QByteArray path = QFile::encodeName(name);
     int descriptor = -1;
     do {
@@ -164,17 +184,18 @@ bool TextFile::writeLine(const QString &text, QString *error)
             *error = QStringLiteral("Cannot write: no file is open.");
         return false;
     }
-    const QString line = text + QLatin1String("\r\n");
-    const qsizetype bad = findUnencodable(line);
+    // One pass encodes the line and finds a character the encoding lacks.
+    QByteArray bytes(text.size() + 2, Qt::Uninitialized);
+    const qsizetype bad = encodeInto(text, bytes.data());
     if (bad >= 0) {
         if (error)
             *error = QStringLiteral("Cannot write to the file %1: the text holds the character %2, "
                                     "which %3 cannot represent.")
-                         .arg(quoted(m_name), describeCharacter(line, bad), textFileEncodingName());
+                         .arg(quoted(m_name), describeCharacter(text, bad), textFileEncodingName());
         return false;
     }
-    QStringEncoder encoding = encoder();
-    const QByteArray bytes = encoding.encode(line);
+    bytes[text.size()] = '\r';
+    bytes[text.size() + 1] = '\n';
     const off_t before = ::lseek(m_descriptor, 0, SEEK_CUR);
     qsizetype written = 0;
     if (!writeAll(m_descriptor, bytes, written) || !syncToDisk(m_descriptor)) {

@@ -58,6 +58,11 @@ private:
     QString m_lastReason;
 };
 
+// Whether writeLine syncs each line to the disk. The program always does; the
+// benchmark turns the sync off to time the rest of a save apart from the disk.
+enum class TextFileSync { EveryLine, Off };
+void setTextFileSync(TextFileSync sync);
+
 // Faults for tests: while an object lives, the chosen step of every TextFile
 // fails as if the system had answered with the given error number (errno);
 // the previous faults come back when it is destroyed. Creation, writing and

@@ -205,6 +205,8 @@ private Q_SLOTS:
     void listChoiceByKeyboardRunsTheRuleButNotByCode();
     void optionSelectedByCodeRunsItsHandler_data();
     void optionSelectedByCodeRunsItsHandler();
+    void clearsLeaveNothingToUndo_data();
+    void clearsLeaveNothingToUndo();
 };
 
 void TstVisibility::initTestCase()
@@ -762,6 +764,39 @@ void TstVisibility::optionSelectedByCodeRunsItsHandler()
     window->visibility().ClearIntAndItems();
     QVERIFY(!window->isSelected("OptInt_Add"));
     verifyScreen(*window, false, true, false, true, true);
+}
+
+void TstVisibility::clearsLeaveNothingToUndo_data()
+{
+    QTest::addColumn<FormKind>("kind");
+    for (FormKind kind : bothForms())
+        QTest::newRow(formName(kind)) << kind;
+}
+
+// A box emptied for the next notice keeps no undo history: Ctrl+Z cannot
+// bring the last notice's text back into the new one, and a long run of
+// notices does not pile up the typing of every notice in memory.
+void TstVisibility::clearsLeaveNothingToUndo()
+{
+    QFETCH(FormKind, kind);
+    auto window = openWindow(kind);
+    QLineEdit *site = window->textBox("Txt_4A_SiteName");
+    QLineEdit *azimuth = window->textBox("Txt_9NHAzm000");
+    QVERIFY(site);
+    QVERIFY(azimuth);
+
+    QTest::keyClicks(site, "DOVER");
+    QTest::keyClicks(azimuth, "3");
+    QVERIFY(site->isUndoAvailable());
+    window->visibility().ClearForNextNtc();
+    QCOMPARE(site->text(), QString());
+    QCOMPARE(azimuth->text(), QString());
+    QVERIFY(!site->isUndoAvailable());
+    QVERIFY(!azimuth->isUndoAvailable());
+
+    QTest::keyClicks(site, "CALAIS");
+    window->visibility().Reset();
+    QVERIFY(!site->isUndoAvailable());
 }
 
 QTEST_MAIN(TstVisibility)

@@ -1,5 +1,6 @@
 #include "platform/TextFile.h"
 
+#include <QStringDecoder>
 #include <QtTest>
 
 #include <cerrno>
@@ -55,6 +56,17 @@ private Q_SLOTS:
                                           << QByteArray("\xC9vry-S\xE9nart \xD1 \xFC\r\n");
         QTest::newRow("euro and ligature") << QString::fromUtf8("€ Œ “x”")
                                            << QByteArray("\x80 \x8C \x93x\x94\r\n");
+        // The file's own encoder against the system's conversion table: every
+        // byte but NUL, read back by the system as Windows-1252, is written
+        // back as the same byte.
+        QByteArray codePage;
+        for (int byte = 1; byte <= 0xFF; ++byte)
+            codePage += char(byte);
+        QStringDecoder decoder("windows-1252");
+        QVERIFY(decoder.isValid());
+        const QString everyCharacter = decoder.decode(codePage);
+        QVERIFY(!decoder.hasError());
+        QTest::newRow("every character of the code page") << everyCharacter << codePage + "\r\n";
     }
 
     void writesWindows1252Bytes()
@@ -102,6 +114,11 @@ private Q_SLOTS:
         QTest::newRow("double acute") << QString::fromUtf8("Győr") << QString::fromUtf8("\"ő\" (U+0151)");
         QTest::newRow("outside the basic plane")
             << QString::fromUtf8("ok \U0001F4E1") << QString::fromUtf8("\"\U0001F4E1\" (U+1F4E1)");
+        QTest::newRow("C1 control with a byte of its own in Latin-1 only")
+            << QString(QChar(0x80)) << QString::fromUtf8("\"\u0080\" (U+0080)");
+        // A byte order mark has no byte either, also at the very start.
+        QTest::newRow("byte order mark") << QString(QChar(0xFEFF)) + "F"
+                                         << QString::fromUtf8("\"\uFEFF\" (U+FEFF)");
     }
 
     void refusesUnencodableText()
