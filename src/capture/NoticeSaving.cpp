@@ -12,6 +12,8 @@
 #include "shell/Version.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
@@ -192,9 +194,13 @@ bool NoticeSaving::startFile(const QString &adm)
     start << MakeHeadSection(adm);
     for (const QString &piece : std::as_const(start)) {
         if (!m_file.textStream.writeLine(piece, &error)) {
-            // A file without its full start is dropped: the next save creates
-            // it again from the beginning.
+            // A file without its full start is dropped, so no empty or partial
+            // file is left behind: the next save creates it again. Only a plain
+            // file is removed, never a device or a link the operator named.
             m_file.textStream.close(nullptr);
+            const QFileInfo written(name);
+            if (written.isFile() && !written.isSymLink())
+                QFile::remove(name);
             fatalError(error + Message::FileNotStarted);
             return false;
         }

@@ -695,6 +695,9 @@ void TstSaving::writeFailureKeepsTheNotice()
     QCOMPARE(m_window->saving().captureFile().fileOpen, started);
     QCOMPARE(box("Txt_Filename")->isReadOnly(), started);
     QCOMPARE(box("Txt_B_Adm")->isEnabled(), !started);
+    // A file that could not be started is not left behind; a device is never removed.
+    if (!started)
+        QCOMPARE(QFileInfo::exists(fileName), name == QLatin1String("/dev/full"));
     if (name == QLatin1String("/dev/full"))
         return;
 
