@@ -6,16 +6,46 @@
 #include <QDate>
 #include <QRegularExpression>
 
+#include <algorithm>
+
 namespace Utility {
 namespace {
 
 const QString kCrLf = QStringLiteral("\r\n");
 
-QString withoutLineBreaks(QString value)
+// Copies piece to out and returns the position after it.
+QChar *copyInto(QChar *out, QStringView piece)
 {
-    return value.replace(kCrLf, QStringLiteral(" "))
-        .replace(QLatin1Char('\r'), QLatin1Char(' '))
-        .replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return std::copy(piece.begin(), piece.end(), out);
+}
+
+// Copies value to out with each line break (CR LF, a lone CR or a lone LF)
+// as one blank, and returns the position after it. Values are short, so one
+// plain pass serves both the copy and the search for breaks.
+QChar *copyWithoutLineBreaks(QChar *out, QStringView value)
+{
+    const QChar *in = value.begin();
+    const QChar *const end = value.end();
+    while (in != end) {
+        const QChar c = *in++;
+        if (c == QLatin1Char('\r')) {
+            if (in != end && *in == QLatin1Char('\n'))
+                ++in;
+            *out++ = QLatin1Char(' ');
+        } else if (c == QLatin1Char('\n')) {
+            *out++ = QLatin1Char(' ');
+        } else {
+            *out++ = c;
+        }
+    }
+    return out;
+}
+
+// The tag as written: in upper case. The writer's tags already are, and
+// toUpper hands those back without a copy of their text.
+QString writtenTag(const QString &tag)
+{
+    return tag.toUpper();
 }
 
 QString trimmedOfBlanks(const QString &text)
@@ -29,6 +59,16 @@ QString trimmedOfBlanks(const QString &text)
     return text.mid(first, last - first);
 }
 
+// Appends text with one or two zeros in front when it is one or two
+// characters short of the width, as ZeroPad does.
+void appendZeroPadded(QString &out, const QString &text, qsizetype width)
+{
+    const qsizetype shortBy = width - text.size();
+    if (shortBy == 1 || shortBy == 2)
+        out.append(QLatin1String("00", shortBy));
+    out.append(text);
+}
+
 } // namespace
 
 QString MakeKeyLine(const QString &key, const QString &value)
@@ -38,22 +78,60 @@ QString MakeKeyLine(const QString &key, const QString &value)
     return line;
 }
 
-void AppendKeyLine(QString &text, const QString &key, const QString &value)
+void AppendKeyLine(QString &text, QStringView key, QStringView value)
 {
-    if (key.isEmpty() || value.isEmpty())
+    AppendKeyLine(text, key, QStringView(), value);
+}
+
+void AppendKeyLine(QString &text, QStringView key, QStringView keySuffix, QStringView value)
+{
+    if ((key.isEmpty() && keySuffix.isEmpty()) || value.isEmpty())
         return;
-    const bool breaks = value.contains(QLatin1Char('\r')) || value.contains(QLatin1Char('\n'));
-    text.append(kCrLf).append(key).append(QLatin1String(" = "));
-    text.append(breaks ? withoutLineBreaks(value) : value);
+    // The whole line is sized once and copied in place: a NOTICE section has
+    // some two hundred lines, and growing the text piece by piece (line end,
+    // key, " = ", value) cost more than the copying itself.
+    constexpr QStringView lineEnd = u"\r\n";
+    constexpr QStringView equals = u" = ";
+    const qsizetype start = text.size();
+    text.resize(start + lineEnd.size() + key.size() + keySuffix.size() + equals.size() + value.size());
+    QChar *out = text.data() + start;
+    out = copyInto(out, lineEnd);
+    out = copyInto(out, key);
+    out = copyInto(out, keySuffix);
+    out = copyInto(out, equals);
+    out = copyWithoutLineBreaks(out, value);
+    // A CR LF inside the value became one blank: the line is shorter than sized.
+    const qsizetype end = out - text.constData();
+    if (end != text.size())
+        text.truncate(end);
 }
 
 QString MakeSection(const QString &tag, const QString &body)
 {
-    if (tag.isEmpty() || body.isEmpty())
-        return {};
-    const QString upper = tag.toUpper();
-    return QLatin1Char('<') + upper + QLatin1Char('>') + body + kCrLf + QStringLiteral("</") + upper
-           + QLatin1Char('>');
+    QString section;
+    section.reserve(body.size() + 2 * tag.size() + 7);
+    const qsizetype start = OpenSection(section, tag);
+    section.append(body);
+    CloseSection(section, start, tag);
+    return section;
+}
+
+qsizetype OpenSection(QString &text, const QString &tag)
+{
+    const qsizetype start = text.size();
+    text.append(QLatin1Char('<')).append(writtenTag(tag)).append(QLatin1Char('>'));
+    return start;
+}
+
+void CloseSection(QString &text, qsizetype start, const QString &tag)
+{
+    const QString upper = writtenTag(tag);
+    const qsizetype bodyStart = start + upper.size() + 2;
+    if (upper.isEmpty() || text.size() <= bodyStart) {
+        text.truncate(start);
+        return;
+    }
+    text.append(kCrLf).append(QLatin1String("</")).append(upper).append(QLatin1Char('>'));
 }
 
 QString MakeTail(qint32 count)
@@ -77,8 +155,14 @@ QString FormatCoordinate(const QString &degrees, const QString &minutes, const Q
     const bool latitude = is('N') || is('S');
     if (!longitude && !latitude)
         return {};
-    const QString sign = (is('N') || is('E')) ? QStringLiteral("+") : QStringLiteral("-");
-    return sign + ZeroPad(degrees, longitude ? 3 : 2) + ZeroPad(minutes, 2) + ZeroPad(seconds, 2);
+    // Built in one text rather than from a temporary per part.
+    QString coordinate;
+    coordinate.reserve(1 + degrees.size() + minutes.size() + seconds.size() + 6);
+    coordinate.append((is('N') || is('E')) ? QLatin1Char('+') : QLatin1Char('-'));
+    appendZeroPadded(coordinate, degrees, longitude ? 3 : 2);
+    appendZeroPadded(coordinate, minutes, 2);
+    appendZeroPadded(coordinate, seconds, 2);
+    return coordinate;
 }
 
 QString ZeroPad(const QString &text, qint16 width)

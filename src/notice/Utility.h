@@ -15,13 +15,29 @@ namespace Utility {
 // blank, so that a value always stays on its own line of the file.
 QString MakeKeyLine(const QString &key, const QString &value);
 // The same line appended to text, without a text of its own in between: the
-// notice writer puts some two hundred of them into one section.
-void AppendKeyLine(QString &text, const QString &key, const QString &value);
+// notice writer puts some two hundred of them into one section. The key and
+// the value are read only; they must not be part of text itself.
+void AppendKeyLine(QString &text, QStringView key, QStringView value);
+// The same line with a key made of two parts, key + keySuffix, written one
+// after the other: the azimuth keys ("t_eff_hgt@azm" + "10") need no text of
+// their own. The line is left out when the value or the whole key is empty.
+void AppendKeyLine(QString &text, QStringView key, QStringView keySuffix, QStringView value);
 
 // "<TAG>" + body + CR LF + "</TAG>" with the tag in upper case, or empty when
 // the tag or the body is empty. The body's key lines bring their own line
 // breaks; the section does not end with one.
 QString MakeSection(const QString &tag, const QString &body);
+// The same section built in place at the end of text, for a body that the
+// caller appends between the two calls:
+//   const qsizetype start = OpenSection(text, tag);
+//   ... append the body to text ...
+//   CloseSection(text, start, tag);
+// OpenSection appends "<TAG>" and returns where the section starts;
+// CloseSection appends CR LF + "</TAG>", or, when nothing was appended after
+// the opening tag or the tag is empty, cuts text back to that start, so that
+// the result is text + MakeSection(tag, body) in every case.
+qsizetype OpenSection(QString &text, const QString &tag);
+void CloseSection(QString &text, qsizetype start, const QString &tag);
 
 // The TAIL section with the notice count, ending with CR LF; empty for a count
 // of zero or less.

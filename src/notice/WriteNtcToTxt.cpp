@@ -3,9 +3,6 @@
 #include "NoticeKeys.h"
 #include "Utility.h"
 
-#include <optional>
-#include <utility>
-
 using namespace Utility;
 using NoticeKeys::Key;
 using NoticeKeys::Section;
@@ -14,14 +11,35 @@ namespace {
 
 const QString kCrLf = QStringLiteral("\r\n");
 
-void appendKeyLine(QString &text, Key key, const QString &value)
+// Every builder below appends to the one text of its section rather than
+// returning a text of its own: a NOTICE section has some two hundred lines, and
+// copying sub-sections and line texts into it cost more than writing them.
+
+void appendKeyLine(QString &text, Key key, QStringView value)
 {
     AppendKeyLine(text, NoticeKeys::text(key), value);
 }
 
-QString section(Section which, const QString &body)
+// Appends the section which with the body that appendBody appends, or nothing
+// when that body is empty.
+template <typename AppendBody>
+void appendSection(QString &text, Section which, AppendBody appendBody)
 {
-    return MakeSection(NoticeKeys::tag(which), body);
+    const QString tag = NoticeKeys::tag(which);
+    const qsizetype start = OpenSection(text, tag);
+    appendBody();
+    CloseSection(text, start, tag);
+}
+
+// Appends CR LF and then the section, or nothing when the section is empty.
+template <typename AppendBody>
+void appendSectionOnNewLine(QString &text, Section which, AppendBody appendBody)
+{
+    const qsizetype start = text.size();
+    text.append(kCrLf);
+    appendSection(text, which, appendBody);
+    if (text.size() == start + kCrLf.size())
+        text.truncate(start);
 }
 
 // A stored date (year "-" month "-" day as typed) as yyyy-mm-dd, or empty when
@@ -43,124 +61,126 @@ bool isStationNotice(const NoticeRecord &r)
     return r.notice_type == QLatin1String("T01") || r.notice_type == QLatin1String("T02");
 }
 
-QString MakeTargetLines(const NoticeRecord &r)
+void appendTargetLines(QString &text, const NoticeRecord &r)
 {
     const TargetAssignment &t = r.trg;
-    QString lines;
-    appendKeyLine(lines, Key::TrgAdmRefId, t.trg_adm_ref_id);
-    appendKeyLine(lines, Key::TrgFreqAssgn, t.trg_freq_assgn);
-    appendKeyLine(lines, Key::TrgLong,
+    appendKeyLine(text, Key::TrgAdmRefId, t.trg_adm_ref_id);
+    appendKeyLine(text, Key::TrgFreqAssgn, t.trg_freq_assgn);
+    appendKeyLine(text, Key::TrgLong,
                   FormatCoordinate(t.trg_long_deg, t.trg_long_min, t.trg_long_sec, t.trg_long_ew));
-    appendKeyLine(lines, Key::TrgLat,
+    appendKeyLine(text, Key::TrgLat,
                   FormatCoordinate(t.trg_lat_deg, t.trg_lat_min, t.trg_lat_sec, t.trg_lat_ns));
-    return lines;
 }
 
-QString MakeNtfdRrLines(const NoticeRecord &r)
+void appendNtfdRrLines(QString &text, const NoticeRecord &r)
 {
-    QString lines;
-    appendKeyLine(lines, Key::OpAgcy, r.op_agcy);
-    appendKeyLine(lines, Key::AddrCode, r.addr_code);
+    appendKeyLine(text, Key::OpAgcy, r.op_agcy);
+    appendKeyLine(text, Key::AddrCode, r.addr_code);
     if (r.op_hours.op_hours_given) {
-        appendKeyLine(lines, Key::OpHhFr, FormatHourMinute(r.op_hours.op_hh_fr));
-        appendKeyLine(lines, Key::OpHhTo, FormatHourMinute(r.op_hours.op_hh_to));
+        appendKeyLine(text, Key::OpHhFr, FormatHourMinute(r.op_hours.op_hh_fr));
+        appendKeyLine(text, Key::OpHhTo, FormatHourMinute(r.op_hours.op_hh_to));
     }
-    appendKeyLine(lines, Key::DInuse, reformatStoredDate(r.d_inuse));
-    return lines;
+    appendKeyLine(text, Key::DInuse, reformatStoredDate(r.d_inuse));
 }
 
-QString MakeCoordinationSection(const NoticeRecord &r)
+// CR LF, then the COORDINATION section: one "t_adm" line per administration.
+void appendCoordination(QString &text, const NoticeRecord &r)
 {
-    QString body;
-    for (const QString &adm : r.coord.coord_adm)
-        appendKeyLine(body, Key::Adm, adm);
-    return section(Section::Coordination, body);
+    text.append(kCrLf);
+    appendSection(text, Section::Coordination, [&] {
+        for (const QString &adm : r.coord.coord_adm)
+            appendKeyLine(text, Key::Adm, adm);
+    });
 }
 
-QString azimuthLines(Key key, const AzimuthTable &table)
+// One line per filled azimuth: the key text followed by the azimuth.
+void appendAzimuthLines(QString &text, Key key, const AzimuthTable &table)
 {
-    // One key text, its azimuth replaced entry by entry.
-    QString keyText = NoticeKeys::text(key);
-    const qsizetype stem = keyText.size();
-    QString body;
+    const QString keyText = NoticeKeys::text(key);
     for (const AzimuthValue &entry : table) {
-        if (entry.azm.isEmpty())
-            continue;
-        keyText.truncate(stem);
-        keyText += entry.azm;
-        AppendKeyLine(body, keyText, entry.value);
+        if (!entry.azm.isEmpty())
+            AppendKeyLine(text, keyText, entry.azm, entry.value);
     }
-    return body;
 }
 
-QString MakeAntHgtSection(const NoticeRecord &r)
+// CR LF, then the ANT_HGT section, then each antenna pattern section that has
+// a value, on a line of its own.
+void appendAntennaSections(QString &text, const NoticeRecord &r)
 {
-    return section(Section::AntHgt, azimuthLines(Key::EffHgtAzm, r.eff_hgt));
+    text.append(kCrLf);
+    appendSection(text, Section::AntHgt, [&] { appendAzimuthLines(text, Key::EffHgtAzm, r.eff_hgt); });
+    appendSectionOnNewLine(text, Section::AntDiagrH,
+                           [&] { appendAzimuthLines(text, Key::AttnAzm, r.attn_h); });
+    appendSectionOnNewLine(text, Section::AntDiagrV,
+                           [&] { appendAzimuthLines(text, Key::AttnAzm, r.attn_v); });
 }
-
-QString MakeAntDiagrSections(const NoticeRecord &r)
-{
-    QString text;
-    for (const auto &[which, table] : {std::pair{Section::AntDiagrH, &r.attn_h},
-                                       std::pair{Section::AntDiagrV, &r.attn_v}}) {
-        const QString body = azimuthLines(Key::AttnAzm, *table);
-        if (!body.isEmpty())
-            text += kCrLf + section(which, body);
-    }
-    return text;
-}
-
-// One row of the NOTICE section: either a key line (key set; left out when
-// its value is empty) or a whole piece of text (no key), written only when the
-// condition holds (no condition: always).
-struct NoticeRow
-{
-    std::optional<Key> key;
-    QString (*value)(const NoticeRecord &, qint32 noticeNumber);
-    bool (*condition)(const NoticeRecord &);
-};
 
 using R = const NoticeRecord &;
+using Condition = bool (*)(R);
+
+// One row of the NOTICE section, written only when its condition holds (no
+// condition: always). A row is one of three kinds:
+// - a key line whose value is a text of the record, read in place;
+// - a key line whose value is worked out from the record and the notice number;
+// - a piece of several lines or sections, appended whole.
+// A key line is left out when its value is empty.
+struct NoticeRow
+{
+    constexpr NoticeRow(Key key, QString NoticeRecord::*field, Condition condition = nullptr)
+        : key(key), field(field), condition(condition)
+    {
+    }
+    constexpr NoticeRow(Key key, QString (*computed)(R, qint32 noticeNumber), Condition condition = nullptr)
+        : key(key), computed(computed), condition(condition)
+    {
+    }
+    constexpr NoticeRow(void (*piece)(QString &text, R), Condition condition)
+        : piece(piece), condition(condition)
+    {
+    }
+
+    Key key = Key::NoticeNo;
+    QString NoticeRecord::*field = nullptr;
+    QString (*computed)(R, qint32 noticeNumber) = nullptr;
+    void (*piece)(QString &text, R) = nullptr;
+    Condition condition = nullptr;
+};
 
 const NoticeRow kNoticeRows[] = {
-    {Key::Remarks, [](R r, qint32) { return r.remarks; }, nullptr},
-    {Key::IntRemarks, [](R r, qint32) { return r.int_remarks; }, nullptr},
-    {Key::NoticeNo, [](R, qint32 number) { return QString::number(number); }, nullptr},
-    {Key::NoticeType, [](R r, qint32) { return r.notice_type; }, nullptr},
-    {Key::DAdmNtc, [](R r, qint32) { return reformatStoredDate(r.d_adm_ntc); }, nullptr},
-    {Key::Fragment, [](R r, qint32) { return r.fragment; }, nullptr},
-    {Key::Action, [](R r, qint32) { return r.action; }, nullptr},
-    {Key::CallSign, [](R r, qint32) { return r.call_sign; }, nullptr},
-    {Key::StationId, [](R r, qint32) { return r.station_id; }, nullptr},
-    {std::nullopt, [](R r, qint32) { return MakeTargetLines(r); }, [](R r) { return r.trg.trg_given; }},
-    {Key::SiteName, [](R r, qint32) { return r.site_name; }, nullptr},
-    {Key::Ctry, [](R r, qint32) { return r.ctry; }, nullptr},
-    {Key::AdmRefId, [](R r, qint32) { return r.adm_ref_id; }, nullptr},
-    {Key::FreqAssgn, [](R r, qint32) { return r.freq_assgn; }, isStationNotice},
-    {Key::Long,
-     [](R r, qint32) { return FormatCoordinate(r.long_deg, r.long_min, r.long_sec, r.long_ew); },
+    {Key::Remarks, &NoticeRecord::remarks},
+    {Key::IntRemarks, &NoticeRecord::int_remarks},
+    {Key::NoticeNo, [](R, qint32 number) { return QString::number(number); }},
+    {Key::NoticeType, &NoticeRecord::notice_type},
+    {Key::DAdmNtc, [](R r, qint32) { return reformatStoredDate(r.d_adm_ntc); }},
+    {Key::Fragment, &NoticeRecord::fragment},
+    {Key::Action, &NoticeRecord::action},
+    {Key::CallSign, &NoticeRecord::call_sign},
+    {Key::StationId, &NoticeRecord::station_id},
+    {appendTargetLines, [](R r) { return r.trg.trg_given; }},
+    {Key::SiteName, &NoticeRecord::site_name},
+    {Key::Ctry, &NoticeRecord::ctry},
+    {Key::AdmRefId, &NoticeRecord::adm_ref_id},
+    {Key::FreqAssgn, &NoticeRecord::freq_assgn, isStationNotice},
+    {Key::Long, [](R r, qint32) { return FormatCoordinate(r.long_deg, r.long_min, r.long_sec, r.long_ew); },
      isStationNotice},
     {Key::Lat, [](R r, qint32) { return FormatCoordinate(r.lat_deg, r.lat_min, r.lat_sec, r.lat_ns); },
      isStationNotice},
-    {Key::SiteAlt, [](R r, qint32) { return r.site_alt; }, nullptr},
-    {Key::FreqStabl, [](R r, qint32) { return r.freq_stabl; }, nullptr},
-    {Key::Polar, [](R r, qint32) { return r.polar; }, nullptr},
-    {Key::ErpHDbw, [](R r, qint32) { return r.erp_h_dbw; }, nullptr},
-    {Key::ErpVDbw, [](R r, qint32) { return r.erp_v_dbw; }, nullptr},
-    {Key::PwrRatio, [](R r, qint32) { return r.pwr_ratio; }, nullptr},
-    {Key::TranSys, [](R r, qint32) { return r.tran_sys; }, nullptr},
-    {Key::Color, [](R r, qint32) { return r.color; }, nullptr},
-    {Key::OsetV12, [](R r, qint32) { return r.oset_v_12; }, nullptr},
-    {Key::OsetVKhz, [](R r, qint32) { return r.oset_v_khz; }, nullptr},
-    {Key::Bdwdth, [](R r, qint32) { return r.bdwdth; }, nullptr},
-    {Key::HgtAgl, [](R r, qint32) { return r.hgt_agl; }, nullptr},
-    {Key::EffHgtmax, [](R r, qint32) { return r.eff_hgtmax; }, nullptr},
-    {std::nullopt, [](R r, qint32) { return MakeNtfdRrLines(r); },
-     [](R r) { return r.fragment == QLatin1String("NTFD_RR"); }},
-    {std::nullopt, [](R r, qint32) { return kCrLf + MakeCoordinationSection(r); },
-     [](R r) { return r.coord.coord_given; }},
-    {std::nullopt, [](R r, qint32) { return kCrLf + MakeAntHgtSection(r) + MakeAntDiagrSections(r); },
-     [](R r) { return r.notice_type != QLatin1String("TB5"); }},
+    {Key::SiteAlt, &NoticeRecord::site_alt},
+    {Key::FreqStabl, &NoticeRecord::freq_stabl},
+    {Key::Polar, &NoticeRecord::polar},
+    {Key::ErpHDbw, &NoticeRecord::erp_h_dbw},
+    {Key::ErpVDbw, &NoticeRecord::erp_v_dbw},
+    {Key::PwrRatio, &NoticeRecord::pwr_ratio},
+    {Key::TranSys, &NoticeRecord::tran_sys},
+    {Key::Color, &NoticeRecord::color},
+    {Key::OsetV12, &NoticeRecord::oset_v_12},
+    {Key::OsetVKhz, &NoticeRecord::oset_v_khz},
+    {Key::Bdwdth, &NoticeRecord::bdwdth},
+    {Key::HgtAgl, &NoticeRecord::hgt_agl},
+    {Key::EffHgtmax, &NoticeRecord::eff_hgtmax},
+    {appendNtfdRrLines, [](R r) { return r.fragment == QLatin1String("NTFD_RR"); }},
+    {appendCoordination, [](R r) { return r.coord.coord_given; }},
+    {appendAntennaSections, [](R r) { return r.notice_type != QLatin1String("TB5"); }},
 };
 
 // The locale's short date format with every year field widened to four digits
@@ -201,24 +221,27 @@ QStringList MakeHeaderLines(const QDateTime &moment, const QString &userName,
 
 QString MakeHeadSection(const QString &adm)
 {
-    QString body;
-    appendKeyLine(body, Key::Adm, adm);
-    return section(Section::Head, body);
+    QString text;
+    appendSection(text, Section::Head, [&] { appendKeyLine(text, Key::Adm, adm); });
+    return text;
 }
 
 QString MakeNoticeSection(const NoticeRecord &record, qint32 noticeNumber)
 {
-    // Room for the largest notice the screen can hold, so the body grows in place.
-    QString body;
-    body.reserve(8192);
-    for (const NoticeRow &row : kNoticeRows) {
-        if (row.condition && !row.condition(record))
-            continue;
-        const QString value = row.value(record, noticeNumber);
-        if (row.key)
-            appendKeyLine(body, *row.key, value);
-        else
-            body += value;
-    }
-    return section(Section::Notice, body);
+    // Room for the largest notice the screen can hold, so the text grows in place.
+    QString text;
+    text.reserve(8192);
+    appendSection(text, Section::Notice, [&] {
+        for (const NoticeRow &row : kNoticeRows) {
+            if (row.condition && !row.condition(record))
+                continue;
+            if (row.field)
+                appendKeyLine(text, row.key, record.*row.field);
+            else if (row.computed)
+                appendKeyLine(text, row.key, row.computed(record, noticeNumber));
+            else
+                row.piece(text, record);
+        }
+    });
+    return text;
 }

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
+
+#include <sys/types.h>
 
 #include <optional>
 
@@ -54,6 +57,12 @@ public:
 
 private:
     int m_descriptor = -1;
+    // Where the next line goes: the end of what was written so far. Kept here
+    // rather than asked of the system for every line.
+    off_t m_end = 0;
+    // The bytes of the line being written, kept between lines so that a line
+    // of the size of the last one needs no new buffer.
+    QByteArray m_bytes;
     QString m_name;
     QString m_lastReason;
 };

@@ -37,6 +37,40 @@ private Q_SLOTS:
         QCOMPARE(MakeKeyLine(key, value), expected);
     }
 
+    void appendKeyLineAddsToTheText()
+    {
+        QString text = QStringLiteral("<HEAD>");
+        AppendKeyLine(text, u"t_adm", u"F");
+        AppendKeyLine(text, u"t_ctry", u"");
+        AppendKeyLine(text, u"t_remarks", u"a\r\nb\rc");
+        QCOMPARE(text, QStringLiteral("<HEAD>\r\nt_adm = F\r\nt_remarks = a b c"));
+    }
+
+    void appendKeyLineWithKeySuffix_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("suffix");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("azimuth key") << "t_eff_hgt@azm" << "350" << "300" << "\r\nt_eff_hgt@azm350 = 300";
+        QTest::newRow("empty suffix") << "t_adm" << "" << "F" << "\r\nt_adm = F";
+        QTest::newRow("suffix alone") << "" << "x" << "1" << "\r\nx = 1";
+        QTest::newRow("empty value") << "t_attn@azm" << "10" << "" << "";
+        QTest::newRow("empty key") << "" << "" << "1" << "";
+        QTest::newRow("line breaks") << "t_attn@azm" << "0" << "\n1\r\n2\r" << "\r\nt_attn@azm0 =  1 2 ";
+    }
+
+    void appendKeyLineWithKeySuffix()
+    {
+        QFETCH(QString, key);
+        QFETCH(QString, suffix);
+        QFETCH(QString, value);
+        QFETCH(QString, expected);
+        QString text = QStringLiteral("before");
+        AppendKeyLine(text, key, suffix, value);
+        QCOMPARE(text, QStringLiteral("before") + expected);
+    }
+
     void makeSection_data()
     {
         QTest::addColumn<QString>("tag");
@@ -55,6 +89,38 @@ private Q_SLOTS:
         QFETCH(QString, body);
         QFETCH(QString, expected);
         QCOMPARE(MakeSection(tag, body), expected);
+    }
+
+    // The section built in place gives the same text as MakeSection, an empty
+    // body or tag included, and leaves what stood before it alone.
+    void sectionBuiltInPlace_data() { makeSection_data(); }
+
+    void sectionBuiltInPlace()
+    {
+        QFETCH(QString, tag);
+        QFETCH(QString, body);
+        QFETCH(QString, expected);
+        QString text = QStringLiteral("before");
+        const qsizetype start = OpenSection(text, tag);
+        QCOMPARE(start, qsizetype(6));
+        text += body;
+        CloseSection(text, start, tag);
+        QCOMPARE(text, QStringLiteral("before") + expected);
+    }
+
+    void nestedSectionsBuiltInPlace()
+    {
+        QString text;
+        const qsizetype outer = OpenSection(text, QStringLiteral("NOTICE"));
+        AppendKeyLine(text, u"Notice No", u"1");
+        const qsizetype empty = OpenSection(text, QStringLiteral("COORDINATION"));
+        CloseSection(text, empty, QStringLiteral("COORDINATION"));
+        const qsizetype inner = OpenSection(text, QStringLiteral("ANT_HGT"));
+        AppendKeyLine(text, u"t_eff_hgt@azm", u"0", u"300");
+        CloseSection(text, inner, QStringLiteral("ANT_HGT"));
+        CloseSection(text, outer, QStringLiteral("NOTICE"));
+        QCOMPARE(text, QStringLiteral("<NOTICE>\r\nNotice No = 1<ANT_HGT>\r\nt_eff_hgt@azm0 = 300\r\n"
+                                      "</ANT_HGT>\r\n</NOTICE>"));
     }
 
     void makeTail_data()

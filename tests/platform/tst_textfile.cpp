@@ -67,6 +67,17 @@ private Q_SLOTS:
         const QString everyCharacter = decoder.decode(codePage);
         QVERIFY(!decoder.hasError());
         QTest::newRow("every character of the code page") << everyCharacter << codePage + "\r\n";
+        // A long text is encoded in blocks: characters that go through the
+        // table at the edges of blocks and in the last, short one.
+        QString longText(200, QLatin1Char('a'));
+        QByteArray longBytes(200, 'a');
+        for (int position : {0, 63, 64, 127, 128, 150, 199}) {
+            longText[position] = QChar(0x20AC);
+            longBytes[position] = '\x80';
+        }
+        longText[100] = QChar(0xE9);
+        longBytes[100] = '\xE9';
+        QTest::newRow("long text") << longText << longBytes + "\r\n";
     }
 
     void writesWindows1252Bytes()
@@ -119,6 +130,11 @@ private Q_SLOTS:
         // A byte order mark has no byte either, also at the very start.
         QTest::newRow("byte order mark") << QString(QChar(0xFEFF)) + "F"
                                          << QString::fromUtf8("\"\uFEFF\" (U+FEFF)");
+        // Far into a long text, the first of two is named.
+        QTest::newRow("first of two in a long text")
+            << QString(70, QLatin1Char('a')) + QString::fromUtf8("€ő") + QString(70, QLatin1Char('b'))
+                   + QString::fromUtf8("М")
+            << QString::fromUtf8("\"ő\" (U+0151)");
     }
 
     void refusesUnencodableText()
@@ -138,6 +154,39 @@ private Q_SLOTS:
         QVERIFY2(file.writeLine("after", &error), qPrintable(error));
         QVERIFY2(file.close(&error), qPrintable(error));
         QCOMPARE(contents(path("refused.txt")), QByteArray("after\r\n"));
+    }
+
+    // Every UTF-16 unit, in the middle of a text long enough to be encoded in
+    // blocks, is written as its byte of the system's Windows-1252 table, or
+    // refused when it has none; findUnencodable agrees.
+    void writesEveryUnitThatHasAByte()
+    {
+        QStringDecoder decoder("windows-1252");
+        QVERIFY(decoder.isValid());
+        QHash<char16_t, char> byteOf;
+        for (int byte = 0; byte <= 0xFF; ++byte) {
+            const QString character = decoder.decode(QByteArray(1, char(byte)));
+            QCOMPARE(character.size(), qsizetype(1));
+            byteOf.insert(character.at(0).unicode(), char(byte));
+        }
+        platform::setTextFileSync(platform::TextFileSync::Off);
+        TextFile file;
+        QString error;
+        QVERIFY2(file.create(path("units.txt"), &error), qPrintable(error));
+        QByteArray expected;
+        QString mismatch;
+        for (int unit = 0; unit <= 0xFFFF && mismatch.isEmpty(); ++unit) {
+            const QString text = QString(90, QLatin1Char('x')) + QChar(char16_t(unit)) + QLatin1Char('y');
+            const bool hasByte = byteOf.contains(char16_t(unit));
+            if (file.writeLine(text, &error) != hasByte || (platform::findUnencodable(text) < 0) != hasByte)
+                mismatch = QStringLiteral("U+%1: %2").arg(unit, 4, 16, QLatin1Char('0')).arg(error);
+            if (hasByte)
+                expected += QByteArray(90, 'x') + byteOf.value(char16_t(unit)) + "y\r\n";
+        }
+        platform::setTextFileSync(platform::TextFileSync::EveryLine);
+        QVERIFY2(mismatch.isEmpty(), qPrintable(mismatch));
+        QVERIFY2(file.close(&error), qPrintable(error));
+        QCOMPARE(contents(path("units.txt")), expected);
     }
 
     void findsTheFirstUnencodableCharacter_data()
