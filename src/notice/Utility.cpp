@@ -2,6 +2,7 @@
 
 #include "NoticeKeys.h"
 #include "platform/System.h"
+#include "platform/TextFile.h"
 
 #include <QDate>
 #include <QRegularExpression>
@@ -246,7 +247,10 @@ QString CurrentUserName()
     kept.remove(QChar(0));
     if (!kept.isEmpty() && kept.back().isHighSurrogate())
         kept.chop(1);
-    if (kept.isEmpty())
+    // The name is read as 8-bit text for the file's header: a name that the
+    // 8-bit file cannot hold ("Жора") counts as no name, rather than making
+    // every output file impossible to start.
+    if (kept.isEmpty() || platform::findUnencodable(kept) >= 0)
         return QStringLiteral("Unknown (NON Windows NT environment)");
     return kept;
 }

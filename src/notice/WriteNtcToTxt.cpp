@@ -2,6 +2,7 @@
 
 #include "NoticeKeys.h"
 #include "Utility.h"
+#include "platform/TextFile.h"
 
 using namespace Utility;
 using NoticeKeys::Key;
@@ -210,7 +211,11 @@ QString shortDateFormatWithFullYear(const QLocale &locale)
 QStringList MakeHeaderLines(const QDateTime &moment, const QString &userName,
                             const QString &versionLabel, const QLocale &locale)
 {
-    const QString date = locale.toString(moment.date(), shortDateFormatWithFullYear(locale));
+    QString date = locale.toString(moment.date(), shortDateFormatWithFullYear(locale));
+    // Some locales write their own digits or words ("7.12.2005 г."), which the
+    // 8-bit file cannot hold: the date is then written day.month.year.
+    if (platform::findUnencodable(date) >= 0)
+        date = QLocale::c().toString(moment.date(), QStringLiteral("dd.MM.yyyy"));
     const QString time = moment.time().toString(QStringLiteral("HH:mm:ss"));
     return {
         QStringLiteral("File captured on ") + date + QLatin1Char('-') + time,

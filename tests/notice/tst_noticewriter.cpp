@@ -301,6 +301,11 @@ private Q_SLOTS:
             << QLocale(QLocale::French, QLocale::France) << QTime(14, 3, 27) << "07/12/2005-14:03:27";
         QTest::newRow("year first")
             << QLocale(QLocale::Swedish, QLocale::Sweden) << QTime(14, 3, 27) << "2005-12-07-14:03:27";
+        // Dates the 8-bit file cannot hold fall back to day.month.year.
+        QTest::newRow("Cyrillic word in the date")
+            << QLocale(QLocale::Bulgarian, QLocale::Bulgaria) << QTime(14, 3, 27) << "07.12.2005-14:03:27";
+        QTest::newRow("Arabic-Indic digits")
+            << QLocale(QLocale::Arabic, QLocale::Egypt) << QTime(14, 3, 27) << "07.12.2005-14:03:27";
     }
 
     void headerLines()

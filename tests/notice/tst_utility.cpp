@@ -322,6 +322,8 @@ private Q_SLOTS:
         QTest::newRow("none") << "" << "Unknown (NON Windows NT environment)";
         QTest::newRow("NUL inside the first eight") << QString("ab") + QChar(0) + "cdefgh" << "abcdefg";
         QTest::newRow("only NUL") << QString(QChar(0)) << "Unknown (NON Windows NT environment)";
+        QTest::newRow("accented, in the 8-bit file") << QString::fromUtf8("josé") << QString::fromUtf8("josé");
+        QTest::newRow("not in the 8-bit file") << QString::fromUtf8("Жора") << "Unknown (NON Windows NT environment)";
     }
 
     void currentUserName()
