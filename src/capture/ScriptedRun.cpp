@@ -2,6 +2,7 @@
 
 #include "capture/CaptureApplication.h"
 #include "capture/CaptureWindow.h"
+#include "capture/JsonStream.h"
 #include "capture/LeaveBoxGate.h"
 #include "platform/Alerts.h"
 #include "shell/GlobalVariables.h"
@@ -77,7 +78,6 @@ struct Script
     FormKind kind = FormKind::T01;
     qint16 language = 0;
     QString output;
-    QList<Screen> screens;
 };
 
 struct Languages
@@ -86,6 +86,8 @@ struct Languages
     qint16 languageCode;
 };
 const Languages KnownLanguages[] = { { "en", 0 }, { "fr", 1 }, { "es", 2 } };
+
+const QString NoScreens = QStringLiteral("\"notices\" must be a list of at least one screen");
 
 bool isActionValue(const QJsonValue &value)
 {
@@ -121,8 +123,10 @@ QString readScreen(const QJsonValue &value, int number, Screen &screen)
     return QStringLiteral("%1 must be an object or a list of [control, value] pairs").arg(where);
 }
 
-// Reads the whole script; an empty text on success, the fault otherwise.
-QString readScript(const QJsonObject &object, Script &script)
+// Reads the keys of the script other than "notices"; an empty text on
+// success, the fault otherwise. The faults come in the order of the checks:
+// unknown key, form, language, output.
+QString readHeader(const QJsonObject &object, Script &script)
 {
     static const QStringList keys = { "form", "language", "output", "notices" };
     for (auto it = object.begin(); it != object.end(); ++it) {
@@ -153,20 +157,207 @@ QString readScript(const QJsonObject &object, Script &script)
             return QStringLiteral("\"output\" must be a file name");
         script.output = output.toString();
     }
+    return {};
+}
 
-    const QJsonValue notices = object.value(QStringLiteral("notices"));
-    if (!notices.isArray() || notices.toArray().isEmpty())
-        return QStringLiteral("\"notices\" must be a list of at least one screen");
-    const QJsonArray screens = notices.toArray();
+// The screens of a script, handed out one at a time in their order and
+// converted only then, so that a run holds one converted screen at a time.
+class Screens
+{
+public:
+    virtual ~Screens() = default;
+    virtual int count() const = 0;
+    // Converts the next screen, number counted from 1; an empty text on
+    // success, the fault otherwise.
+    virtual QString next(int number, Screen &screen) = 0;
+};
+
+// The screens of a script held as a JSON object.
+class ArrayScreens : public Screens
+{
+public:
+    explicit ArrayScreens(const QJsonArray &screens) : m_screens(screens) {}
+    int count() const override { return int(m_screens.size()); }
+    QString next(int number, Screen &screen) override { return readScreen(m_screens.at(number - 1), number, screen); }
+
+private:
+    QJsonArray m_screens;
+};
+
+// The first screen that cannot be read, checked before anything is run; an
+// empty text when every screen can be read.
+QString firstScreenFault(const QJsonArray &screens)
+{
     for (int i = 0; i < screens.size(); ++i) {
         Screen screen;
         const QString fault = readScreen(screens.at(i), i + 1, screen);
         if (!fault.isEmpty())
             return fault;
-        script.screens.append(screen);
     }
     return {};
 }
+
+// --- A script file read one screen at a time ----------------------------------
+
+// Parses the text of one element of "notices". It is wrapped in two arrays, so
+// that it lies as deep as in the script ({"notices": [element]}) and the
+// parser's limit on nesting treats it alike; any value may so be parsed.
+std::optional<QJsonValue> parseElement(const QByteArray &text)
+{
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson("[[" + text + "]]", &error);
+    if (error.error != QJsonParseError::NoError || !document.isArray() || document.array().size() != 1)
+        return std::nullopt;
+    const QJsonArray inner = document.array().at(0).toArray();
+    if (inner.size() != 1)
+        return std::nullopt;
+    return inner.at(0);
+}
+
+// The value of a key's text, quotes and escapes included.
+std::optional<QString> parseKey(const QByteArray &text)
+{
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson("[" + text + "]", &error);
+    if (error.error != QJsonParseError::NoError || document.array().size() != 1 || !document.array().at(0).isString())
+        return std::nullopt;
+    return document.array().at(0).toString();
+}
+
+// What one reading of a whole script file finds: the script's object with
+// "notices" emptied, where the elements of "notices" start in the file, how
+// many there are, and the first screen that cannot be read.
+struct ScannedScript
+{
+    QJsonObject header;
+    qint64 noticesOffset = -1; // just after the opening bracket; -1: "notices" is no list
+    int screenCount = 0;
+    QString screenFault;
+};
+
+// Reads the script file through once, holding one element of "notices" at a
+// time: the other keys are kept as text and parsed together, each element is
+// parsed and read as a screen on its own, then dropped. False when the file
+// is not one JSON object of this plain shape, or the parser refuses one of
+// its parts: the caller then parses the file whole, as the parser's own
+// message names the fault best (and a shape this reading declines, such as
+// "notices" given twice, is then still played).
+bool scanScriptFile(QIODevice &file, ScannedScript &scanned)
+{
+    JsonStream stream(&file);
+    QByteArray header = "{";
+    stream.skipWhitespace();
+    if (!stream.take('{'))
+        return false;
+    stream.skipWhitespace();
+    if (!stream.take('}')) {
+        bool noticesSeen = false;
+        for (bool first = true;; first = false) {
+            stream.skipWhitespace();
+            if (stream.peek() != '"')
+                return false;
+            QByteArray keyText;
+            if (!stream.readValue(&keyText))
+                return false;
+            const std::optional<QString> key = parseKey(keyText);
+            stream.skipWhitespace();
+            if (!key || !stream.take(':'))
+                return false;
+            const bool isNotices = *key == QLatin1String("notices");
+            if (isNotices && noticesSeen)
+                return false;
+            noticesSeen = noticesSeen || isNotices;
+            if (!first)
+                header += ',';
+            header += keyText + ':';
+
+            stream.skipWhitespace();
+            if (isNotices && stream.take('[')) {
+                header += "[]";
+                scanned.noticesOffset = stream.offset();
+                stream.startInsideArray();
+                QByteArray element;
+                for (;;) {
+                    const JsonStream::Result result = stream.nextElement(element);
+                    if (result == JsonStream::Result::End)
+                        break;
+                    if (result == JsonStream::Result::Malformed)
+                        return false;
+                    const std::optional<QJsonValue> value = parseElement(element);
+                    if (!value)
+                        return false;
+                    ++scanned.screenCount;
+                    if (scanned.screenFault.isEmpty()) {
+                        Screen screen;
+                        scanned.screenFault = readScreen(*value, scanned.screenCount, screen);
+                    }
+                }
+            } else if (!stream.readValue(&header)) {
+                return false;
+            }
+
+            stream.skipWhitespace();
+            if (stream.take(','))
+                continue;
+            if (stream.take('}'))
+                break;
+            return false;
+        }
+    }
+    stream.skipWhitespace();
+    if (!stream.atEnd())
+        return false;
+    header += '}';
+
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(header, &error);
+    if (error.error != QJsonParseError::NoError || !document.isObject())
+        return false;
+    scanned.header = document.object();
+    return true;
+}
+
+// The screens of a script file, read again from the file one at a time as
+// they are played.
+class FileScreens : public Screens
+{
+public:
+    FileScreens(QIODevice &file, const ScannedScript &scanned)
+        : m_file(file), m_offset(scanned.noticesOffset), m_count(scanned.screenCount)
+    {
+    }
+
+    int count() const override { return m_count; }
+
+    QString next(int number, Screen &screen) override
+    {
+        if (!m_stream) {
+            if (!m_file.seek(m_offset))
+                return changed(number);
+            m_stream.emplace(&m_file);
+            m_stream->startInsideArray();
+        }
+        QByteArray text;
+        if (m_stream->nextElement(text) != JsonStream::Result::Value)
+            return changed(number);
+        const std::optional<QJsonValue> value = parseElement(text);
+        if (!value)
+            return changed(number);
+        return readScreen(*value, number, screen);
+    }
+
+private:
+    // The file was read through and found whole before the run: it changed since.
+    static QString changed(int number)
+    {
+        return QStringLiteral("notice %1 can no longer be read: the script changed during the run").arg(number);
+    }
+
+    QIODevice &m_file;
+    qint64 m_offset;
+    int m_count;
+    std::optional<JsonStream> m_stream;
+};
 
 // --- Playing it -------------------------------------------------------------
 
@@ -517,23 +708,9 @@ QString stopLine(int screenNumber, const Stop &stop)
     return QStringLiteral("notice %1: %2: %3: %4").arg(screenNumber).arg(stop.control, stop.title, stop.message);
 }
 
-} // namespace
-
-int run(const QJsonObject &object, const QString &outputOverride, QTextStream &out, QTextStream &err)
+// Plays the screens on a new window once the script is found sound.
+int play(const Script &script, Screens &screens, QTextStream &out, QTextStream &err)
 {
-    if (!qobject_cast<CaptureApplication *>(QCoreApplication::instance())) {
-        err << "A scripted run needs the program's CaptureApplication." << Qt::endl;
-        return BadScript;
-    }
-    Script script;
-    const QString fault = readScript(object, script);
-    if (!fault.isEmpty()) {
-        err << "Replay script: " << fault << Qt::endl;
-        return BadScript;
-    }
-    if (!outputOverride.isEmpty())
-        script.output = outputOverride;
-
     const LanguageScope language(script.language);
     // No message box is ever shown: every message is a stop.
     platform::ScopedRecordingAlerts alerts;
@@ -549,13 +726,25 @@ int run(const QJsonObject &object, const QString &outputOverride, QTextStream &o
     Step stop;
     if (!script.output.isEmpty())
         stop = replay.typeFileName(script.output);
-    while (!stop && screenNumber <= script.screens.size()) {
-        stop = replay.playScreen(script.screens.at(screenNumber - 1));
+    while (!stop && screenNumber <= screens.count()) {
+        // Each screen is converted as it is played and dropped after.
+        Screen screen;
+        const QString fault = screens.next(screenNumber, screen);
+        if (!fault.isEmpty()) {
+            // Only a script file that changed during the run gets here: the
+            // screens were all read before it started.
+            err << "Replay script: " << fault << Qt::endl;
+            if (!replay.finishAfterStop())
+                err << "The file " << replay.fileName() << " could not be finished: " << replay.lastMessage()
+                    << Qt::endl;
+            return BadScript;
+        }
+        stop = replay.playScreen(screen);
         if (!stop)
             ++screenNumber;
     }
     if (!stop) {
-        screenNumber = script.screens.size();
+        screenNumber = screens.count();
         stop = replay.press(FinishButton);
         if (!stop && replay.windowIsOpen())
             stop = Stop{ FinishButton, ReplayTitle, Reason::StillOpen };
@@ -573,10 +762,63 @@ int run(const QJsonObject &object, const QString &outputOverride, QTextStream &o
     return Completed;
 }
 
+// The checks of a script in their order (the application, the keys other than
+// "notices", at least one screen, every screen readable), then the run.
+// screenCount is 0 when "notices" is no list.
+int checkAndPlay(const QJsonObject &header, int screenCount, const QString &screenFault, Screens &screens,
+                 const QString &outputOverride, QTextStream &out, QTextStream &err)
+{
+    if (!qobject_cast<CaptureApplication *>(QCoreApplication::instance())) {
+        err << "A scripted run needs the program's CaptureApplication." << Qt::endl;
+        return BadScript;
+    }
+    Script script;
+    QString fault = readHeader(header, script);
+    if (fault.isEmpty() && screenCount == 0)
+        fault = NoScreens;
+    if (fault.isEmpty())
+        fault = screenFault;
+    if (!fault.isEmpty()) {
+        err << "Replay script: " << fault << Qt::endl;
+        return BadScript;
+    }
+    if (!outputOverride.isEmpty())
+        script.output = outputOverride;
+    return play(script, screens, out, err);
+}
+
+} // namespace
+
+int run(const QJsonObject &object, const QString &outputOverride, QTextStream &out, QTextStream &err)
+{
+    const QJsonValue notices = object.value(QStringLiteral("notices"));
+    const QJsonArray list = notices.toArray();
+    ArrayScreens screens(list);
+    return checkAndPlay(object, notices.isArray() ? int(list.size()) : 0, firstScreenFault(list), screens,
+                        outputOverride, out, err);
+}
+
 int runFile(const QString &scriptPath, const QString &outputOverride, QTextStream &out, QTextStream &err)
 {
     QFile file(scriptPath);
     if (!file.open(QIODevice::ReadOnly)) {
+        err << "Cannot read the script " << scriptPath << ": " << file.errorString() << Qt::endl;
+        return BadScript;
+    }
+
+    // The usual way: the file is read through once to check it, holding one
+    // screen at a time, and read again screen by screen as they are played.
+    ScannedScript scanned;
+    if (scanScriptFile(file, scanned)) {
+        FileScreens screens(file, scanned);
+        return checkAndPlay(scanned.header, scanned.noticesOffset < 0 ? 0 : scanned.screenCount,
+                            scanned.screenFault, screens, outputOverride, out, err);
+    }
+
+    // A file that the reading above declines is parsed whole: the parser
+    // names the fault of a file that is not JSON, and a shape the reading
+    // does not take is played from memory.
+    if (!file.seek(0)) {
         err << "Cannot read the script " << scriptPath << ": " << file.errorString() << Qt::endl;
         return BadScript;
     }

@@ -27,6 +27,13 @@ class QTextStream;
 // box that fails its rule, any message of the window. The file is then finished
 // with the notices saved so far and one line says where and why the run stopped.
 // The machine needs a CaptureApplication as its application object.
+//
+// Memory stays flat however many screens a script holds: each screen is
+// converted when it is played and dropped after. A script file is not held
+// whole either: it is read through once before the run, one element of
+// "notices" at a time, so that every fault of the script is still found
+// before anything is run, then read again element by element as the screens
+// are played (see runFile).
 namespace ScriptedRun {
 
 enum ExitStatus {
@@ -41,7 +48,16 @@ enum ExitStatus {
 // a bad script its reason.
 int run(const QJsonObject &script, const QString &outputOverride, QTextStream &out, QTextStream &err);
 
-// The same for a script held in a JSON file.
+// The same for a script held in a JSON file. The file is read in pieces,
+// twice: a first reading checks the whole script (syntax, keys, every screen)
+// holding one element of "notices" at a time; the run then reads the
+// elements again one by one as it plays them. A file this reading declines
+// (not JSON, not one object, or a shape such as "notices" given twice) is
+// parsed whole instead, so its messages and its run are those of a script
+// held in memory. Should the file change between the two readings so that a
+// screen can no longer be read, the run stops there with BadScript: the
+// output file is finished with the notices saved so far and err says which
+// notice could not be read.
 int runFile(const QString &scriptPath, const QString &outputOverride, QTextStream &out, QTextStream &err);
 
 } // namespace ScriptedRun

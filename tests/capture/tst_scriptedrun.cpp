@@ -4,6 +4,7 @@
 #include "shell/GlobalVariables.h"
 
 #include <QFile>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLocale>
@@ -165,15 +166,19 @@ private Q_SLOTS:
     void badScripts_data();
     void badScripts();
     void runFromTheCommandLine();
+    void manyNotices_data();
+    void manyNotices();
 
 private:
     RunResult run(const QByteArray &script, const QString &outputOverride = QString());
     RunResult runFile(const QByteArray &fileText);
+    RunResult runScriptFile(const QByteArray &fileText, const QString &outputOverride = QString());
     QString path(const QString &name) const { return m_folder->filePath(name); }
     QByteArray contents(const QString &name) const;
 
     platform::SystemOverrides m_system;
     std::unique_ptr<QTemporaryDir> m_folder;
+    QTemporaryDir m_scripts; // script files kept apart from the output files
 };
 
 void TestScriptedRun::initTestCase()
@@ -226,6 +231,21 @@ RunResult TestScriptedRun::runFile(const QByteArray &fileText)
     return result;
 }
 
+// The script in a file outside the output folder, read by the program's own
+// reading of script files.
+RunResult TestScriptedRun::runScriptFile(const QByteArray &fileText, const QString &outputOverride)
+{
+    QFile script(m_scripts.filePath(QStringLiteral("script.json")));
+    if (!script.open(QIODevice::WriteOnly) || script.write(fileText) != fileText.size())
+        return {};
+    script.close();
+    RunResult result;
+    QTextStream out(&result.out);
+    QTextStream err(&result.err);
+    result.status = ScriptedRun::runFile(script.fileName(), outputOverride, out, err);
+    return result;
+}
+
 QByteArray TestScriptedRun::contents(const QString &name) const
 {
     QFile file(path(name));
@@ -267,13 +287,17 @@ void TestScriptedRun::completedRuns()
     QFETCH(QByteArray, expectedFile);
     QFETCH(QString, notices);
 
-    const RunResult result = run(script, outputOverride);
+    // The script held as an object, then read from a file screen by screen.
+    for (const bool fromFile : { false, true }) {
+        const RunResult result = fromFile ? runScriptFile(script, outputOverride) : run(script, outputOverride);
 
-    QCOMPARE(result.err, QString());
-    QCOMPARE(result.status, 0);
-    QCOMPARE(result.out, path(fileName) + ": " + notices + "\n");
-    QCOMPARE(contents(fileName), expectedFile);
-    QCOMPARE(QDir(m_folder->path()).entryList(QDir::Files), QStringList{fileName});
+        QCOMPARE(result.err, QString());
+        QCOMPARE(result.status, 0);
+        QCOMPARE(result.out, path(fileName) + ": " + notices + "\n");
+        QCOMPARE(contents(fileName), expectedFile);
+        QCOMPARE(QDir(m_folder->path()).entryList(QDir::Files), QStringList{fileName});
+        QVERIFY(QFile::remove(path(fileName)));
+    }
 }
 
 // One row per way a run stops. Every run saves the plain notice of the first
@@ -357,15 +381,21 @@ void TestScriptedRun::stops()
     QFETCH(QString, stopLine);
     QFETCH(QByteArray, expectedFile);
 
-    const RunResult result = run(R"({"form": "T01", "output": "run.txt", "notices": )" + screens + "}");
+    const QByteArray script = R"({"form": "T01", "output": "run.txt", "notices": )" + screens + "}";
+    // The script held as an object, then read from a file screen by screen.
+    for (const bool fromFile : { false, true }) {
+        const RunResult result = fromFile ? runScriptFile(script) : run(script);
 
-    QCOMPARE(result.err, stopLine + "\n");
-    QCOMPARE(result.out, QString());
-    QCOMPARE(result.status, 1);
-    if (expectedFile.isEmpty())
-        QVERIFY(!QFile::exists(path("run.txt")));
-    else
-        QCOMPARE(contents("run.txt"), expectedFile);
+        QCOMPARE(result.err, stopLine + "\n");
+        QCOMPARE(result.out, QString());
+        QCOMPARE(result.status, 1);
+        if (expectedFile.isEmpty()) {
+            QVERIFY(!QFile::exists(path("run.txt")));
+        } else {
+            QCOMPARE(contents("run.txt"), expectedFile);
+            QVERIFY(QFile::remove(path("run.txt")));
+        }
+    }
 }
 
 // A script that cannot be played runs nothing and creates no file.
@@ -394,6 +424,31 @@ void TestScriptedRun::badScripts_data()
     QTest::newRow("value of the wrong shape")
         << QByteArray(R"({"form": "T01", "output": "x.txt", "notices": [{"Txt_B_Adm": ["F"]}]})")
         << "the value of \"Txt_B_Adm\" must be";
+
+    // The file is read one screen at a time, yet every fault is found before
+    // the first screen is played, however far into the file it lies.
+    QByteArray many = R"({"form": "T01", "output": "x.txt", "notices": [)" + FirstScreen;
+    for (int notice = 2; notice <= 500; ++notice)
+        many += R"(, {"OptInt_Add": true, "Txt_1A_FreqAssgn": ")" + QByteArray::number(notice) + R"("})";
+    QTest::newRow("last of 501 screens of the wrong shape") << many + R"(, "F"]})"
+                                                            << "notice 501 must be an object or a list";
+    QTest::newRow("last of 501 screens with a value of the wrong shape")
+        << many + R"(, {"Txt_1A_FreqAssgn": {"MHz": "99"}}]})" << "notice 501: the value of \"Txt_1A_FreqAssgn\"";
+    QTest::newRow("not JSON at the last of 501 screens") << many + R"(, {"Txt_1A_FreqAssgn": tru}]})"
+                                                         << "is not valid JSON";
+    QTest::newRow("unterminated list of 500 screens") << many + "}" << "is not valid JSON";
+    QTest::newRow("unterminated string in the last screen") << many + R"(, {"Txt_1A_FreqAssgn": "99}]})"
+                                                            << "is not valid JSON";
+    QTest::newRow("garbage after the object") << many + "]} x" << "is not valid JSON";
+    QTest::newRow("unknown key after 500 screens") << many + R"(], "fragment": "GE84"})"
+                                                   << "unknown key \"fragment\"";
+    QTest::newRow("form after 500 screens, unknown")
+        << QByteArray(R"({"output": "x.txt", "notices": [)" + FirstScreen + R"(], "form": "T9"})")
+        << "\"form\" must be \"T01\" or \"T02\"";
+    QTest::newRow("notices not a list") << QByteArray(R"({"form": "T01", "output": "x.txt", "notices": {}})")
+                                        << "\"notices\" must be a list";
+    QTest::newRow("no notices") << QByteArray(R"({"form": "T01", "output": "x.txt"})")
+                                << "\"notices\" must be a list";
 }
 
 void TestScriptedRun::badScripts()
@@ -443,6 +498,66 @@ void TestScriptedRun::runFromTheCommandLine()
     QVERIFY(program.waitForFinished(60000));
     QCOMPARE(program.exitCode(), 2);
     QVERIFY(program.readAllStandardError().contains("Cannot read the script"));
+}
+
+// A long script, generated, read from a file one screen at a time: every
+// screen is played in its order and written as its own notice. Screens
+// alternate between the two shapes, and their remarks hold what could
+// mislead the cutting of the file into screens: brackets, braces, commas and
+// escaped quotes and backslashes.
+void TestScriptedRun::manyNotices_data()
+{
+    QTest::addColumn<int>("count");
+    QTest::newRow("2000 notices") << 2000;
+}
+
+void TestScriptedRun::manyNotices()
+{
+    QFETCH(int, count);
+
+    auto remark = [](int notice) { return QStringLiteral("N%1 [a], {\"b\": \\c}").arg(notice); };
+    QByteArray script = R"({"form": "T01", "output": "many.txt", "notices": [)";
+    QByteArray expected = Header + head("F");
+    for (int notice = 1; notice <= count; ++notice) {
+        const QByteArray frequency = QByteArray::number(100 + notice % 900) + "." + QByteArray::number(notice % 10);
+        QJsonArray pairs;
+        if (notice == 1)
+            pairs.append(QJsonArray{ "Txt_B_Adm", "F" });
+        pairs.append(QJsonArray{ "OptInt_Add", true });
+        pairs.append(QJsonArray{ "Txt_1A_FreqAssgn", QString::fromLatin1(frequency) });
+        pairs.append(QJsonArray{ "Txt_notified_Rmks", remark(notice) });
+        QJsonObject screen;
+        for (const QJsonValue &pair : std::as_const(pairs))
+            screen.insert(pair.toArray().at(0).toString(), pair.toArray().at(1));
+        const QJsonDocument document = notice % 2 ? QJsonDocument(screen) : QJsonDocument(pairs);
+        script += (notice == 1 ? "\n  " : ",\n  ") + document.toJson(QJsonDocument::Compact);
+
+        expected += "<NOTICE>\r\n"
+                    "t_remarks = " + remark(notice).toLatin1() + "\r\n"
+                    "Notice No = " + QByteArray::number(notice) + "\r\n"
+                    "t_notice_type = T01\r\n"
+                    "t_action = ADD\r\n"
+                    "t_freq_assgn = " + frequency + "\r\n"
+                    "\r\n"
+                    "</NOTICE>\r\n";
+    }
+    script += "\n]}\n";
+    expected += tail(count);
+
+    const RunResult result = runScriptFile(script);
+
+    QCOMPARE(result.err, QString());
+    QCOMPARE(result.status, 0);
+    QCOMPARE(result.out, path("many.txt") + ": " + QString::number(count) + " notices\n");
+    const QByteArray file = contents("many.txt");
+    if (file != expected) {
+        // The first line that differs, rather than two files of some 300 kB.
+        const QList<QByteArray> got = file.split('\n');
+        const QList<QByteArray> want = expected.split('\n');
+        for (qsizetype i = 0; i < std::min(got.size(), want.size()); ++i)
+            QCOMPARE(got.at(i), want.at(i));
+        QCOMPARE(got.size(), want.size());
+    }
 }
 
 int main(int argc, char *argv[])
