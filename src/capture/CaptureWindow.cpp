@@ -18,6 +18,7 @@
 #include <QRadioButton>
 
 #include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -167,8 +168,9 @@ QWidget *CaptureWindow::createControl(const ControlSpec &spec, QWidget *parent)
     }
     case ControlKind::TextBox: {
         auto *box = new QLineEdit(parent);
-        if (spec.maxLength > 0)
-            box->setMaxLength(spec.maxLength);
+        // A box without a maximum (file name, counter, remarks) takes text of
+        // any length, beyond the line edit's own default of 32767 characters.
+        box->setMaxLength(spec.maxLength > 0 ? spec.maxLength : std::numeric_limits<int>::max());
         box->setReadOnly(spec.name == DisplayOnlyBox);
         return box;
     }
