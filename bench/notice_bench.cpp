@@ -30,7 +30,6 @@
 #include "platform/System.h"
 #include "platform/TextFile.h"
 
-#include <QCheckBox>
 #include <QComboBox>
 #include <QCommandLineParser>
 #include <QDate>
@@ -50,16 +49,13 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
 
 #include <fcntl.h>
 #include <spawn.h>
-#include <sys/resource.h>
 #include <sys/wait.h>
-#include <unistd.h>
 #include <unistd.h>
 
 extern char **environ;

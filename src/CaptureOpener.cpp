@@ -11,6 +11,8 @@ MenuFrm::FormOpener captureWindowOpener(QWidget *menu)
         // chosen at that moment and it starts a new output file.
         QPointer<CaptureWindow> window = new CaptureWindow(kind, menu);
         window->exec();
-        delete window; // null if the window deleted itself on closing
+        // The window is not deleted on closing; the guard only keeps this
+        // safe should that ever change.
+        delete window;
     };
 }

@@ -7,9 +7,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QRadioButton>
-#include <QTextEdit>
 
 namespace {
 
@@ -78,13 +76,8 @@ QStringList targetBoxes()
 
 bool isEmptyBox(const QWidget *box)
 {
-    if (auto *line = qobject_cast<const QLineEdit *>(box))
-        return line->text().isEmpty();
-    if (auto *plain = qobject_cast<const QPlainTextEdit *>(box))
-        return plain->toPlainText().isEmpty();
-    if (auto *rich = qobject_cast<const QTextEdit *>(box))
-        return rich->toPlainText().isEmpty();
-    return true;
+    auto *line = qobject_cast<const QLineEdit *>(box);
+    return !line || line->text().isEmpty();
 }
 
 } // namespace
@@ -217,10 +210,6 @@ void MakeVisible::emptyBoxes(const QStringList &names)
         // text is no longer there to undo back into the new one.
         if (auto *line = qobject_cast<QLineEdit *>(box))
             line->setText(QString());
-        else if (auto *plain = qobject_cast<QPlainTextEdit *>(box))
-            plain->clear();
-        else if (auto *rich = qobject_cast<QTextEdit *>(box))
-            rich->clear();
         else if (box)
             qWarning("Control %s is not a text box", qPrintable(name));
     }

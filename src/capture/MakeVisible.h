@@ -49,8 +49,6 @@ class MakeVisible : public QObject
 public:
     MakeVisible(CaptureWindow &window, const MakeVisibleForm &form);
 
-    const MakeVisibleForm &form() const { return m_form; }
-
     void HideFrameA11();
     void ShowFrameA11();
     void HideFrameTrg();

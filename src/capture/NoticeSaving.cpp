@@ -21,7 +21,7 @@
 namespace {
 
 // What saving says to the operator: in English whatever the interface
-// language, like every message of the program.
+// language, like the field checks' messages.
 namespace Message {
 const QString FatalErrorTitle = QStringLiteral("Fatal Error");
 const QString MissingAdministration =

@@ -14,7 +14,7 @@ struct NoticeRecord;
 struct CaptureFile
 {
     platform::TextFile textStream; // the output file while it is open
-    bool fileOpen = false;         // from the creation of the file until Finish
+    bool fileOpen = false;         // from the file's start (header and HEAD written) until Finish
     qint32 noticeNumber = 1;       // number of the next notice; noticeNumber - 1 were written
     bool finished = false;         // Finish has run: the window may close without it
 };

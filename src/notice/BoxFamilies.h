@@ -6,7 +6,8 @@
 // The families of boxes whose names follow a rule, the same on both capture
 // forms: the three azimuth tables, the twelve coordinated administrations and
 // the two eight-box coordinates. The window, the clears, the field rules, the
-// key filter and the screen collection all name these boxes through here.
+// key filter and the screen collection name the azimuth and coordination
+// boxes through here.
 namespace BoxFamilies {
 
 // Name prefixes of the three azimuth tables (mixed case as the forms have it).

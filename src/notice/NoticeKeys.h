@@ -7,8 +7,9 @@
 
 // The keys and section tags of the electronic notice file, each spelled here
 // and nowhere else, and the place of every key: the order in which the notice
-// writer puts them, section by section. A reader or checker of notice files
-// shares this table with the writer.
+// writer puts them, section by section. The notice writer spells its keys
+// through here and its rows follow layout() (a test holds the two together);
+// the notice-file checker reads layout() to judge the order of a file.
 namespace NoticeKeys {
 
 enum class Section {

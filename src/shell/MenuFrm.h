@@ -12,7 +12,8 @@ class QPushButton;
 class QRadioButton;
 
 // The main menu: the choice of interface language and of notice form, Go and
-// Exit, and the version label. It is the only writer of LanguageCode.
+// Exit, and the version label. It writes LanguageCode, which the capture
+// windows read.
 //
 // The menu does not know the capture windows: Go hands the chosen form kind to
 // the form opener, which shows the window modally and returns once it is
