@@ -373,19 +373,6 @@ ControlSpec labelSpec(const LabelRow &row, const QHash<QString, const ControlSpe
 
 } // namespace
 
-bool isOnForm(Forms forms, FormKind kind)
-{
-    switch (forms) {
-    case Forms::Both:
-        return true;
-    case Forms::T01Only:
-        return kind == FormKind::T01;
-    case Forms::T02Only:
-        return kind == FormKind::T02;
-    }
-    return false;
-}
-
 int twipsToPixels(int twips)
 {
     return qRound(double(twips) / TwipsPerPixel);

@@ -26,11 +26,6 @@ enum class Look {
     OptionButton      // 6 pt serif
 };
 
-// Which of the two forms has a control.
-enum class Forms { Both, T01Only, T02Only };
-
-bool isOnForm(Forms forms, FormKind kind);
-
 constexpr int TwipsPerPixel = 15;
 constexpr int ClientWidthTwips = 15240;
 constexpr int ClientHeightTwips = 10110;

@@ -12,15 +12,6 @@ using Utility::ZeroPadFour;
 
 namespace {
 
-// Which forms have a control.
-enum class Forms { Both, T01Only, T02Only };
-
-bool formHas(Forms forms, FormKind kind)
-{
-    return forms == Forms::Both || (forms == Forms::T01Only && kind == FormKind::T01)
-           || (forms == Forms::T02Only && kind == FormKind::T02);
-}
-
 // How a box reaches its field.
 enum class Rule {
     Copy,            // only when the box is not empty
@@ -167,7 +158,7 @@ bool isOneOf(const QString &text, std::initializer_list<const char *> codes)
 void collect(NoticeRecord &record, const ScreenReader &screen, FormKind kind, const Item &item,
              const QString &polarization)
 {
-    if (!formHas(item.forms, kind))
+    if (!isOnForm(item.forms, kind))
         return;
     const QString text = screen.text(name(item.control));
     switch (item.rule) {
@@ -340,7 +331,7 @@ std::optional<UnencodableField> FindUnencodableField(const NoticeRecord &record)
             return found;
     }
     for (const Item &item : kStationItems) {
-        if (!formHas(item.forms, kind))
+        if (!isOnForm(item.forms, kind))
             continue;
         if (auto found = unencodable(record.*item.field, name(item.control)))
             return found;

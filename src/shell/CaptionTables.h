@@ -19,15 +19,12 @@ enum class Language { English = 0, French = 1, Spanish = 2 };
 // value (0 included) English.
 Language languageForCode(qint16 code);
 
-// Which capture forms a row of a table applies to.
-enum class FormScope { BothForms, T01Only, T02Only };
-
 // One control and its text in the three languages. The texts are exact,
 // blanks and punctuation included.
 struct ControlTexts
 {
     const char16_t *control;
-    FormScope forms;
+    Forms forms;
     std::array<const char16_t *, 3> texts;
 
     QString controlName() const { return QString::fromUtf16(control); }
@@ -35,18 +32,7 @@ struct ControlTexts
     {
         return QString::fromUtf16(texts[static_cast<int>(language)]);
     }
-    bool appliesTo(FormKind kind) const
-    {
-        switch (forms) {
-        case FormScope::BothForms:
-            return true;
-        case FormScope::T01Only:
-            return kind == FormKind::T01;
-        case FormScope::T02Only:
-            return kind == FormKind::T02;
-        }
-        return false;
-    }
+    bool appliesTo(FormKind kind) const { return isOnForm(forms, kind); }
 };
 
 // Captions. The first two rows are the window titles: their control is the
