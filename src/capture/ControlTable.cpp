@@ -178,7 +178,7 @@ QList<ControlSpec> coordinationBoxes()
     return boxes;
 }
 
-struct AzimuthTable
+struct AzimuthGrid
 {
     const QString &namePrefix; // followed by the three-digit azimuth
     const char *frame;
@@ -189,7 +189,7 @@ struct AzimuthTable
     int firstTab;
 };
 
-const AzimuthTable azimuthTables[] = {
+const AzimuthGrid azimuthGrids[] = {
     {BoxFamilies::EffectiveHeightPrefix, "Frame_9EC_EffAntHeight", {165, 1205, 2245, 3285},
      {480, 965, 1450, 1935, 2420, 2905, 3390, 3875, 4350}, 780, 5, 64},
     {BoxFamilies::HorizontalPatternPrefix, "Frame_9NH_AttnH", {165, 1050, 1920, 2805},
@@ -201,7 +201,7 @@ const AzimuthTable azimuthTables[] = {
 // 36 boxes per table, one per 10 degrees: the four columns hold 0-80, 90-170,
 // 180-260 and 270-350 degrees, each rising from top to bottom, and the tab
 // order runs down each column in turn.
-QList<ControlSpec> azimuthBoxes(const AzimuthTable &table)
+QList<ControlSpec> azimuthBoxes(const AzimuthGrid &table)
 {
     QList<ControlSpec> boxes;
     for (int index = 0; index < BoxFamilies::AzimuthCount; ++index) {
@@ -386,7 +386,7 @@ QRect ControlSpec::pixelRect() const
 QList<ControlSpec> controlTable(FormKind kind)
 {
     QList<ControlSpec> rows = frames() + entryControls() + coordinationBoxes();
-    for (const AzimuthTable &table : azimuthTables)
+    for (const AzimuthGrid &table : azimuthGrids)
         rows += azimuthBoxes(table);
     rows.erase(std::remove_if(rows.begin(), rows.end(),
                               [kind](const ControlSpec &spec) { return !isOnForm(spec.forms, kind); }),

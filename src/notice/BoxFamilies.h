@@ -1,5 +1,7 @@
 #pragma once
 
+#include "NoticeRecord.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -19,14 +21,14 @@ inline const QString VerticalPatternPrefix = QStringLiteral("Txt_9NVAzm");
 inline const QString SiteCoordinatePrefix = QStringLiteral("Txt_4C_");
 inline const QString TargetCoordinatePrefix = QStringLiteral("Txt_04C_");
 
-constexpr int AzimuthCount = 36;    // 0 to 350 degrees in steps of 10
-constexpr int CoordinationCount = 12;
+constexpr int AzimuthCount = int(kAzimuthCount); // 0 to 350 degrees in steps of 10
+constexpr int CoordinationCount = CoordinationList::kCount;
 
 // The box of entry index (0 to 35) of an azimuth table: the prefix and the
 // azimuth in three digits, "Txt_9NHAzm010" for entry 1.
 inline QString azimuthBox(const QString &prefix, int index)
 {
-    return prefix + QStringLiteral("%1").arg(index * 10, 3, 10, QLatin1Char('0'));
+    return prefix + QStringLiteral("%1").arg(index * kAzimuthStep, 3, 10, QLatin1Char('0'));
 }
 
 // The 36 boxes of an azimuth table, 0 to 350 degrees.

@@ -15,12 +15,6 @@ using NoticeKeys::Section;
 
 namespace {
 
-// The fixed beginnings of the three header lines.
-const QString kHeaderBeginnings[] = {
-    QStringLiteral("File captured on "),
-    QStringLiteral("Processed by "),
-    QStringLiteral("Program Id: "),
-};
 constexpr int kHeaderLineCount = 3;
 
 const QString kKeyValueSeparator = QStringLiteral(" = ");
@@ -225,7 +219,7 @@ private:
     {
         qsizetype index = 0;
         for (int h = 0; h < kHeaderLineCount; ++h) {
-            const QString &beginning = kHeaderBeginnings[h];
+            const QString &beginning = NoticeKeys::headerBeginnings()[h];
             if (index < m_lines.size() && !m_lines[index].text.startsWith(QLatin1Char('<'))) {
                 const Line &line = m_lines[index++];
                 m_file.headerLines.append(line.text);

@@ -2,6 +2,16 @@
 
 namespace NoticeKeys {
 
+const std::array<QString, 3> &headerBeginnings()
+{
+    static const std::array<QString, 3> beginnings = {
+        QStringLiteral("File captured on "),
+        QStringLiteral("Processed by "),
+        QStringLiteral("Program Id: "),
+    };
+    return beginnings;
+}
+
 QString tag(Section section)
 {
     switch (section) {

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <array>
 #include <optional>
 #include <vector>
 
@@ -68,6 +69,11 @@ enum class Key {
 
 // The tag as written between angle brackets: "HEAD", "ANT_DIAGR_H".
 QString tag(Section section);
+
+// The fixed beginnings of the three header lines that open a file: "File
+// captured on " (then the date and time), "Processed by " (then the login
+// name) and "Program Id: " (then the version label).
+const std::array<QString, 3> &headerBeginnings();
 
 // The section written with the given tag ("ANT_HGT"), or none.
 std::optional<Section> sectionForTag(const QString &tag);

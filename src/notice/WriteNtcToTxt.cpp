@@ -218,9 +218,9 @@ QStringList MakeHeaderLines(const QDateTime &moment, const QString &userName,
         date = QLocale::c().toString(moment.date(), QStringLiteral("dd.MM.yyyy"));
     const QString time = moment.time().toString(QStringLiteral("HH:mm:ss"));
     return {
-        QStringLiteral("File captured on ") + date + QLatin1Char('-') + time,
-        QStringLiteral("Processed by ") + userName,
-        QStringLiteral("Program Id: ") + versionLabel,
+        NoticeKeys::headerBeginnings()[0] + date + QLatin1Char('-') + time,
+        NoticeKeys::headerBeginnings()[1] + userName,
+        NoticeKeys::headerBeginnings()[2] + versionLabel,
     };
 }
 
