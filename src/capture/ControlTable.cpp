@@ -373,14 +373,9 @@ ControlSpec labelSpec(const LabelRow &row, const QHash<QString, const ControlSpe
 
 } // namespace
 
-int twipsToPixels(int twips)
-{
-    return qRound(double(twips) / TwipsPerPixel);
-}
-
 QRect ControlSpec::pixelRect() const
 {
-    return QRect(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height));
+    return twipsRect(left, top, width, height);
 }
 
 QList<ControlSpec> controlTable(FormKind kind)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "notice/FormKind.h"
+#include "shell/Twips.h"
 
 #include <QList>
 #include <QRect>
@@ -26,11 +27,8 @@ enum class Look {
     OptionButton      // 6 pt serif
 };
 
-constexpr int TwipsPerPixel = 15;
 constexpr int ClientWidthTwips = 15240;
 constexpr int ClientHeightTwips = 10110;
-
-int twipsToPixels(int twips);
 
 struct ControlSpec
 {

@@ -2,6 +2,7 @@
 
 #include "platform/Alerts.h"
 #include "shell/GlobalVariables.h"
+#include "shell/Twips.h"
 #include "shell/Version.h"
 
 #include <QFont>
@@ -13,19 +14,6 @@
 #include <array>
 
 namespace {
-
-// Positions are laid out in twips; 15 twips make one pixel at 96 dots per inch.
-constexpr int TwipsPerPixel = 15;
-
-int pixels(int twips)
-{
-    return qRound(double(twips) / TwipsPerPixel);
-}
-
-QRect twipsRect(int left, int top, int width, int height)
-{
-    return QRect(pixels(left), pixels(top), pixels(width), pixels(height));
-}
 
 const QColor CaptionGreen(0, 128, 0);
 const QColor CaptionDarkBlue(0, 0, 192);
