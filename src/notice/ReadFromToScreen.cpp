@@ -155,6 +155,18 @@ bool isOneOf(const QString &text, std::initializer_list<const char *> codes)
     return false;
 }
 
+// Whether a polarization has a horizontal ("H", "M") or a vertical ("V", "M")
+// component: it decides both the radiated powers and the antenna patterns taken.
+bool hasHorizontalComponent(const QString &polarization)
+{
+    return isOneOf(polarization, {"H", "M"});
+}
+
+bool hasVerticalComponent(const QString &polarization)
+{
+    return isOneOf(polarization, {"V", "M"});
+}
+
 void collect(NoticeRecord &record, const ScreenReader &screen, FormKind kind, const Item &item,
              const QString &polarization)
 {
@@ -166,11 +178,11 @@ void collect(NoticeRecord &record, const ScreenReader &screen, FormKind kind, co
         record.*item.field = text;
         return;
     case Rule::WithHorizontal:
-        if (!isOneOf(polarization, {"H", "M"}))
+        if (!hasHorizontalComponent(polarization))
             return;
         break;
     case Rule::WithVertical:
-        if (!isOneOf(polarization, {"V", "M"}))
+        if (!hasVerticalComponent(polarization))
             return;
         break;
     case Rule::Copy:
@@ -286,9 +298,9 @@ void CollectScreen(NoticeRecord &record, const ScreenReader &screen, FormKind ki
         }
         collectAzimuths(record.eff_hgt, screen, kEffectiveHeights);
         if (screen.text(QStringLiteral("Combo_9_AntDir")) == QLatin1String("D")) {
-            if (isOneOf(polarization, {"H", "M"}))
+            if (hasHorizontalComponent(polarization))
                 collectAzimuths(record.attn_h, screen, kHorizontalPattern);
-            if (isOneOf(polarization, {"V", "M"}))
+            if (hasVerticalComponent(polarization))
                 collectAzimuths(record.attn_v, screen, kVerticalPattern);
         }
     }
