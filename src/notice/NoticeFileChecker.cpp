@@ -464,9 +464,17 @@ private:
     void readFinalEmptyLine(int line)
     {
         reportMissingHead(line);
-        if (!m_file.notices.isEmpty() && !m_file.tail)
-            fault(line, QStringLiteral("%1 missing: the file was not finished").arg(quoted(openTag(Section::Tail))));
+        reportMissingTail(line);
         m_finished = true;
+    }
+
+    // A file with notices and no TAIL was never finished. True when reported.
+    bool reportMissingTail(int line)
+    {
+        if (m_file.notices.isEmpty() || m_file.tail)
+            return false;
+        fault(line, QStringLiteral("%1 missing: the file was not finished").arg(quoted(openTag(Section::Tail))));
+        return true;
     }
 
     void reachEnd()
@@ -474,9 +482,7 @@ private:
         const int line = endLine();
         closeLeftOpen(line);
         reportMissingHead(line);
-        if (!m_file.notices.isEmpty() && !m_file.tail)
-            fault(line, QStringLiteral("%1 missing: the file was not finished").arg(quoted(openTag(Section::Tail))));
-        else
+        if (!reportMissingTail(line))
             fault(line, QStringLiteral("final empty line missing: the file was not finished"));
     }
 
