@@ -79,6 +79,21 @@ bool JsonStream::readValue(QByteArray *text)
     return readScalar(text);
 }
 
+// The next byte of the value being read into text (from start in the piece).
+// At the end of a piece, the bytes read so far are kept and the next piece is
+// read, so start moves to its beginning. False at the end of the input.
+bool JsonStream::takeByte(QByteArray *text, qsizetype &start, char &c)
+{
+    if (m_position == m_piece.size()) {
+        keepFrom(text, start);
+        if (!fill())
+            return false;
+        start = 0;
+    }
+    c = m_piece.at(m_position++);
+    return true;
+}
+
 // From the opening quote to the closing one; a backslash hides the byte after
 // it, so an escaped quote does not end the string.
 bool JsonStream::readString(QByteArray *text)
@@ -87,13 +102,9 @@ bool JsonStream::readString(QByteArray *text)
     ++m_position; // the opening quote, known to be in the piece
     bool escaped = false;
     for (;;) {
-        if (m_position == m_piece.size()) {
-            keepFrom(text, start);
-            if (!fill())
-                return false;
-            start = 0;
-        }
-        const char c = m_piece.at(m_position++);
+        char c;
+        if (!takeByte(text, start, c))
+            return false;
         if (escaped)
             escaped = false;
         else if (c == '\\')
@@ -115,13 +126,9 @@ bool JsonStream::readContainer(QByteArray *text)
     bool inString = false;
     bool escaped = false;
     for (;;) {
-        if (m_position == m_piece.size()) {
-            keepFrom(text, start);
-            if (!fill())
-                return false;
-            start = 0;
-        }
-        const char c = m_piece.at(m_position++);
+        char c;
+        if (!takeByte(text, start, c))
+            return false;
         if (inString) {
             if (escaped)
                 escaped = false;

@@ -53,6 +53,7 @@ public:
 
 private:
     bool fill();
+    bool takeByte(QByteArray *text, qsizetype &start, char &c);
     bool readString(QByteArray *text);
     bool readContainer(QByteArray *text);
     bool readScalar(QByteArray *text);
