@@ -22,10 +22,10 @@
 
 #include "capture/CaptureApplication.h"
 #include "capture/CaptureWindow.h"
-#include "capture/NoticeSaving.h"
+#include "capture/NoticeFileSession.h"
 #include "notice/NoticeRecord.h"
-#include "notice/ReadFromToScreen.h"
-#include "notice/WriteNtcToTxt.h"
+#include "notice/ScreenCollection.h"
+#include "notice/NoticeWriter.h"
 #include "platform/Alerts.h"
 #include "platform/System.h"
 #include "platform/TextFile.h"
@@ -245,7 +245,7 @@ public:
     // Save/Next, checked: a full notice is always written.
     void saveNext()
     {
-        const SaveOutcome outcome = m_window->saving().SaveNext();
+        const SaveOutcome outcome = m_window->saving().saveNext();
         if (outcome != SaveOutcome::NoticeWritten)
             qFatal("Save/Next of a full notice did not write it (outcome %d)", int(outcome));
     }
@@ -372,7 +372,7 @@ void measureWriterThroughput(const Settings &settings, Table &table)
     {
         FullNoticeWindow full(FormKind::T01, QDir(settings.folder).filePath(QStringLiteral("record.txt")));
         fillFullNotice(full.window(), 1);
-        CollectScreen(record, full.window(), FormKind::T01);
+        collectScreen(record, full.window(), FormKind::T01);
     }
     constexpr int NoticesPerRun = 2000;
     const QString writerFile = QDir(settings.folder).filePath(QStringLiteral("writer.txt"));
@@ -390,7 +390,7 @@ void measureWriterThroughput(const Settings &settings, Table &table)
         if (!file.create(writerFile, &error))
             qFatal("%s", qPrintable(error));
         for (int notice = 1; notice <= NoticesPerRun; ++notice) {
-            if (!file.writeLine(MakeNoticeSection(record, notice), &error))
+            if (!file.writeLine(makeNoticeSection(record, notice), &error))
                 qFatal("%s", qPrintable(error));
         }
         file.close(&error);

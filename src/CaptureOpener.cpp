@@ -4,7 +4,7 @@
 
 #include <QPointer>
 
-MenuFrm::FormOpener captureWindowOpener(QWidget *menu)
+MainMenu::FormOpener captureWindowOpener(QWidget *menu)
 {
     return [menu](FormKind kind) {
         // Each opening loads the window anew: its captions follow the language

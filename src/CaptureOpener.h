@@ -1,7 +1,7 @@
 #pragma once
 
-#include "shell/MenuFrm.h"
+#include "shell/MainMenu.h"
 
 // The menu's way into the capture windows: a fresh window of the chosen kind,
 // shown modally over the menu, destroyed once it is closed.
-MenuFrm::FormOpener captureWindowOpener(QWidget *menu);
+MainMenu::FormOpener captureWindowOpener(QWidget *menu);

@@ -3,7 +3,7 @@
 #include "capture/CaptureWindow.h"
 #include "platform/Alerts.h"
 #include "platform/System.h"
-#include "shell/MenuFrm.h"
+#include "shell/MainMenu.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -102,7 +102,7 @@ bool saveScreenshots(const QString &folderName)
     readings.setLoginName(QStringLiteral("operator"));
     readings.setProgramFolder(QStringLiteral("/home/operator/notice-capture"));
 
-    MenuFrm menu;
+    MainMenu menu;
     menu.show();
     bool allSaved = true;
     for (const Language &language : Languages) {

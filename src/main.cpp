@@ -2,7 +2,7 @@
 #include "ScreenshotTool.h"
 #include "capture/CaptureApplication.h"
 #include "capture/ScriptedRun.h"
-#include "shell/MenuFrm.h"
+#include "shell/MainMenu.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -80,7 +80,7 @@ int main(int argc, char *argv[])
     }
 
     // The program ends when the menu closes: Exit or its close box.
-    MenuFrm menu;
+    MainMenu menu;
     menu.setFormOpener(captureWindowOpener(&menu));
     menu.show();
     if (options.quitAfterShow)

@@ -1,9 +1,9 @@
 #include "capture/CaptureWindow.h"
 
-#include "capture/KeyFilter.h"
+#include "capture/CapitalLettersFilter.h"
 #include "capture/LeaveBoxGate.h"
-#include "capture/MakeVisible.h"
-#include "capture/NoticeSaving.h"
+#include "capture/VisibilityRules.h"
+#include "capture/NoticeFileSession.h"
 #include "shell/GlobalVariables.h"
 
 #include <QButtonGroup>
@@ -124,11 +124,11 @@ CaptureWindow::CaptureWindow(FormKind kind, QWidget *parent)
     // Texts in the interface language, then the lists, check boxes and a full clear.
     SetFormToolTips(this, kind);
     SetFormCaptions(this, kind);
-    m_visibility = new MakeVisible(*this, makeVisibleFormFor(kind));
-    m_visibility->InitControls();
+    m_visibility = new VisibilityRules(*this, visibilityFormFor(kind));
+    m_visibility->initControls();
     m_visibility->Reset();
     // Counter, default file name, version label in the title.
-    m_saving = new NoticeSaving(*this);
+    m_saving = new NoticeFileSession(*this);
     m_saving->setUp();
     installKeyFilters(*this);
 }

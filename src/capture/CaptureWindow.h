@@ -9,8 +9,8 @@
 #include <QList>
 #include <QStringList>
 
-class MakeVisible;
-class NoticeSaving;
+class VisibilityRules;
+class NoticeFileSession;
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
@@ -52,10 +52,10 @@ public:
     void unselectOptions(const QStringList &names);
 
     // The show/hide/fill/clear rules of this window (set up with the window).
-    MakeVisible &visibility() const { return *m_visibility; }
+    VisibilityRules &visibility() const { return *m_visibility; }
 
     // The output file of this opening: Save/Next, Finish (set up with the window).
-    NoticeSaving &saving() const { return *m_saving; }
+    NoticeFileSession &saving() const { return *m_saving; }
 
 public Q_SLOTS:
     // Every way of closing the window without Finish (the close box, Escape,
@@ -76,6 +76,6 @@ private:
     QList<ControlSpec> m_specs;
     QHash<QString, QWidget *> m_controls;
     QHash<QString, QButtonGroup *> m_optionGroups; // by frame name
-    MakeVisible *m_visibility = nullptr; // child object of the window
-    NoticeSaving *m_saving = nullptr;    // child object of the window
+    VisibilityRules *m_visibility = nullptr; // child object of the window
+    NoticeFileSession *m_saving = nullptr;    // child object of the window
 };

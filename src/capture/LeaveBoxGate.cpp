@@ -1,7 +1,7 @@
 #include "capture/LeaveBoxGate.h"
 
 #include "capture/CaptureWindow.h"
-#include "capture/ValidationRules.h"
+#include "capture/FieldRules.h"
 
 #include <QCheckBox>
 #include <QKeyEvent>

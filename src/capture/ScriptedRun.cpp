@@ -2,7 +2,7 @@
 
 #include "capture/CaptureApplication.h"
 #include "capture/CaptureWindow.h"
-#include "capture/JsonStream.h"
+#include "capture/JsonValueCutter.h"
 #include "capture/LeaveBoxGate.h"
 #include "platform/Alerts.h"
 #include "shell/GlobalVariables.h"
@@ -244,7 +244,7 @@ struct ScannedScript
 // "notices" given twice, is then still played).
 bool scanScriptFile(QIODevice &file, ScannedScript &scanned)
 {
-    JsonStream stream(&file);
+    JsonValueCutter stream(&file);
     QByteArray header = "{";
     stream.skipWhitespace();
     if (!stream.take('{'))
@@ -278,10 +278,10 @@ bool scanScriptFile(QIODevice &file, ScannedScript &scanned)
                 stream.startInsideArray();
                 QByteArray element;
                 for (;;) {
-                    const JsonStream::Result result = stream.nextElement(element);
-                    if (result == JsonStream::Result::End)
+                    const JsonValueCutter::Result result = stream.nextElement(element);
+                    if (result == JsonValueCutter::Result::End)
                         break;
-                    if (result == JsonStream::Result::Malformed)
+                    if (result == JsonValueCutter::Result::Malformed)
                         return false;
                     const std::optional<QJsonValue> value = parseElement(element);
                     if (!value)
@@ -338,7 +338,7 @@ public:
             m_stream->startInsideArray();
         }
         QByteArray text;
-        if (m_stream->nextElement(text) != JsonStream::Result::Value)
+        if (m_stream->nextElement(text) != JsonValueCutter::Result::Value)
             return changed(number);
         const std::optional<QJsonValue> value = parseElement(text);
         if (!value)
@@ -356,7 +356,7 @@ private:
     QIODevice &m_file;
     qint64 m_offset;
     int m_count;
-    std::optional<JsonStream> m_stream;
+    std::optional<JsonValueCutter> m_stream;
 };
 
 // --- Playing it -------------------------------------------------------------

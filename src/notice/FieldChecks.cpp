@@ -7,7 +7,7 @@
 #include <cmath>
 #include <limits>
 
-namespace Utility {
+namespace FieldChecks {
 namespace {
 
 bool isBlank(QChar c)
@@ -160,4 +160,4 @@ bool isEastWest(const QString &text)
         || text.compare(u"W", Qt::CaseInsensitive) == 0;
 }
 
-} // namespace Utility
+} // namespace FieldChecks

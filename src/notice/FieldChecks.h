@@ -8,7 +8,7 @@
 // The field checks of the capture forms and the three ways in which they read a
 // number from the text of a box. Nothing here depends on a locale: the decimal
 // point is always ".".
-namespace Utility {
+namespace FieldChecks {
 
 // True when the whole text is one number: blanks (spaces or tabs) around it, an
 // optional sign, digits with at most one "." (at least one digit in all), and an
@@ -45,4 +45,4 @@ bool isNorthSouth(const QString &text);
 // True when the whole text is "E" or "W", in either case.
 bool isEastWest(const QString &text);
 
-} // namespace Utility
+} // namespace FieldChecks

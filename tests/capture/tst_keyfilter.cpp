@@ -1,5 +1,5 @@
 #include "capture/CaptureWindow.h"
-#include "capture/KeyFilter.h"
+#include "capture/CapitalLettersFilter.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

@@ -5,7 +5,7 @@
 // byte for byte.
 
 #include "capture/CaptureWindow.h"
-#include "capture/NoticeSaving.h"
+#include "capture/NoticeFileSession.h"
 #include "platform/Alerts.h"
 #include "platform/System.h"
 #include "platform/TextFile.h"

@@ -3,7 +3,7 @@
 // case runs on both windows, built and shown for real.
 
 #include "capture/CaptureWindow.h"
-#include "capture/MakeVisible.h"
+#include "capture/VisibilityRules.h"
 #include "platform/Alerts.h"
 #include "shell/GlobalVariables.h"
 
@@ -74,7 +74,7 @@ QList<QWidget *> stationItems(const CaptureWindow &window)
 //                                   polarization list (an empty value: the
 //                                   empty entry);
 // "Reset"                           click the Reset button;
-// "ClearForNextNtc"                 the partial clear between notices;
+// "clearForNextNotice"                 the partial clear between notices;
 // "save"                            the screen's clearing after a save;
 // "dontKeep"                        untick ChkClearFields.
 void act(CaptureWindow &window, const QString &event)
@@ -104,10 +104,10 @@ void act(CaptureWindow &window, const QString &event)
         QPushButton *reset = window.button("Button_Reset");
         QVERIFY(reset);
         QTest::mouseClick(reset, Qt::LeftButton);
-    } else if (event == QLatin1String("ClearForNextNtc")) {
-        window.visibility().ClearForNextNtc();
+    } else if (event == QLatin1String("clearForNextNotice")) {
+        window.visibility().clearForNextNotice();
     } else if (event == QLatin1String("save")) {
-        window.visibility().ClearAfterSave();
+        window.visibility().clearAfterSave();
     } else if (event == QLatin1String("dontKeep")) {
         QCheckBox *keep = window.checkBox("ChkClearFields");
         QVERIFY(keep);
@@ -316,9 +316,9 @@ void TstVisibility::screenAfterEvents_data()
         { "Withdraw then Mod, first, D/V", { "first", "dir=D", "pol=V", "Withdraw", "Mod" },
           S, S, H, H, S },
 
-        { "partial clear after Add", { "first", "Add", "ClearForNextNtc" }, S, S, S, S, S },
-        { "partial clear after Sup", { "Art11", "Sup", "ClearForNextNtc" }, S, S, S, S, S },
-        { "partial clear after ND", { "Mod", "dir=ND", "ClearForNextNtc" }, S, S, S, S, S },
+        { "partial clear after Add", { "first", "Add", "clearForNextNotice" }, S, S, S, S, S },
+        { "partial clear after Sup", { "Art11", "Sup", "clearForNextNotice" }, S, S, S, S, S },
+        { "partial clear after ND", { "Mod", "dir=ND", "clearForNextNotice" }, S, S, S, S, S },
         { "end of save, Art. 11 kept", { "Art11", "Add", "dir=ND", "save" }, S, S, S, S, S },
         { "end of save, first kept", { "first", "Sup", "save" }, S, S, H, S, S },
         { "end of save, ST61 kept", { "ST61", "Add", "save" }, S, S, H, S, S },
@@ -466,7 +466,7 @@ void TstVisibility::listsHoldTheirEntries()
     act(*window, "Reset");
     QCOMPARE(combo->currentIndex(), 0);
     combo->setCurrentIndex(1);
-    window->visibility().ClearForNextNtc();
+    window->visibility().clearForNextNotice();
     QCOMPARE(combo->currentIndex(), 0);
     QCOMPARE(entriesOf(), entries);
 }
@@ -503,7 +503,7 @@ void TstVisibility::clearsKeep_data()
     QTest::addColumn<bool>("keepsDateAndFragment");
     for (FormKind kind : bothForms()) {
         QTest::addRow("%s Reset button", formName(kind)) << kind << "Reset" << false;
-        QTest::addRow("%s partial clear", formName(kind)) << kind << "ClearForNextNtc" << true;
+        QTest::addRow("%s partial clear", formName(kind)) << kind << "clearForNextNotice" << true;
     }
 }
 
@@ -605,7 +605,7 @@ void TstVisibility::nonDirectionalWithoutIntentionUntilNextClear_data()
     QTest::addColumn<QString>("clear");
     for (FormKind kind : bothForms()) {
         QTest::addRow("%s Reset", formName(kind)) << kind << "Reset";
-        QTest::addRow("%s partial clear", formName(kind)) << kind << "ClearForNextNtc";
+        QTest::addRow("%s partial clear", formName(kind)) << kind << "clearForNextNotice";
         QTest::addRow("%s save", formName(kind)) << kind << "save";
     }
 }
@@ -663,7 +663,7 @@ void TstVisibility::clearAfterSave()
     window->textBox("Txt_1A_FreqAssgn")->setText("100");
     window->textBox("Txt_9E_AntHgt")->setFocus();
 
-    window->visibility().ClearAfterSave();
+    window->visibility().clearAfterSave();
 
     QCOMPARE(QApplication::focusWidget(), window->control("Txt_Ntc_DD"));
     QCOMPARE(window->text("Txt_Ntc_DD"), keep ? QStringLiteral("07") : QString());
@@ -760,8 +760,8 @@ void TstVisibility::optionSelectedByCodeRunsItsHandler()
     window->option(firstFragment(kind))->setChecked(true);
     verifyScreen(*window, false, true, false, true, true);
 
-    // Unselecting by a clear runs no handler: the clear's own ShowAll decides.
-    window->visibility().ClearIntAndItems();
+    // Unselecting by a clear runs no handler: the clear's own showAll decides.
+    window->visibility().clearIntentionAndItems();
     QVERIFY(!window->isSelected("OptInt_Add"));
     verifyScreen(*window, false, true, false, true, true);
 }
@@ -788,7 +788,7 @@ void TstVisibility::clearsLeaveNothingToUndo()
     QTest::keyClicks(site, "DOVER");
     QTest::keyClicks(azimuth, "3");
     QVERIFY(site->isUndoAvailable());
-    window->visibility().ClearForNextNtc();
+    window->visibility().clearForNextNotice();
     QCOMPARE(site->text(), QString());
     QCOMPARE(azimuth->text(), QString());
     QVERIFY(!site->isUndoAvailable());

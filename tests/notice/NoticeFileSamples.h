@@ -7,9 +7,9 @@
 
 #include "NoticeTestSupport.h"
 
-#include "notice/ReadFromToScreen.h"
-#include "notice/Utility.h"
-#include "notice/WriteNtcToTxt.h"
+#include "notice/ScreenCollection.h"
+#include "notice/Formatting.h"
+#include "notice/NoticeWriter.h"
 #include "platform/TextFile.h"
 
 #include <QDate>
@@ -27,13 +27,13 @@ inline QByteArray writtenNoticeFile(const QString &adm, const QList<NoticeRecord
 {
     QTemporaryDir folder;
     const QString name = folder.filePath(QStringLiteral("T01M-2005127-14327-operator.txt"));
-    QStringList pieces = MakeHeaderLines(QDateTime(QDate(2005, 12, 7), QTime(14, 3, 27)), "operator",
+    QStringList pieces = makeHeaderLines(QDateTime(QDate(2005, 12, 7), QTime(14, 3, 27)), "operator",
                                          " Norvane Analog Version 1.61 / 12.12.2005",
                                          QLocale(QLocale::German, QLocale::Germany));
-    pieces.append(MakeHeadSection(adm));
+    pieces.append(makeHeadSection(adm));
     for (int i = 0; i < records.size(); ++i)
-        pieces.append(MakeNoticeSection(records[i], i + 1));
-    pieces.append(Utility::MakeTail(qint32(records.size())));
+        pieces.append(makeNoticeSection(records[i], i + 1));
+    pieces.append(Formatting::makeTail(qint32(records.size())));
 
     platform::TextFile file;
     if (!folder.isValid() || !file.create(name, nullptr))
@@ -169,7 +169,7 @@ inline NoticeRecord sampleRecord(int index, QRandomGenerator &random)
     }
 
     NoticeRecord record;
-    CollectScreen(record, MapScreen(kind, texts, selected), kind);
+    collectScreen(record, MapScreen(kind, texts, selected), kind);
     return record;
 }
 

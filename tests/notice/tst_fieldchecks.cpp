@@ -67,7 +67,7 @@ void TestFieldChecks::numeric()
 {
     QFETCH(QString, text);
     QFETCH(bool, numeric);
-    QCOMPARE(Utility::isNumeric(text), numeric);
+    QCOMPARE(FieldChecks::isNumeric(text), numeric);
 }
 
 void TestFieldChecks::value_data()
@@ -93,7 +93,7 @@ void TestFieldChecks::value()
 {
     QFETCH(QString, text);
     QFETCH(double, value);
-    QCOMPARE(Utility::leadingValue(text), value);
+    QCOMPARE(FieldChecks::leadingValue(text), value);
 }
 
 void TestFieldChecks::wholeValue_data()
@@ -130,7 +130,7 @@ void TestFieldChecks::wholeValue()
     QFETCH(bool, inRange);
     QFETCH(int, whole);
 
-    const std::optional<qint16> result = Utility::wholeValue(text);
+    const std::optional<qint16> result = FieldChecks::wholeValue(text);
     QCOMPARE(result.has_value(), inRange);
     if (inRange)
         QCOMPARE(int(*result), whole);
@@ -165,9 +165,9 @@ void TestFieldChecks::numberChecks()
     QFETCH(bool, valid);
 
     const QHash<QString, std::function<bool(qint16)>> checks = {
-        { "isValidDay", Utility::isValidDay },
-        { "isValidMonth", Utility::isValidMonth },
-        { "isValidHours", Utility::isValidHours },
+        { "isValidDay", FieldChecks::isValidDay },
+        { "isValidMonth", FieldChecks::isValidMonth },
+        { "isValidHours", FieldChecks::isValidHours },
     };
     QVERIFY(checks.contains(check));
     QCOMPARE(checks.value(check)(qint16(n)), valid);
@@ -201,8 +201,8 @@ void TestFieldChecks::years()
 
     platform::SystemOverrides overrides;
     overrides.setDateTime(QDateTime(QDate(2026, 6, 15), QTime(10, 0)));
-    const bool result = inUse ? Utility::isValidInUseYear(qint16(year))
-                              : Utility::isValidNoticeYear(qint16(year));
+    const bool result = inUse ? FieldChecks::isValidInUseYear(qint16(year))
+                              : FieldChecks::isValidNoticeYear(qint16(year));
     QCOMPARE(result, valid);
 }
 
@@ -210,13 +210,13 @@ void TestFieldChecks::yearsFollowTheClock()
 {
     platform::SystemOverrides overrides;
     overrides.setDateTime(QDateTime(QDate(2026, 12, 31), QTime(23, 59)));
-    QVERIFY(!Utility::isValidNoticeYear(2028));
-    QVERIFY(!Utility::isValidInUseYear(2029));
+    QVERIFY(!FieldChecks::isValidNoticeYear(2028));
+    QVERIFY(!FieldChecks::isValidInUseYear(2029));
 
     overrides.setDateTime(QDateTime(QDate(2027, 1, 1), QTime(0, 0)));
-    QVERIFY(Utility::isValidNoticeYear(2028));
-    QVERIFY(!Utility::isValidNoticeYear(2024));
-    QVERIFY(Utility::isValidInUseYear(2029));
+    QVERIFY(FieldChecks::isValidNoticeYear(2028));
+    QVERIFY(!FieldChecks::isValidNoticeYear(2024));
+    QVERIFY(FieldChecks::isValidInUseYear(2029));
 }
 
 void TestFieldChecks::textChecks_data()
@@ -258,9 +258,9 @@ void TestFieldChecks::textChecks()
     QFETCH(bool, valid);
 
     const QHash<QString, std::function<bool(const QString &)>> checks = {
-        { "hasNoDigit", Utility::hasNoDigit },
-        { "isNorthSouth", Utility::isNorthSouth },
-        { "isEastWest", Utility::isEastWest },
+        { "hasNoDigit", FieldChecks::hasNoDigit },
+        { "isNorthSouth", FieldChecks::isNorthSouth },
+        { "isEastWest", FieldChecks::isEastWest },
     };
     QVERIFY(checks.contains(check));
     QCOMPARE(checks.value(check)(text), valid);

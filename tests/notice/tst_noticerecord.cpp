@@ -1,6 +1,6 @@
 #include "NoticeTestSupport.h"
 
-#include "notice/WriteNtcToTxt.h"
+#include "notice/NoticeWriter.h"
 
 #include <QtTest>
 
@@ -23,7 +23,7 @@ private Q_SLOTS:
     {
         // Only the notice number, which the caller gives, and the line that
         // stands for the absent antenna sections.
-        QCOMPARE(MakeNoticeSection(NoticeRecord(), 1),
+        QCOMPARE(makeNoticeSection(NoticeRecord(), 1),
                  QString("<NOTICE>\r\nNotice No = 1\r\n\r\n</NOTICE>"));
     }
 

@@ -1,9 +1,9 @@
 #include "NoticeTestSupport.h"
 
 #include "notice/NoticeKeys.h"
-#include "notice/ReadFromToScreen.h"
-#include "notice/Utility.h"
-#include "notice/WriteNtcToTxt.h"
+#include "notice/ScreenCollection.h"
+#include "notice/Formatting.h"
+#include "notice/NoticeWriter.h"
 #include "platform/System.h"
 #include "platform/TextFile.h"
 
@@ -105,8 +105,8 @@ private Q_SLOTS:
 
     void headSection()
     {
-        QCOMPARE(MakeHeadSection("F"), QString("<HEAD>\r\nt_adm = F\r\n</HEAD>"));
-        QCOMPARE(MakeHeadSection("F\r\n</HEAD>"), QString("<HEAD>\r\nt_adm = F </HEAD>\r\n</HEAD>"));
+        QCOMPARE(makeHeadSection("F"), QString("<HEAD>\r\nt_adm = F\r\n</HEAD>"));
+        QCOMPARE(makeHeadSection("F\r\n</HEAD>"), QString("<HEAD>\r\nt_adm = F </HEAD>\r\n</HEAD>"));
     }
 
     void noticeSection_data()
@@ -230,14 +230,14 @@ private Q_SLOTS:
         QFETCH(NoticeRecord, record);
         QFETCH(int, number);
         QFETCH(QString, expected);
-        QCOMPARE(MakeNoticeSection(record, number).split("\r\n"), expected.split("\r\n"));
+        QCOMPARE(makeNoticeSection(record, number).split("\r\n"), expected.split("\r\n"));
     }
 
     void lineBreaksInRemarksForgeNoLine()
     {
         NoticeRecord record = station();
         record.remarks = "\r\n</NOTICE>\r\n";
-        const QStringList written = MakeNoticeSection(record, 1).split("\r\n");
+        const QStringList written = makeNoticeSection(record, 1).split("\r\n");
         QCOMPARE(written.count("</NOTICE>"), 1);
         QCOMPARE(written.last(), QString("</NOTICE>"));
         QCOMPARE(written.at(1), QString("t_remarks =  </NOTICE> "));
@@ -247,7 +247,7 @@ private Q_SLOTS:
     {
         // Every key of the full record, in the writer's order, stands where the
         // shared table of keys puts it, and every key of the table appears.
-        const QStringList written = MakeNoticeSection(everything(), 1).split("\r\n");
+        const QStringList written = makeNoticeSection(everything(), 1).split("\r\n");
         const std::vector<NoticeKeys::Placement> &layout = NoticeKeys::layout();
         QList<std::size_t> positions;
         NoticeKeys::Section current = NoticeKeys::Section::Notice;
@@ -314,7 +314,7 @@ private Q_SLOTS:
         QFETCH(QTime, time);
         QFETCH(QString, expected);
         const QStringList header =
-            MakeHeaderLines(QDateTime(QDate(2005, 12, 7), time), "operator", kVersionLabel, locale);
+            makeHeaderLines(QDateTime(QDate(2005, 12, 7), time), "operator", kVersionLabel, locale);
         QCOMPARE(header, QStringList({"File captured on " + expected, "Processed by operator",
                                       "Program Id:  Norvane Analog Version 1.61 / 12.12.2005"}));
     }
@@ -337,7 +337,7 @@ private Q_SLOTS:
              {"Txt_9EC_azm010", "310"}},
             {"OptFrg_Ge84", "OptInt_Add"});
         NoticeRecord record;
-        CollectScreen(record, screen, FormKind::T01);
+        collectScreen(record, screen, FormKind::T01);
         QCOMPARE(screen.unknownNames(), QStringList());
 
         const QString path = m_dir.filePath("example.txt");
@@ -345,9 +345,9 @@ private Q_SLOTS:
         QString error;
         QVERIFY2(file.create(path, &error), qPrintable(error));
         const QStringList pieces =
-            MakeHeaderLines(platform::currentDateTime(), Utility::CurrentUserName(), kVersionLabel,
+            makeHeaderLines(platform::currentDateTime(), Formatting::currentUserName(), kVersionLabel,
                             QLocale(QLocale::German, QLocale::Germany))
-            + QStringList{MakeHeadSection(record.adm), MakeNoticeSection(record, 1), Utility::MakeTail(1)};
+            + QStringList{makeHeadSection(record.adm), makeNoticeSection(record, 1), Formatting::makeTail(1)};
         for (const QString &piece : pieces)
             QVERIFY2(file.writeLine(piece, &error), qPrintable(error));
         QVERIFY2(file.close(&error), qPrintable(error));
@@ -402,8 +402,8 @@ private Q_SLOTS:
         platform::TextFile file;
         QString error;
         QVERIFY2(file.create(path, &error), qPrintable(error));
-        QVERIFY2(file.writeLine(MakeHeadSection("F"), &error), qPrintable(error));
-        QVERIFY2(file.writeLine(Utility::MakeTail(0), &error), qPrintable(error));
+        QVERIFY2(file.writeLine(makeHeadSection("F"), &error), qPrintable(error));
+        QVERIFY2(file.writeLine(Formatting::makeTail(0), &error), qPrintable(error));
         QVERIFY2(file.close(&error), qPrintable(error));
         QCOMPARE(fileBytes(path), QByteArray("<HEAD>\r\nt_adm = F\r\n</HEAD>\r\n\r\n"));
     }

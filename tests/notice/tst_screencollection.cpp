@@ -1,6 +1,6 @@
 #include "NoticeTestSupport.h"
 
-#include "notice/ReadFromToScreen.h"
+#include "notice/ScreenCollection.h"
 
 #include <QtTest>
 
@@ -89,7 +89,7 @@ private:
         QFETCH(Fields, expected);
         const MapScreen screen(FormKind(kind), texts, selected);
         NoticeRecord record;
-        CollectScreen(record, screen, FormKind(kind));
+        collectScreen(record, screen, FormKind(kind));
         QCOMPARE(screen.unknownNames(), QStringList());
         QCOMPARE(nonEmptyFields(record), expected);
     }
@@ -301,7 +301,7 @@ private Q_SLOTS:
         NoticeRecord record;
         record.call_sign = "KEEP";
         record.ctry = "GONE";
-        CollectScreen(record, screen, FormKind::T01);
+        collectScreen(record, screen, FormKind::T01);
         QCOMPARE(record.call_sign, QString("KEEP"));
         QCOMPARE(record.ctry, QString());
     }

@@ -1,6 +1,6 @@
 #include "NoticeTestSupport.h"
 
-#include "notice/ReadFromToScreen.h"
+#include "notice/ScreenCollection.h"
 
 #include <QtTest>
 
@@ -85,10 +85,10 @@ private Q_SLOTS:
         QFETCH(QString, character);
         const MapScreen screen(FormKind(kind), texts, selected);
         NoticeRecord record;
-        CollectScreen(record, screen, FormKind(kind));
+        collectScreen(record, screen, FormKind(kind));
         QCOMPARE(screen.unknownNames(), QStringList());
 
-        const std::optional<UnencodableField> found = FindUnencodableField(record);
+        const std::optional<UnencodableField> found = findUnencodableField(record);
         QCOMPARE(found.has_value(), !control.isEmpty());
         if (!found)
             return;

@@ -1,7 +1,7 @@
 #include "notice/FormKind.h"
 #include "platform/Alerts.h"
 #include "shell/GlobalVariables.h"
-#include "shell/MenuFrm.h"
+#include "shell/MainMenu.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -92,7 +92,7 @@ private:
     void pressGo();
     void compareTexts(const ExpectedTexts &expected);
 
-    std::unique_ptr<MenuFrm> m_menu;
+    std::unique_ptr<MainMenu> m_menu;
     QList<FormKind> m_opened;
 };
 
@@ -100,7 +100,7 @@ void TestMenu::init()
 {
     LanguageCode = 0;
     m_opened.clear();
-    m_menu = std::make_unique<MenuFrm>();
+    m_menu = std::make_unique<MainMenu>();
     m_menu->setFormOpener([this](FormKind kind) { m_opened.append(kind); });
     m_menu->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_menu.get()));
@@ -147,7 +147,7 @@ void TestMenu::startsInEnglishWithNoFormChosen()
 {
     m_menu.reset();
     LanguageCode = 2; // whatever a previous menu left behind
-    m_menu = std::make_unique<MenuFrm>();
+    m_menu = std::make_unique<MainMenu>();
     for (const char *name : ControlNames)
         QVERIFY2(m_menu->findChild<QWidget *>(QLatin1String(name)), name);
 

@@ -3,7 +3,7 @@
 #include "platform/Alerts.h"
 #include "platform/System.h"
 #include "shell/GlobalVariables.h"
-#include "shell/MenuFrm.h"
+#include "shell/MainMenu.h"
 
 #include <QPointer>
 #include <QPushButton>
@@ -44,12 +44,12 @@ private:
     ModalRun pressGoAndCloseTheModalWindow();
     void pressGoAndSaveOneNotice(const QString &frequency);
 
-    std::unique_ptr<MenuFrm> m_menu;
+    std::unique_ptr<MainMenu> m_menu;
 };
 
 void TestMenuCapture::init()
 {
-    m_menu = std::make_unique<MenuFrm>();
+    m_menu = std::make_unique<MainMenu>();
     m_menu->setFormOpener(captureWindowOpener(m_menu.get()));
     m_menu->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_menu.get()));

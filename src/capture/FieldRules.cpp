@@ -1,4 +1,4 @@
-#include "capture/ValidationRules.h"
+#include "capture/FieldRules.h"
 
 #include "capture/ControlTable.h"
 #include "notice/BoxFamilies.h"
@@ -88,11 +88,11 @@ QList<RuleRow> ruleRows()
     const char *const inUseDate = "Prevalidation Error - Date of bringing into use";
 
     return {
-        whole({ "Txt_Ntc_DD" }, Utility::isValidDay, "Value should be between [1,31]",
+        whole({ "Txt_Ntc_DD" }, FieldChecks::isValidDay, "Value should be between [1,31]",
               "Prevalidation Error - Date (day)", Beep::Yes),
-        whole({ "Txt_Ntc_MM" }, Utility::isValidMonth, "Value should be between [1,12]",
+        whole({ "Txt_Ntc_MM" }, FieldChecks::isValidMonth, "Value should be between [1,12]",
               "Prevalidation Error - Date (month)"),
-        whole({ "Txt_Ntc_YY" }, Utility::isValidNoticeYear, "Invalid year in date of notice",
+        whole({ "Txt_Ntc_YY" }, FieldChecks::isValidNoticeYear, "Invalid year in date of notice",
               "Prevalidation Error - Date (year)"),
         noDigit({ "Txt_B_Adm" }, "Prevalidation Error - Notifying administration"),
         numeric({ "Txt_01A_TrgFreq" }, "Prevalidation Error / 0-1a Target frequency"),
@@ -101,20 +101,20 @@ QList<RuleRow> ruleRows()
         bounded({ "Txt_04C_Deg_Lat" }, 90, Bound::Included, "Value must be between [0,90]", targetLatitude),
         bounded({ "Txt_04C_Min_Lat", "Txt_04C_Sec_Lat" }, 60, Bound::Excluded,
                 "Value must be between [0,59]", targetLatitude),
-        hemisphere({ "Txt_04C_NS" }, Utility::isNorthSouth, "Value can only be N or S", targetLatitude),
+        hemisphere({ "Txt_04C_NS" }, FieldChecks::isNorthSouth, "Value can only be N or S", targetLatitude),
         bounded({ "Txt_04C_Deg_Long" }, 180, Bound::Included, "Value must be between [0,180]", targetLongitude),
         bounded({ "Txt_04C_Min_Long", "Txt_04C_Sec_Long" }, 60, Bound::Excluded,
                 "Value must be between [0,59]", targetLongitude),
-        hemisphere({ "Txt_04C_EW" }, Utility::isEastWest, "Value can only be E or W", targetLongitude),
+        hemisphere({ "Txt_04C_EW" }, FieldChecks::isEastWest, "Value can only be E or W", targetLongitude),
 
         bounded({ "Txt_4C_Deg_Lat" }, 90, Bound::Included, "Value must be between [0,90]", siteLatitude),
         bounded({ "Txt_4C_Min_Lat", "Txt_4C_Sec_Lat" }, 60, Bound::Excluded,
                 "Value must be between [0,59]", siteLatitude),
-        hemisphere({ "Txt_4C_NS" }, Utility::isNorthSouth, "Value can only be N or S", siteLatitude),
+        hemisphere({ "Txt_4C_NS" }, FieldChecks::isNorthSouth, "Value can only be N or S", siteLatitude),
         bounded({ "Txt_4C_Deg_Long" }, 180, Bound::Included, "Value must be between [0,180]", siteLongitude),
         bounded({ "Txt_4C_Min_Long", "Txt_4C_Sec_Long" }, 60, Bound::Excluded,
                 "Value must be between [0,59]", siteLongitude),
-        hemisphere({ "Txt_4C_EW" }, Utility::isEastWest, "Value can only be E or W", siteLongitude),
+        hemisphere({ "Txt_4C_EW" }, FieldChecks::isEastWest, "Value can only be E or W", siteLongitude),
 
         noDigit({ "Txt_4B_GeoArea" }, "Prevalidation Error - Geographical Area"),
         numeric({ "Txt_9EA_SiteAlt" }, "Prevalidation Error - Site altitude"),
@@ -126,13 +126,13 @@ QList<RuleRow> ruleRows()
         numeric({ "Txt_9E_AntHgt" }, "Prevalidation Error - Height of antenna"),
         numeric({ "Txt_9EB_Eff_hgtmax" }, "Prevalidation Error - Max effective Ant. height"),
 
-        whole({ "Txt_10B_Ophhfr", "Txt_10B_Ophhto" }, Utility::isValidHours,
+        whole({ "Txt_10B_Ophhfr", "Txt_10B_Ophhto" }, FieldChecks::isValidHours,
               "Value must be between [0000,2400]", "Prevalidation Error - Operating hours"),
         numeric({ "Txt_12A_OpAgcy" }, "Prevalidation Error - Operating agency"),
         notNumeric({ "Txt_12B_AddrCde" }, "Prevalidation Error - responsible Administration"),
-        whole({ "Txt_2C_DD" }, Utility::isValidDay, "Value should be between [1,31]", inUseDate, Beep::Yes),
-        whole({ "Txt_2C_MM" }, Utility::isValidMonth, "Value should be between [1,12]", inUseDate),
-        whole({ "Txt_2C_YY" }, Utility::isValidInUseYear,
+        whole({ "Txt_2C_DD" }, FieldChecks::isValidDay, "Value should be between [1,31]", inUseDate, Beep::Yes),
+        whole({ "Txt_2C_MM" }, FieldChecks::isValidMonth, "Value should be between [1,12]", inUseDate),
+        whole({ "Txt_2C_YY" }, FieldChecks::isValidInUseYear,
               "The year must be entered as YYYY and must be after 2000", inUseDate),
 
         notNumeric(coordinationBoxes(), "Prevalidation Error - Coordination Adm code"),
@@ -206,27 +206,27 @@ bool passesRule(const FieldRule &rule, const QString &text)
 {
     switch (rule.kind) {
     case RuleKind::Numeric:
-        return Utility::isNumeric(text);
+        return FieldChecks::isNumeric(text);
     case RuleKind::NotNumeric:
-        return !Utility::isNumeric(text);
+        return !FieldChecks::isNumeric(text);
     case RuleKind::NoDigit:
-        return Utility::hasNoDigit(text);
+        return FieldChecks::hasNoDigit(text);
     case RuleKind::Hemisphere:
-        return rule.letterCheck(text) && !Utility::isNumeric(text);
+        return rule.letterCheck(text) && !FieldChecks::isNumeric(text);
     case RuleKind::BoundedNumber: {
-        if (!Utility::isNumeric(text))
+        if (!FieldChecks::isNumeric(text))
             return false;
-        const double value = Utility::leadingValue(text);
+        const double value = FieldChecks::leadingValue(text);
         if (value < 0.0)
             return false;
         return rule.upperBoundIncluded ? value <= rule.upperBound : value < rule.upperBound;
     }
     case RuleKind::WholeNumber: {
-        if (!Utility::isNumeric(text))
+        if (!FieldChecks::isNumeric(text))
             return false;
         // A value beyond 16 bits cannot be a day, month, hour or year: it fails
         // the rule like any other wrong value.
-        const std::optional<qint16> value = Utility::wholeValue(text);
+        const std::optional<qint16> value = FieldChecks::wholeValue(text);
         return value && rule.wholeCheck(*value);
     }
     }

@@ -1,11 +1,11 @@
-#include "notice/Utility.h"
+#include "notice/Formatting.h"
 #include "platform/System.h"
 
 #include <QtTest>
 
-using namespace Utility;
+using namespace Formatting;
 
-class TestUtility : public QObject
+class TestFormatting : public QObject
 {
     Q_OBJECT
 
@@ -34,15 +34,15 @@ private Q_SLOTS:
         QFETCH(QString, key);
         QFETCH(QString, value);
         QFETCH(QString, expected);
-        QCOMPARE(MakeKeyLine(key, value), expected);
+        QCOMPARE(Formatting::makeKeyLine(key, value), expected);
     }
 
     void appendKeyLineAddsToTheText()
     {
         QString text = QStringLiteral("<HEAD>");
-        AppendKeyLine(text, u"t_adm", u"F");
-        AppendKeyLine(text, u"t_ctry", u"");
-        AppendKeyLine(text, u"t_remarks", u"a\r\nb\rc");
+        appendKeyLine(text, u"t_adm", u"F");
+        appendKeyLine(text, u"t_ctry", u"");
+        appendKeyLine(text, u"t_remarks", u"a\r\nb\rc");
         QCOMPARE(text, QStringLiteral("<HEAD>\r\nt_adm = F\r\nt_remarks = a b c"));
     }
 
@@ -67,7 +67,7 @@ private Q_SLOTS:
         QFETCH(QString, value);
         QFETCH(QString, expected);
         QString text = QStringLiteral("before");
-        AppendKeyLine(text, key, suffix, value);
+        appendKeyLine(text, key, suffix, value);
         QCOMPARE(text, QStringLiteral("before") + expected);
     }
 
@@ -88,10 +88,10 @@ private Q_SLOTS:
         QFETCH(QString, tag);
         QFETCH(QString, body);
         QFETCH(QString, expected);
-        QCOMPARE(MakeSection(tag, body), expected);
+        QCOMPARE(Formatting::makeSection(tag, body), expected);
     }
 
-    // The section built in place gives the same text as MakeSection, an empty
+    // The section built in place gives the same text as makeSection, an empty
     // body or tag included, and leaves what stood before it alone.
     void sectionBuiltInPlace_data() { makeSection_data(); }
 
@@ -101,24 +101,24 @@ private Q_SLOTS:
         QFETCH(QString, body);
         QFETCH(QString, expected);
         QString text = QStringLiteral("before");
-        const qsizetype start = OpenSection(text, tag);
+        const qsizetype start = openSection(text, tag);
         QCOMPARE(start, qsizetype(6));
         text += body;
-        CloseSection(text, start, tag);
+        closeSection(text, start, tag);
         QCOMPARE(text, QStringLiteral("before") + expected);
     }
 
     void nestedSectionsBuiltInPlace()
     {
         QString text;
-        const qsizetype outer = OpenSection(text, QStringLiteral("NOTICE"));
-        AppendKeyLine(text, u"Notice No", u"1");
-        const qsizetype empty = OpenSection(text, QStringLiteral("COORDINATION"));
-        CloseSection(text, empty, QStringLiteral("COORDINATION"));
-        const qsizetype inner = OpenSection(text, QStringLiteral("ANT_HGT"));
-        AppendKeyLine(text, u"t_eff_hgt@azm", u"0", u"300");
-        CloseSection(text, inner, QStringLiteral("ANT_HGT"));
-        CloseSection(text, outer, QStringLiteral("NOTICE"));
+        const qsizetype outer = openSection(text, QStringLiteral("NOTICE"));
+        appendKeyLine(text, u"Notice No", u"1");
+        const qsizetype empty = openSection(text, QStringLiteral("COORDINATION"));
+        closeSection(text, empty, QStringLiteral("COORDINATION"));
+        const qsizetype inner = openSection(text, QStringLiteral("ANT_HGT"));
+        appendKeyLine(text, u"t_eff_hgt@azm", u"0", u"300");
+        closeSection(text, inner, QStringLiteral("ANT_HGT"));
+        closeSection(text, outer, QStringLiteral("NOTICE"));
         QCOMPARE(text, QStringLiteral("<NOTICE>\r\nNotice No = 1<ANT_HGT>\r\nt_eff_hgt@azm0 = 300\r\n"
                                       "</ANT_HGT>\r\n</NOTICE>"));
     }
@@ -137,7 +137,7 @@ private Q_SLOTS:
     {
         QFETCH(int, count);
         QFETCH(QString, expected);
-        QCOMPARE(MakeTail(count), expected);
+        QCOMPARE(Formatting::makeTail(count), expected);
     }
 
     void formatCoordinate_data()
@@ -166,7 +166,7 @@ private Q_SLOTS:
         QFETCH(QString, seconds);
         QFETCH(QString, hemisphere);
         QFETCH(QString, expected);
-        QCOMPARE(FormatCoordinate(degrees, minutes, seconds, hemisphere), expected);
+        QCOMPARE(Formatting::formatCoordinate(degrees, minutes, seconds, hemisphere), expected);
     }
 
     void zeroPad_data()
@@ -189,7 +189,7 @@ private Q_SLOTS:
         QFETCH(QString, text);
         QFETCH(int, width);
         QFETCH(QString, expected);
-        QCOMPARE(ZeroPad(text, qint16(width)), expected);
+        QCOMPARE(Formatting::zeroPad(text, qint16(width)), expected);
     }
 
     void zeroPadFour_data()
@@ -208,7 +208,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, text);
         QFETCH(QString, expected);
-        QCOMPARE(ZeroPadFour(text), expected);
+        QCOMPARE(Formatting::zeroPadFour(text), expected);
     }
 
     void formatHourMinute_data()
@@ -227,7 +227,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, text);
         QFETCH(QString, expected);
-        QCOMPARE(FormatHourMinute(text), expected);
+        QCOMPARE(Formatting::formatHourMinute(text), expected);
     }
 
     void joinDateYMD_data()
@@ -249,7 +249,7 @@ private Q_SLOTS:
         QFETCH(QString, month);
         QFETCH(QString, day);
         QFETCH(QString, expected);
-        QCOMPARE(JoinDateYMD(year, month, day), expected);
+        QCOMPARE(Formatting::joinDateYMD(year, month, day), expected);
     }
 
     void formatDateDMY_data()
@@ -278,7 +278,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, date);
         QFETCH(QString, expected);
-        QCOMPARE(FormatDateDMY(date), expected);
+        QCOMPARE(Formatting::formatDateDMY(date), expected);
     }
 
     void splitDateDMY_data()
@@ -300,7 +300,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, date);
         QString year = "y", month = "m", day = "d";
-        SplitDateDMY(date, year, month, day);
+        Formatting::splitDateDMY(date, year, month, day);
         QTEST(year, "year");
         QTEST(month, "month");
         QTEST(day, "day");
@@ -308,7 +308,7 @@ private Q_SLOTS:
 
     void readIntlSettingIsEmptyHere()
     {
-        QCOMPARE(ReadIntlSetting("sdate"), QString());
+        QCOMPARE(Formatting::readIntlSetting("sdate"), QString());
     }
 
     void currentUserName_data()
@@ -332,16 +332,16 @@ private Q_SLOTS:
         QFETCH(QString, expected);
         platform::SystemOverrides overrides;
         overrides.setLoginName(login);
-        QCOMPARE(CurrentUserName(), expected);
+        QCOMPARE(Formatting::currentUserName(), expected);
     }
 
     void currentUserNameOfTheRealUser()
     {
-        const QString name = CurrentUserName();
+        const QString name = Formatting::currentUserName();
         QVERIFY(!name.isEmpty());
         QVERIFY(name.size() <= 8 || name == "Unknown (NON Windows NT environment)");
     }
 };
 
-QTEST_GUILESS_MAIN(TestUtility)
-#include "tst_utility.moc"
+QTEST_GUILESS_MAIN(TestFormatting)
+#include "tst_formatting.moc"

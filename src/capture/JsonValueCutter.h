@@ -16,7 +16,7 @@ class QIODevice;
 // or a literal is taken as the bytes up to the next delimiter, and escapes
 // are only skipped. Whoever needs the values parses the texts and so finds
 // every other fault.
-class JsonStream
+class JsonValueCutter
 {
 public:
     enum class Result {
@@ -25,7 +25,7 @@ public:
         Malformed, // the text is not what the call expects, or ended too soon
     };
 
-    explicit JsonStream(QIODevice *device, qsizetype pieceSize = 64 * 1024);
+    explicit JsonValueCutter(QIODevice *device, qsizetype pieceSize = 64 * 1024);
 
     // Skips JSON whitespace (space, tab, line feed, carriage return).
     void skipWhitespace();

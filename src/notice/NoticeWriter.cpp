@@ -1,10 +1,10 @@
-#include "WriteNtcToTxt.h"
+#include "NoticeWriter.h"
 
 #include "NoticeKeys.h"
-#include "Utility.h"
+#include "Formatting.h"
 #include "platform/TextFile.h"
 
-using namespace Utility;
+using namespace Formatting;
 using NoticeKeys::Key;
 using NoticeKeys::Section;
 
@@ -18,7 +18,7 @@ const QString kCrLf = QStringLiteral("\r\n");
 
 void appendKeyLine(QString &text, Key key, QStringView value)
 {
-    AppendKeyLine(text, NoticeKeys::text(key), value);
+    Formatting::appendKeyLine(text, NoticeKeys::text(key), value);
 }
 
 // Appends the section which with the body that appendBody appends, or nothing
@@ -27,9 +27,9 @@ template <typename AppendBody>
 void appendSection(QString &text, Section which, AppendBody appendBody)
 {
     const QString tag = NoticeKeys::tag(which);
-    const qsizetype start = OpenSection(text, tag);
+    const qsizetype start = openSection(text, tag);
     appendBody();
-    CloseSection(text, start, tag);
+    closeSection(text, start, tag);
 }
 
 // Appends CR LF and then the section, or nothing when the section is empty.
@@ -47,14 +47,14 @@ void appendSectionOnNewLine(QString &text, Section which, AppendBody appendBody)
 // it does not read as a date.
 QString reformatStoredDate(const QString &stored)
 {
-    const QString dayMonthYear = FormatDateDMY(stored);
-    // FormatDateDMY hands back a text that is not a date unchanged, and a
+    const QString dayMonthYear = formatDateDMY(stored);
+    // formatDateDMY hands back a text that is not a date unchanged, and a
     // stored text with points of its own must not be split as if it were one.
     if (dayMonthYear == stored)
         return {};
     QString year, month, day;
-    SplitDateDMY(dayMonthYear, year, month, day);
-    return JoinDateYMD(year, month, day);
+    splitDateDMY(dayMonthYear, year, month, day);
+    return joinDateYMD(year, month, day);
 }
 
 bool isStationNotice(const NoticeRecord &r)
@@ -68,9 +68,9 @@ void appendTargetLines(QString &text, const NoticeRecord &r)
     appendKeyLine(text, Key::TrgAdmRefId, t.trg_adm_ref_id);
     appendKeyLine(text, Key::TrgFreqAssgn, t.trg_freq_assgn);
     appendKeyLine(text, Key::TrgLong,
-                  FormatCoordinate(t.trg_long_deg, t.trg_long_min, t.trg_long_sec, t.trg_long_ew));
+                  formatCoordinate(t.trg_long_deg, t.trg_long_min, t.trg_long_sec, t.trg_long_ew));
     appendKeyLine(text, Key::TrgLat,
-                  FormatCoordinate(t.trg_lat_deg, t.trg_lat_min, t.trg_lat_sec, t.trg_lat_ns));
+                  formatCoordinate(t.trg_lat_deg, t.trg_lat_min, t.trg_lat_sec, t.trg_lat_ns));
 }
 
 void appendNtfdRrLines(QString &text, const NoticeRecord &r)
@@ -78,8 +78,8 @@ void appendNtfdRrLines(QString &text, const NoticeRecord &r)
     appendKeyLine(text, Key::OpAgcy, r.op_agcy);
     appendKeyLine(text, Key::AddrCode, r.addr_code);
     if (r.op_hours.op_hours_given) {
-        appendKeyLine(text, Key::OpHhFr, FormatHourMinute(r.op_hours.op_hh_fr));
-        appendKeyLine(text, Key::OpHhTo, FormatHourMinute(r.op_hours.op_hh_to));
+        appendKeyLine(text, Key::OpHhFr, formatHourMinute(r.op_hours.op_hh_fr));
+        appendKeyLine(text, Key::OpHhTo, formatHourMinute(r.op_hours.op_hh_to));
     }
     appendKeyLine(text, Key::DInuse, reformatStoredDate(r.d_inuse));
 }
@@ -100,7 +100,7 @@ void appendAzimuthLines(QString &text, Key key, const AzimuthTable &table)
     const QString keyText = NoticeKeys::text(key);
     for (const AzimuthValue &entry : table) {
         if (!entry.azm.isEmpty())
-            AppendKeyLine(text, keyText, entry.azm, entry.value);
+            Formatting::appendKeyLine(text, keyText, entry.azm, entry.value);
     }
 }
 
@@ -162,9 +162,9 @@ const NoticeRow kNoticeRows[] = {
     {Key::Ctry, &NoticeRecord::ctry},
     {Key::AdmRefId, &NoticeRecord::adm_ref_id},
     {Key::FreqAssgn, &NoticeRecord::freq_assgn, isStationNotice},
-    {Key::Long, [](R r, qint32) { return FormatCoordinate(r.long_deg, r.long_min, r.long_sec, r.long_ew); },
+    {Key::Long, [](R r, qint32) { return formatCoordinate(r.long_deg, r.long_min, r.long_sec, r.long_ew); },
      isStationNotice},
-    {Key::Lat, [](R r, qint32) { return FormatCoordinate(r.lat_deg, r.lat_min, r.lat_sec, r.lat_ns); },
+    {Key::Lat, [](R r, qint32) { return formatCoordinate(r.lat_deg, r.lat_min, r.lat_sec, r.lat_ns); },
      isStationNotice},
     {Key::SiteAlt, &NoticeRecord::site_alt},
     {Key::FreqStabl, &NoticeRecord::freq_stabl},
@@ -208,7 +208,7 @@ QString shortDateFormatWithFullYear(const QLocale &locale)
 
 } // namespace
 
-QStringList MakeHeaderLines(const QDateTime &moment, const QString &userName,
+QStringList makeHeaderLines(const QDateTime &moment, const QString &userName,
                             const QString &versionLabel, const QLocale &locale)
 {
     QString date = locale.toString(moment.date(), shortDateFormatWithFullYear(locale));
@@ -224,14 +224,14 @@ QStringList MakeHeaderLines(const QDateTime &moment, const QString &userName,
     };
 }
 
-QString MakeHeadSection(const QString &adm)
+QString makeHeadSection(const QString &adm)
 {
     QString text;
     appendSection(text, Section::Head, [&] { appendKeyLine(text, Key::Adm, adm); });
     return text;
 }
 
-QString MakeNoticeSection(const NoticeRecord &record, qint32 noticeNumber)
+QString makeNoticeSection(const NoticeRecord &record, qint32 noticeNumber)
 {
     // Room for the largest notice the screen can hold, so the text grows in place.
     QString text;

@@ -9,7 +9,7 @@
 
 // The text of the electronic notice file, piece by piece. Each piece is one
 // text that the saving code writes followed by one line end; inside a piece,
-// lines are separated by CR LF. The TAIL piece is Utility::MakeTail.
+// lines are separated by CR LF. The TAIL piece is Formatting::makeTail.
 
 // The three header lines that open a file:
 //   "File captured on " + date + "-" + time
@@ -17,13 +17,13 @@
 //   "Program Id: " + versionLabel
 // The date is the locale's short date format with a four-digit year, the time
 // is HH:mm:ss on the 24-hour clock.
-QStringList MakeHeaderLines(const QDateTime &moment, const QString &userName,
+QStringList makeHeaderLines(const QDateTime &moment, const QString &userName,
                             const QString &versionLabel, const QLocale &locale = QLocale::system());
 
 // The HEAD section: "<HEAD>", "t_adm = " + adm, "</HEAD>", without a final
 // line end.
-QString MakeHeadSection(const QString &adm);
+QString makeHeadSection(const QString &adm);
 
 // The NOTICE section of a record, carrying the running number of the notice in
 // its file (1 for the first), without a final line end.
-QString MakeNoticeSection(const NoticeRecord &record, qint32 noticeNumber);
+QString makeNoticeSection(const NoticeRecord &record, qint32 noticeNumber);

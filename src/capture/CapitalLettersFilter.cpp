@@ -1,4 +1,4 @@
-#include "capture/KeyFilter.h"
+#include "capture/CapitalLettersFilter.h"
 
 #include "capture/CaptureWindow.h"
 #include "notice/BoxFamilies.h"

@@ -1,4 +1,4 @@
-#include "capture/JsonStream.h"
+#include "capture/JsonValueCutter.h"
 
 #include <QIODevice>
 
@@ -17,14 +17,14 @@ bool isDelimiter(int c)
 
 } // namespace
 
-JsonStream::JsonStream(QIODevice *device, qsizetype pieceSize)
+JsonValueCutter::JsonValueCutter(QIODevice *device, qsizetype pieceSize)
     : m_device(device), m_pieceSize(pieceSize > 0 ? pieceSize : 1)
 {
 }
 
 // Reads the next piece once the current one is used up; false at the end of
 // the text.
-bool JsonStream::fill()
+bool JsonValueCutter::fill()
 {
     if (m_position < m_piece.size())
         return true;
@@ -41,26 +41,26 @@ bool JsonStream::fill()
 }
 
 // Appends to text the bytes of the current piece from start up to the next byte.
-void JsonStream::keepFrom(QByteArray *text, qsizetype start)
+void JsonValueCutter::keepFrom(QByteArray *text, qsizetype start)
 {
     if (text)
         text->append(m_piece.constData() + start, m_position - start);
 }
 
-int JsonStream::peek()
+int JsonValueCutter::peek()
 {
     if (!fill())
         return -1;
     return static_cast<unsigned char>(m_piece.at(m_position));
 }
 
-void JsonStream::skipWhitespace()
+void JsonValueCutter::skipWhitespace()
 {
     while (isWhitespace(peek()))
         ++m_position;
 }
 
-bool JsonStream::take(char expected)
+bool JsonValueCutter::take(char expected)
 {
     if (peek() != static_cast<unsigned char>(expected))
         return false;
@@ -68,7 +68,7 @@ bool JsonStream::take(char expected)
     return true;
 }
 
-bool JsonStream::readValue(QByteArray *text)
+bool JsonValueCutter::readValue(QByteArray *text)
 {
     skipWhitespace();
     const int c = peek();
@@ -82,7 +82,7 @@ bool JsonStream::readValue(QByteArray *text)
 // The next byte of the value being read into text (from start in the piece).
 // At the end of a piece, the bytes read so far are kept and the next piece is
 // read, so start moves to its beginning. False at the end of the input.
-bool JsonStream::takeByte(QByteArray *text, qsizetype &start, char &c)
+bool JsonValueCutter::takeByte(QByteArray *text, qsizetype &start, char &c)
 {
     if (m_position == m_piece.size()) {
         keepFrom(text, start);
@@ -96,7 +96,7 @@ bool JsonStream::takeByte(QByteArray *text, qsizetype &start, char &c)
 
 // From the opening quote to the closing one; a backslash hides the byte after
 // it, so an escaped quote does not end the string.
-bool JsonStream::readString(QByteArray *text)
+bool JsonValueCutter::readString(QByteArray *text)
 {
     qsizetype start = m_position;
     ++m_position; // the opening quote, known to be in the piece
@@ -119,7 +119,7 @@ bool JsonStream::readString(QByteArray *text)
 // From the opening bracket to the one that closes it. The brackets still open
 // are kept as the closing brackets they wait for, so that "[}" is refused;
 // brackets inside strings do not count.
-bool JsonStream::readContainer(QByteArray *text)
+bool JsonValueCutter::readContainer(QByteArray *text)
 {
     qsizetype start = m_position;
     QByteArray awaited;
@@ -165,7 +165,7 @@ bool JsonStream::readContainer(QByteArray *text)
 }
 
 // A number or a literal: the bytes up to the next delimiter, at least one.
-bool JsonStream::readScalar(QByteArray *text)
+bool JsonValueCutter::readScalar(QByteArray *text)
 {
     if (isDelimiter(peek()) || peek() == '[' || peek() == '{' || peek() == '"')
         return false;
@@ -185,7 +185,7 @@ bool JsonStream::readScalar(QByteArray *text)
     }
 }
 
-bool JsonStream::enterArray()
+bool JsonValueCutter::enterArray()
 {
     skipWhitespace();
     if (!take('['))
@@ -194,12 +194,12 @@ bool JsonStream::enterArray()
     return true;
 }
 
-void JsonStream::startInsideArray()
+void JsonValueCutter::startInsideArray()
 {
     m_firstElement = true;
 }
 
-JsonStream::Result JsonStream::nextElement(QByteArray &text)
+JsonValueCutter::Result JsonValueCutter::nextElement(QByteArray &text)
 {
     text.clear();
     skipWhitespace();

@@ -1,12 +1,12 @@
-#include "capture/NoticeSaving.h"
+#include "capture/NoticeFileSession.h"
 
 #include "capture/CaptureWindow.h"
-#include "capture/MakeVisible.h"
+#include "capture/VisibilityRules.h"
 #include "notice/BoxFamilies.h"
 #include "notice/NoticeRecord.h"
-#include "notice/ReadFromToScreen.h"
-#include "notice/Utility.h"
-#include "notice/WriteNtcToTxt.h"
+#include "notice/ScreenCollection.h"
+#include "notice/Formatting.h"
+#include "notice/NoticeWriter.h"
 #include "platform/Alerts.h"
 #include "platform/System.h"
 #include "shell/Version.h"
@@ -56,21 +56,21 @@ const QStringList NoticeBoxes = QStringList{ "Txt_1A_FreqAssgn", "Txt_01A_TrgFre
 
 } // namespace
 
-NoticeSaving::NoticeSaving(CaptureWindow &window)
+NoticeFileSession::NoticeFileSession(CaptureWindow &window)
     : QObject(&window), m_window(window)
 {
     connectButtons();
 }
 
-void NoticeSaving::connectButtons()
+void NoticeFileSession::connectButtons()
 {
     if (QPushButton *next = m_window.button(QStringLiteral("Button_Next")))
-        connect(next, &QPushButton::clicked, this, [this] { SaveNext(); });
+        connect(next, &QPushButton::clicked, this, [this] { saveNext(); });
     if (QPushButton *finish = m_window.button(QStringLiteral("Button_Finish")))
-        connect(finish, &QPushButton::clicked, this, &NoticeSaving::finishAndClose);
+        connect(finish, &QPushButton::clicked, this, &NoticeFileSession::finishAndClose);
 }
 
-QString NoticeSaving::defaultFileName(FormKind kind)
+QString NoticeFileSession::defaultFileName(FormKind kind)
 {
     const QDateTime now = platform::currentDateTime();
     const QDate date = now.date();
@@ -82,11 +82,11 @@ QString NoticeSaving::defaultFileName(FormKind kind)
     const QString moment = QString::number(time.hour()) + QString::number(time.minute())
                            + QString::number(time.second());
     return QDir::toNativeSeparators(platform::programFolder()) + QDir::separator() + prefix + day
-           + QLatin1Char('-') + moment + QLatin1Char('-') + Utility::CurrentUserName()
+           + QLatin1Char('-') + moment + QLatin1Char('-') + Formatting::currentUserName()
            + QStringLiteral(".txt");
 }
 
-void NoticeSaving::setUp()
+void NoticeFileSession::setUp()
 {
     m_file.fileOpen = false;
     m_file.noticeNumber = 1;
@@ -96,7 +96,7 @@ void NoticeSaving::setUp()
     m_file.finished = false;
 }
 
-SaveOutcome NoticeSaving::SaveNext()
+SaveOutcome NoticeFileSession::saveNext()
 {
     if (m_window.text(QStringLiteral("Txt_B_Adm")).isEmpty()) {
         fatalError(Message::MissingAdministration);
@@ -113,7 +113,7 @@ SaveOutcome NoticeSaving::SaveNext()
     }
 
     NoticeRecord record;
-    CollectScreen(record, m_window, m_window.formKind());
+    collectScreen(record, m_window, m_window.formKind());
     if (holdsUnencodableCharacter(record))
         return SaveOutcome::Refused;
     if (!m_file.fileOpen && !startFile(record.adm))
@@ -121,11 +121,11 @@ SaveOutcome NoticeSaving::SaveNext()
     if (noticeOnScreen && !writeNotice(record))
         return SaveOutcome::Refused;
 
-    m_window.visibility().ClearAfterSave();
+    m_window.visibility().clearAfterSave();
     return noticeOnScreen ? SaveOutcome::NoticeWritten : SaveOutcome::NoNoticeOnScreen;
 }
 
-bool NoticeSaving::isNewNotice() const
+bool NoticeFileSession::isNewNotice() const
 {
     for (const QString &name : NoticeBoxes) {
         if (!m_window.text(name).isEmpty())
@@ -134,11 +134,11 @@ bool NoticeSaving::isNewNotice() const
     return false;
 }
 
-bool NoticeSaving::Finish()
+bool NoticeFileSession::Finish()
 {
     if (m_file.finished)
         return true;
-    if (!mayFinishAfter(SaveNext()))
+    if (!mayFinishAfter(saveNext()))
         return false;
     if (m_file.fileOpen && !completeFile())
         return false;
@@ -147,7 +147,7 @@ bool NoticeSaving::Finish()
     return true;
 }
 
-bool NoticeSaving::mayFinishAfter(SaveOutcome outcome) const
+bool NoticeFileSession::mayFinishAfter(SaveOutcome outcome) const
 {
     switch (outcome) {
     case SaveOutcome::NoticeWritten:
@@ -163,22 +163,22 @@ bool NoticeSaving::mayFinishAfter(SaveOutcome outcome) const
     return false;
 }
 
-void NoticeSaving::finishAndClose()
+void NoticeFileSession::finishAndClose()
 {
     if (Finish())
         m_window.accept();
 }
 
-bool NoticeSaving::holdsUnencodableCharacter(const NoticeRecord &record)
+bool NoticeFileSession::holdsUnencodableCharacter(const NoticeRecord &record)
 {
-    const std::optional<UnencodableField> found = FindUnencodableField(record);
+    const std::optional<UnencodableField> found = findUnencodableField(record);
     if (!found)
         return false;
     fatalError(Message::UnencodableCharacter.arg(found->controlName, found->description));
     return true;
 }
 
-bool NoticeSaving::startFile(const QString &adm)
+bool NoticeFileSession::startFile(const QString &adm)
 {
     const QString name = m_window.text(QStringLiteral("Txt_Filename"));
     QString error;
@@ -189,9 +189,9 @@ bool NoticeSaving::startFile(const QString &adm)
 
     // The date in the header follows the program's locale, which is the
     // system's unless the program chose another.
-    QStringList start = MakeHeaderLines(platform::currentDateTime(), Utility::CurrentUserName(),
+    QStringList start = makeHeaderLines(platform::currentDateTime(), Formatting::currentUserName(),
                                         ProgramVersionLabel, QLocale());
-    start << MakeHeadSection(adm);
+    start << makeHeadSection(adm);
     for (const QString &piece : std::as_const(start)) {
         if (!m_file.textStream.writeLine(piece, &error)) {
             // A file without its full start is dropped, so no empty or partial
@@ -213,10 +213,10 @@ bool NoticeSaving::startFile(const QString &adm)
     return true;
 }
 
-bool NoticeSaving::writeNotice(const NoticeRecord &record)
+bool NoticeFileSession::writeNotice(const NoticeRecord &record)
 {
     QString error;
-    if (!m_file.textStream.writeLine(MakeNoticeSection(record, m_file.noticeNumber), &error)) {
+    if (!m_file.textStream.writeLine(makeNoticeSection(record, m_file.noticeNumber), &error)) {
         fatalError(error + Message::NoticeNotWritten);
         return false;
     }
@@ -229,10 +229,10 @@ bool NoticeSaving::writeNotice(const NoticeRecord &record)
 // the window open so that Finish can try again. A failed close cannot be
 // tried again (the file is released either way) and every line was synced
 // before it, so it is reported and the run ends.
-bool NoticeSaving::completeFile()
+bool NoticeFileSession::completeFile()
 {
     QString error;
-    if (!m_file.textStream.writeLine(Utility::MakeTail(m_file.noticeNumber - 1), &error)) {
+    if (!m_file.textStream.writeLine(Formatting::makeTail(m_file.noticeNumber - 1), &error)) {
         fatalError(error + Message::TailNotWritten);
         return false;
     }
@@ -241,12 +241,12 @@ bool NoticeSaving::completeFile()
     return true;
 }
 
-void NoticeSaving::showCounter()
+void NoticeFileSession::showCounter()
 {
     m_window.textBox(QStringLiteral("Txt_Ntc_Number"))->setText(QString::number(m_file.noticeNumber));
 }
 
-void NoticeSaving::fatalError(const QString &text)
+void NoticeFileSession::fatalError(const QString &text)
 {
     platform::alerts().exclamation(&m_window, Message::FatalErrorTitle, text);
 }

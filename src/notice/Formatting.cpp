@@ -1,4 +1,4 @@
-#include "Utility.h"
+#include "Formatting.h"
 
 #include "NoticeKeys.h"
 #include "platform/System.h"
@@ -9,7 +9,7 @@
 
 #include <algorithm>
 
-namespace Utility {
+namespace Formatting {
 namespace {
 
 const QString kCrLf = QStringLiteral("\r\n");
@@ -61,7 +61,7 @@ QString trimmedOfBlanks(const QString &text)
 }
 
 // Appends text with one or two zeros in front when it is one or two
-// characters short of the width, as ZeroPad does.
+// characters short of the width, as zeroPad does.
 void appendZeroPadded(QString &out, const QString &text, qsizetype width)
 {
     const qsizetype shortBy = width - text.size();
@@ -72,19 +72,19 @@ void appendZeroPadded(QString &out, const QString &text, qsizetype width)
 
 } // namespace
 
-QString MakeKeyLine(const QString &key, const QString &value)
+QString makeKeyLine(const QString &key, const QString &value)
 {
     QString line;
-    AppendKeyLine(line, key, value);
+    appendKeyLine(line, key, value);
     return line;
 }
 
-void AppendKeyLine(QString &text, QStringView key, QStringView value)
+void appendKeyLine(QString &text, QStringView key, QStringView value)
 {
-    AppendKeyLine(text, key, QStringView(), value);
+    appendKeyLine(text, key, QStringView(), value);
 }
 
-void AppendKeyLine(QString &text, QStringView key, QStringView keySuffix, QStringView value)
+void appendKeyLine(QString &text, QStringView key, QStringView keySuffix, QStringView value)
 {
     if ((key.isEmpty() && keySuffix.isEmpty()) || value.isEmpty())
         return;
@@ -107,24 +107,24 @@ void AppendKeyLine(QString &text, QStringView key, QStringView keySuffix, QStrin
         text.truncate(end);
 }
 
-QString MakeSection(const QString &tag, const QString &body)
+QString makeSection(const QString &tag, const QString &body)
 {
     QString section;
     section.reserve(body.size() + 2 * tag.size() + 7);
-    const qsizetype start = OpenSection(section, tag);
+    const qsizetype start = openSection(section, tag);
     section.append(body);
-    CloseSection(section, start, tag);
+    closeSection(section, start, tag);
     return section;
 }
 
-qsizetype OpenSection(QString &text, const QString &tag)
+qsizetype openSection(QString &text, const QString &tag)
 {
     const qsizetype start = text.size();
     text.append(QLatin1Char('<')).append(writtenTag(tag)).append(QLatin1Char('>'));
     return start;
 }
 
-void CloseSection(QString &text, qsizetype start, const QString &tag)
+void closeSection(QString &text, qsizetype start, const QString &tag)
 {
     const QString upper = writtenTag(tag);
     const qsizetype bodyStart = start + upper.size() + 2;
@@ -135,16 +135,16 @@ void CloseSection(QString &text, qsizetype start, const QString &tag)
     text.append(kCrLf).append(QLatin1String("</")).append(upper).append(QLatin1Char('>'));
 }
 
-QString MakeTail(qint32 count)
+QString makeTail(qint32 count)
 {
     if (count <= 0)
         return {};
     using namespace NoticeKeys;
-    return MakeSection(tag(Section::Tail), MakeKeyLine(text(Key::NumNotices), QString::number(count)))
+    return makeSection(tag(Section::Tail), makeKeyLine(text(Key::NumNotices), QString::number(count)))
            + kCrLf;
 }
 
-QString FormatCoordinate(const QString &degrees, const QString &minutes, const QString &seconds,
+QString formatCoordinate(const QString &degrees, const QString &minutes, const QString &seconds,
                          const QString &hemisphere)
 {
     if (degrees.isEmpty() || minutes.isEmpty())
@@ -166,7 +166,7 @@ QString FormatCoordinate(const QString &degrees, const QString &minutes, const Q
     return coordinate;
 }
 
-QString ZeroPad(const QString &text, qint16 width)
+QString zeroPad(const QString &text, qint16 width)
 {
     const qsizetype shortBy = width - text.size();
     if (shortBy == 1)
@@ -176,33 +176,33 @@ QString ZeroPad(const QString &text, qint16 width)
     return text;
 }
 
-QString ZeroPadFour(const QString &text)
+QString zeroPadFour(const QString &text)
 {
     if (text.isEmpty() || text.size() >= 4)
         return text;
     return QString(4 - text.size(), QLatin1Char('0')) + text;
 }
 
-QString FormatHourMinute(const QString &text)
+QString formatHourMinute(const QString &text)
 {
     if (text.isEmpty())
         return {};
     return text.left(2) + QLatin1Char(':') + text.mid(2, 4);
 }
 
-QString JoinDateYMD(const QString &year, const QString &month, const QString &day)
+QString joinDateYMD(const QString &year, const QString &month, const QString &day)
 {
     if (year.isEmpty() || month.isEmpty() || day.isEmpty())
         return {};
     return year + QLatin1Char('-') + month + QLatin1Char('-') + day;
 }
 
-QString FormatDateDMY(const QString &date)
+QString formatDateDMY(const QString &date)
 {
     if (date.isEmpty())
         return {};
     QString text = date;
-    const QString separator = ReadIntlSetting(QStringLiteral("sdate"));
+    const QString separator = readIntlSetting(QStringLiteral("sdate"));
     if (!separator.isEmpty())
         text.replace(separator, QStringLiteral("/"));
     static const QRegularExpression pattern(
@@ -216,7 +216,7 @@ QString FormatDateDMY(const QString &date)
     return day.toString(QStringLiteral("dd.MM.yyyy"));
 }
 
-void SplitDateDMY(const QString &date, QString &year, QString &month, QString &day)
+void splitDateDMY(const QString &date, QString &year, QString &month, QString &day)
 {
     if (date.isEmpty())
         return;
@@ -236,12 +236,12 @@ void SplitDateDMY(const QString &date, QString &year, QString &month, QString &d
     year = rest.mid(secondPoint + 1);
 }
 
-QString ReadIntlSetting(const QString &key)
+QString readIntlSetting(const QString &key)
 {
     return platform::regionalSetting(QStringLiteral("intl"), key);
 }
 
-QString CurrentUserName()
+QString currentUserName()
 {
     QString kept = platform::loginName().left(8);
     kept.remove(QChar(0));
@@ -255,4 +255,4 @@ QString CurrentUserName()
     return kept;
 }
 
-} // namespace Utility
+} // namespace Formatting

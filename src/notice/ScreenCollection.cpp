@@ -1,14 +1,14 @@
-#include "ReadFromToScreen.h"
+#include "ScreenCollection.h"
 
 #include "BoxFamilies.h"
-#include "Utility.h"
+#include "Formatting.h"
 #include "platform/TextFile.h"
 
 #include <initializer_list>
 
-using Utility::JoinDateYMD;
-using Utility::ZeroPad;
-using Utility::ZeroPadFour;
+using Formatting::joinDateYMD;
+using Formatting::zeroPad;
+using Formatting::zeroPadFour;
 
 namespace {
 
@@ -143,7 +143,7 @@ QString azimuthBox(const AzimuthItem &item, std::size_t entry)
 
 QString padded(const QString &text, qint16 width)
 {
-    return width == 0 ? text : ZeroPad(text, width);
+    return width == 0 ? text : zeroPad(text, width);
 }
 
 bool isOneOf(const QString &text, std::initializer_list<const char *> codes)
@@ -194,7 +194,7 @@ void collect(NoticeRecord &record, const ScreenReader &screen, FormKind kind, co
 
 QString joinedDate(const ScreenReader &screen, const DateItem &date)
 {
-    return JoinDateYMD(screen.text(name(date.year)), screen.text(name(date.month)),
+    return joinDateYMD(screen.text(name(date.year)), screen.text(name(date.month)),
                        screen.text(name(date.day)));
 }
 
@@ -235,7 +235,7 @@ QString fragment(const ScreenReader &screen, FormKind kind)
 
 } // namespace
 
-void CollectScreen(NoticeRecord &record, const ScreenReader &screen, FormKind kind)
+void collectScreen(NoticeRecord &record, const ScreenReader &screen, FormKind kind)
 {
     record.action = intention(screen);
     const bool add = record.action == QLatin1String("ADD");
@@ -263,7 +263,7 @@ void CollectScreen(NoticeRecord &record, const ScreenReader &screen, FormKind ki
             const QString text = screen.text(name(item.control));
             if (!text.isEmpty()) {
                 record.op_hours.op_hours_given = true;
-                record.op_hours.*item.field = ZeroPadFour(text);
+                record.op_hours.*item.field = zeroPadFour(text);
             }
         }
     }
@@ -331,7 +331,7 @@ std::optional<UnencodableField> unencodableDate(const QString &joined, const Dat
 
 } // namespace
 
-std::optional<UnencodableField> FindUnencodableField(const NoticeRecord &record)
+std::optional<UnencodableField> findUnencodableField(const NoticeRecord &record)
 {
     const FormKind kind = record.notice_type == QLatin1String("T02") ? FormKind::T02 : FormKind::T01;
     for (const TargetItem &item : kTargetItems) {

@@ -1,4 +1,4 @@
-#include "shell/MenuFrm.h"
+#include "shell/MainMenu.h"
 
 #include "platform/Alerts.h"
 #include "shell/GlobalVariables.h"
@@ -111,7 +111,7 @@ void unselect(QRadioButton *option)
 
 } // namespace
 
-MenuFrm::MenuFrm(QWidget *parent)
+MainMenu::MainMenu(QWidget *parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("MenuFrm"));
@@ -121,14 +121,14 @@ MenuFrm::MenuFrm(QWidget *parent)
     startUp();
 }
 
-void MenuFrm::setFormOpener(FormOpener opener)
+void MainMenu::setFormOpener(FormOpener opener)
 {
     m_formOpener = std::move(opener);
 }
 
 // The controls with their design-time captions; start-up replaces the
 // captions by the English texts.
-void MenuFrm::buildControls()
+void MainMenu::buildControls()
 {
     setWindowTitle(QStringLiteral(
         "Velkor Offline Data Capture System - Terrestrial Broadcasting Services"));
@@ -192,7 +192,7 @@ void MenuFrm::buildControls()
     setTextColour(m_frmLanguage, CaptionDarkBlue);
 }
 
-void MenuFrm::arrangeTabOrder()
+void MainMenu::arrangeTabOrder()
 {
     // Frames and the label take no focus; the rest follow their tab index.
     QWidget *const order[] = {m_optT01,    m_optT02,   m_buttonGo,  m_buttonExit,
@@ -201,7 +201,7 @@ void MenuFrm::arrangeTabOrder()
         QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
-void MenuFrm::connectHandlers()
+void MainMenu::connectHandlers()
 {
     // Selecting a language runs its handler whether the operator clicked it or
     // the program selected it (start-up selects English).
@@ -213,11 +213,11 @@ void MenuFrm::connectHandlers()
                 applyLanguage(code);
         });
     }
-    connect(m_buttonGo, &QPushButton::clicked, this, &MenuFrm::go);
-    connect(m_buttonExit, &QPushButton::clicked, this, &MenuFrm::close);
+    connect(m_buttonGo, &QPushButton::clicked, this, &MainMenu::go);
+    connect(m_buttonExit, &QPushButton::clicked, this, &MainMenu::close);
 }
 
-void MenuFrm::startUp()
+void MainMenu::startUp()
 {
     unselect(m_optT01);
     unselect(m_optT02);
@@ -226,7 +226,7 @@ void MenuFrm::startUp()
     m_lblProgrVer->setText(ProgramVersionLabel);
 }
 
-void MenuFrm::applyLanguage(qint16 code)
+void MainMenu::applyLanguage(qint16 code)
 {
     const MenuTexts &texts = menuTexts().at(code);
     setWindowTitle(texts.windowCaption);
@@ -244,7 +244,7 @@ void MenuFrm::applyLanguage(qint16 code)
 
 // Opens the chosen capture form and waits until it is closed; reminds the
 // operator to choose one when none is.
-void MenuFrm::go()
+void MainMenu::go()
 {
     if (m_optT01->isChecked() && m_formOpener)
         m_formOpener(FormKind::T01);
@@ -255,7 +255,7 @@ void MenuFrm::go()
 }
 
 // The reminder speaks the language selected on the menu at this moment.
-void MenuFrm::remindToChooseForm()
+void MainMenu::remindToChooseForm()
 {
     platform::alerts().beep();
     const QString &text = m_optSpanish->isChecked() ? ReminderSpanish

@@ -1,4 +1,4 @@
-#include "capture/MakeVisible.h"
+#include "capture/VisibilityRules.h"
 
 #include "capture/CaptureWindow.h"
 #include "notice/BoxFamilies.h"
@@ -82,7 +82,7 @@ bool isEmptyBox(const QWidget *box)
 
 } // namespace
 
-const MakeVisibleForm MakeVisibleT01M = {
+const VisibilityForm VisibilityT01 = {
     FormKind::T01,
     "OptFrg_Ge84",
     { "Txt_70_BDWdth", "Txt_7D_TranSys" },
@@ -92,7 +92,7 @@ const MakeVisibleForm MakeVisibleT01M = {
     { { "Combo_9_AntDir", DirectivityEntries }, { "Combo_9D_Polariz", PolarizationEntries } },
 };
 
-const MakeVisibleForm MakeVisibleT02M = {
+const VisibilityForm VisibilityT02 = {
     FormKind::T02,
     "OptFrg_Ge89",
     { "Combo_7A1_FreqStabl", "Txt_8D_Pwr_Ratio", "Txt_7C1_TvSys", "Combo_7C2_Color_Sys",
@@ -107,12 +107,12 @@ const MakeVisibleForm MakeVisibleT02M = {
       { "Combo_9D_Polariz", PolarizationEntries } },
 };
 
-const MakeVisibleForm &makeVisibleFormFor(FormKind kind)
+const VisibilityForm &visibilityFormFor(FormKind kind)
 {
-    return kind == FormKind::T02 ? MakeVisibleT02M : MakeVisibleT01M;
+    return kind == FormKind::T02 ? VisibilityT02 : VisibilityT01;
 }
 
-MakeVisible::MakeVisible(CaptureWindow &window, const MakeVisibleForm &form)
+VisibilityRules::VisibilityRules(CaptureWindow &window, const VisibilityForm &form)
     : QObject(&window), m_window(window), m_form(form)
 {
     m_otherStationItems = CommonStationFrames + commonStationEntryControls()
@@ -120,7 +120,7 @@ MakeVisible::MakeVisible(CaptureWindow &window, const MakeVisibleForm &form)
     connectHandlers();
 }
 
-void MakeVisible::connectHandlers()
+void VisibilityRules::connectHandlers()
 {
     // Options: toggled(true) runs the handler when the operator selects the
     // option by mouse, key or mnemonic, and when the program selects it.
@@ -128,15 +128,15 @@ void MakeVisible::connectHandlers()
     const struct
     {
         QString option;
-        void (MakeVisible::*handler)();
+        void (VisibilityRules::*handler)();
     } optionHandlers[] = {
-        { "OptInt_Add", &MakeVisible::OptInt_Add_Click },
-        { "OptInt_Mod", &MakeVisible::OptInt_Mod_Click },
-        { "OptInt_Sup", &MakeVisible::OptInt_Sup_Click },
-        { "OptInt_Wdraw", &MakeVisible::OptInt_Wdraw_Click },
-        { m_form.firstFragmentOption, &MakeVisible::OptFrg_First_Click },
-        { "OptFrg_St61", &MakeVisible::OptFrg_St61_Click },
-        { "OptFrg_A11", &MakeVisible::OptFrg_A11_Click },
+        { "OptInt_Add", &VisibilityRules::addChosen },
+        { "OptInt_Mod", &VisibilityRules::modifyChosen },
+        { "OptInt_Sup", &VisibilityRules::suppressChosen },
+        { "OptInt_Wdraw", &VisibilityRules::withdrawChosen },
+        { m_form.firstFragmentOption, &VisibilityRules::firstFragmentChosen },
+        { "OptFrg_St61", &VisibilityRules::st61Chosen },
+        { "OptFrg_A11", &VisibilityRules::article11Chosen },
     };
     for (const auto &row : optionHandlers) {
         auto *option = qobject_cast<QRadioButton *>(widget(row.option));
@@ -154,10 +154,10 @@ void MakeVisible::connectHandlers()
     const struct
     {
         const char *list;
-        void (MakeVisible::*handler)();
+        void (VisibilityRules::*handler)();
     } listHandlers[] = {
-        { "Combo_9_AntDir", &MakeVisible::Combo_9_AntDir_Click },
-        { "Combo_9D_Polariz", &MakeVisible::Combo_9D_Polariz_Click },
+        { "Combo_9_AntDir", &VisibilityRules::directivityChosen },
+        { "Combo_9D_Polariz", &VisibilityRules::polarizationChosen },
     };
     for (const auto &row : listHandlers) {
         auto *list = qobject_cast<QComboBox *>(widget(row.list));
@@ -168,39 +168,39 @@ void MakeVisible::connectHandlers()
     }
 
     if (auto *resetButton = qobject_cast<QAbstractButton *>(widget("Button_Reset")))
-        connect(resetButton, &QAbstractButton::clicked, this, &MakeVisible::Reset);
+        connect(resetButton, &QAbstractButton::clicked, this, &VisibilityRules::Reset);
 }
 
-QWidget *MakeVisible::widget(const QString &name) const
+QWidget *VisibilityRules::widget(const QString &name) const
 {
     QWidget *control = m_window.control(name);
     if (!control) {
         qWarning("Capture window %s has no control named %s",
                  qPrintable(m_window.objectName()), qPrintable(name));
-        Q_ASSERT_X(false, "MakeVisible", "a control that the visibility rules name is missing");
+        Q_ASSERT_X(false, "VisibilityRules", "a control that the visibility rules name is missing");
     }
     return control;
 }
 
-bool MakeVisible::isSelected(const QString &option) const
+bool VisibilityRules::isSelected(const QString &option) const
 {
     auto *button = qobject_cast<QAbstractButton *>(widget(option));
     return button && button->isChecked();
 }
 
-void MakeVisible::setShown(const QString &name, bool shown)
+void VisibilityRules::setShown(const QString &name, bool shown)
 {
     if (QWidget *control = widget(name))
         control->setVisible(shown);
 }
 
-void MakeVisible::setShown(const QStringList &names, bool shown)
+void VisibilityRules::setShown(const QStringList &names, bool shown)
 {
     for (const QString &name : names)
         setShown(name, shown);
 }
 
-void MakeVisible::emptyBoxes(const QStringList &names)
+void VisibilityRules::emptyBoxes(const QStringList &names)
 {
     for (const QString &name : names) {
         QWidget *box = widget(name);
@@ -215,7 +215,7 @@ void MakeVisible::emptyBoxes(const QStringList &names)
     }
 }
 
-void MakeVisible::resetLists(const QStringList &names)
+void VisibilityRules::resetLists(const QStringList &names)
 {
     for (const QString &name : names) {
         if (auto *list = qobject_cast<QComboBox *>(widget(name)))
@@ -223,68 +223,68 @@ void MakeVisible::resetLists(const QStringList &names)
     }
 }
 
-bool MakeVisible::isNonArticle11FragmentSelected() const
+bool VisibilityRules::isNonArticle11FragmentSelected() const
 {
     return isSelected(m_form.firstFragmentOption) || isSelected("OptFrg_St61");
 }
 
-void MakeVisible::HideFrameA11() { setShown("Frame_A11_Only", false); }
-void MakeVisible::ShowFrameA11() { setShown("Frame_A11_Only", true); }
-void MakeVisible::HideFrameTrg() { setShown("FrameTrg", false); }
-void MakeVisible::ShowFrameTrg() { setShown("FrameTrg", true); }
-void MakeVisible::HideFrame9NH() { setShown("Frame_9NH_AttnH", false); }
-void MakeVisible::ShowFrame9NH() { setShown("Frame_9NH_AttnH", true); }
-void MakeVisible::HideFrame9NV() { setShown("Frame_9NV_AttnV", false); }
-void MakeVisible::ShowFrame9NV() { setShown("Frame_9NV_AttnV", true); }
+void VisibilityRules::hideFrameA11() { setShown("Frame_A11_Only", false); }
+void VisibilityRules::showFrameA11() { setShown("Frame_A11_Only", true); }
+void VisibilityRules::hideFrameTrg() { setShown("FrameTrg", false); }
+void VisibilityRules::showFrameTrg() { setShown("FrameTrg", true); }
+void VisibilityRules::hideFrame9NH() { setShown("Frame_9NH_AttnH", false); }
+void VisibilityRules::showFrame9NH() { setShown("Frame_9NH_AttnH", true); }
+void VisibilityRules::hideFrame9NV() { setShown("Frame_9NV_AttnV", false); }
+void VisibilityRules::showFrame9NV() { setShown("Frame_9NV_AttnV", true); }
 
-void MakeVisible::HideNtcItems()
+void VisibilityRules::hideNoticeItems()
 {
-    HideFrameA11();
-    HideFrame9NH();
-    HideFrame9NV();
+    hideFrameA11();
+    hideFrame9NH();
+    hideFrame9NV();
     setShown(m_otherStationItems, false);
 }
 
-void MakeVisible::ShowNtcItems()
+void VisibilityRules::showNoticeItems()
 {
-    ShowFrameA11();
-    ShowFrame9NH();
-    ShowFrame9NV();
+    showFrameA11();
+    showFrame9NH();
+    showFrame9NV();
     setShown(m_otherStationItems, true);
 }
 
-void MakeVisible::ShowAll()
+void VisibilityRules::showAll()
 {
-    ShowNtcItems();
-    ShowFrameTrg();
+    showNoticeItems();
+    showFrameTrg();
 }
 
-void MakeVisible::SetAntennaFrames()
+void VisibilityRules::setAntennaFrames()
 {
     // Exact, case-sensitive comparison of the selected entries.
     const QString directivity = m_window.text("Combo_9_AntDir");
     const QString polarization = m_window.text("Combo_9D_Polariz");
 
     if (directivity == QLatin1String("ND")) {
-        HideFrame9NH();
-        HideFrame9NV();
+        hideFrame9NH();
+        hideFrame9NV();
     } else if (directivity != QLatin1String("D")) {
-        ShowFrame9NH();
-        ShowFrame9NV();
+        showFrame9NH();
+        showFrame9NV();
     } else if (polarization == QLatin1String("H")) {
-        ShowFrame9NH();
-        HideFrame9NV();
+        showFrame9NH();
+        hideFrame9NV();
     } else if (polarization == QLatin1String("V")) {
-        HideFrame9NH();
-        ShowFrame9NV();
+        hideFrame9NH();
+        showFrame9NV();
     } else {
         // Mixed polarization, or none chosen yet.
-        ShowFrame9NH();
-        ShowFrame9NV();
+        showFrame9NH();
+        showFrame9NV();
     }
 }
 
-void MakeVisible::ClearNtcItems()
+void VisibilityRules::clearNoticeItems()
 {
     emptyBoxes(stationBoxesToEmpty());
     resetLists(StationListsToReset);
@@ -292,43 +292,43 @@ void MakeVisible::ClearNtcItems()
     resetLists(m_form.row4ListsToReset);
 }
 
-void MakeVisible::ClearIntAndItems()
+void VisibilityRules::clearIntentionAndItems()
 {
-    ClearNtcItems();
+    clearNoticeItems();
     m_window.unselectOptions(IntentionOptions);
 }
 
-void MakeVisible::ClearA11Items() { emptyBoxes(Article11Boxes); }
+void VisibilityRules::clearArticle11Items() { emptyBoxes(Article11Boxes); }
 
-void MakeVisible::ClearTrgItems() { emptyBoxes(targetBoxes()); }
+void VisibilityRules::clearTargetItems() { emptyBoxes(targetBoxes()); }
 
-void MakeVisible::Clear9NH() { emptyBoxes(azimuthBoxes(HorizontalPatternPrefix)); }
-void MakeVisible::Clear9NV() { emptyBoxes(azimuthBoxes(VerticalPatternPrefix)); }
-void MakeVisible::Clear9EC() { emptyBoxes(azimuthBoxes(EffectiveHeightPrefix)); }
+void VisibilityRules::clearHorizontalPattern() { emptyBoxes(azimuthBoxes(HorizontalPatternPrefix)); }
+void VisibilityRules::clearVerticalPattern() { emptyBoxes(azimuthBoxes(VerticalPatternPrefix)); }
+void VisibilityRules::clearEffectiveHeights() { emptyBoxes(azimuthBoxes(EffectiveHeightPrefix)); }
 
-void MakeVisible::ClearForNextNtc()
+void VisibilityRules::clearForNextNotice()
 {
-    ClearIntAndItems();
-    ClearA11Items();
-    ClearTrgItems();
-    Clear9NH();
-    Clear9NV();
-    Clear9EC();
-    ShowAll();
+    clearIntentionAndItems();
+    clearArticle11Items();
+    clearTargetItems();
+    clearHorizontalPattern();
+    clearVerticalPattern();
+    clearEffectiveHeights();
+    showAll();
 }
 
-QStringList MakeVisible::boxesEmptiedForNextNotice() const
+QStringList VisibilityRules::boxesEmptiedForNextNotice() const
 {
     return stationBoxesToEmpty() + m_form.row4BoxesToEmpty + Article11Boxes + targetBoxes()
         + azimuthBoxes(HorizontalPatternPrefix) + azimuthBoxes(VerticalPatternPrefix) + azimuthBoxes(EffectiveHeightPrefix);
 }
 
-QStringList MakeVisible::listsResetForNextNotice() const
+QStringList VisibilityRules::listsResetForNextNotice() const
 {
     return StationListsToReset + m_form.row4ListsToReset;
 }
 
-bool MakeVisible::holdsTypedData() const
+bool VisibilityRules::holdsTypedData() const
 {
     const QStringList boxes = boxesEmptiedForNextNotice();
     for (const QString &name : boxes) {
@@ -344,13 +344,13 @@ bool MakeVisible::holdsTypedData() const
     return false;
 }
 
-void MakeVisible::ClearDateFrg()
+void VisibilityRules::clearDateAndFragment()
 {
     m_window.unselectOptions({ "OptFrg_A11", m_form.firstFragmentOption, "OptFrg_St61" });
     emptyBoxes(NotificationDateBoxes);
 }
 
-void MakeVisible::InitControls()
+void VisibilityRules::initControls()
 {
     for (const char *name : { "ChkValidate", "ChkClearFields" }) {
         if (auto *check = qobject_cast<QCheckBox *>(widget(name)))
@@ -362,63 +362,63 @@ void MakeVisible::InitControls()
     }
 }
 
-void MakeVisible::Reset()
+void VisibilityRules::Reset()
 {
-    ClearForNextNtc();
-    ClearDateFrg();
+    clearForNextNotice();
+    clearDateAndFragment();
 }
 
-void MakeVisible::ClearAfterSave()
+void VisibilityRules::clearAfterSave()
 {
     auto *keepDateAndFragment = qobject_cast<QCheckBox *>(widget("ChkClearFields"));
     if (keepDateAndFragment && keepDateAndFragment->isChecked())
-        ClearForNextNtc();
+        clearForNextNotice();
     else
         Reset();
     if (QWidget *day = widget("Txt_Ntc_DD"))
         day->setFocus();
     if (!isSelected("OptFrg_A11"))
-        HideFrameA11();
+        hideFrameA11();
 }
 
-void MakeVisible::OptInt_Add_Click()
+void VisibilityRules::addChosen()
 {
-    ShowNtcItems();
-    HideFrameTrg();
+    showNoticeItems();
+    hideFrameTrg();
     if (isNonArticle11FragmentSelected())
-        HideFrameA11();
-    SetAntennaFrames();
+        hideFrameA11();
+    setAntennaFrames();
 }
 
-void MakeVisible::OptInt_Mod_Click()
+void VisibilityRules::modifyChosen()
 {
-    ShowFrameTrg();
-    ShowNtcItems();
+    showFrameTrg();
+    showNoticeItems();
     if (isNonArticle11FragmentSelected())
-        HideFrameA11();
-    SetAntennaFrames();
+        hideFrameA11();
+    setAntennaFrames();
 }
 
-void MakeVisible::OptInt_Sup_Click()
+void VisibilityRules::suppressChosen()
 {
-    ShowFrameTrg();
-    HideNtcItems();
+    showFrameTrg();
+    hideNoticeItems();
 }
 
-void MakeVisible::OptInt_Wdraw_Click()
+void VisibilityRules::withdrawChosen()
 {
-    ShowFrameTrg();
-    HideNtcItems();
+    showFrameTrg();
+    hideNoticeItems();
 }
 
-void MakeVisible::OptFrg_First_Click() { HideFrameA11(); }
-void MakeVisible::OptFrg_St61_Click() { HideFrameA11(); }
+void VisibilityRules::firstFragmentChosen() { hideFrameA11(); }
+void VisibilityRules::st61Chosen() { hideFrameA11(); }
 
-void MakeVisible::OptFrg_A11_Click()
+void VisibilityRules::article11Chosen()
 {
     if (!isSelected("OptInt_Sup") && !isSelected("OptInt_Wdraw"))
-        ShowFrameA11();
+        showFrameA11();
 }
 
-void MakeVisible::Combo_9_AntDir_Click() { SetAntennaFrames(); }
-void MakeVisible::Combo_9D_Polariz_Click() { SetAntennaFrames(); }
+void VisibilityRules::directivityChosen() { setAntennaFrames(); }
+void VisibilityRules::polarizationChosen() { setAntennaFrames(); }

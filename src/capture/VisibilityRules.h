@@ -19,7 +19,7 @@ struct ListEntries
 
 // What the show/hide/clear rules need to know about one capture form: the
 // controls that only that form has. Everything else is the same on both.
-struct MakeVisibleForm
+struct VisibilityForm
 {
     FormKind kind;
     QString firstFragmentOption;     // OptFrg_Ge84 or OptFrg_Ge89
@@ -31,10 +31,10 @@ struct MakeVisibleForm
 };
 
 // The rules of the T01 window (FmFrmT01M) and of the T02 window (TvFrmT02M).
-extern const MakeVisibleForm MakeVisibleT01M;
-extern const MakeVisibleForm MakeVisibleT02M;
+extern const VisibilityForm VisibilityT01;
+extern const VisibilityForm VisibilityT02;
 
-const MakeVisibleForm &makeVisibleFormFor(FormKind kind);
+const VisibilityForm &visibilityFormFor(FormKind kind);
 
 // Shows, hides, fills and clears the controls of one capture window by the
 // selected intention, fragment and antenna settings. It is built once the
@@ -42,48 +42,48 @@ const MakeVisibleForm &makeVisibleFormFor(FormKind kind);
 // antenna lists.
 //
 // The operations carry the names used throughout the program's design
-// (HideFrameA11, ClearForNextNtc, ...). Hiding never changes a control's
+// (hideFrameA11, clearForNextNotice, ...). Hiding never changes a control's
 // content: a hidden box keeps its text until a clear empties it.
-class MakeVisible : public QObject
+class VisibilityRules : public QObject
 {
 public:
-    MakeVisible(CaptureWindow &window, const MakeVisibleForm &form);
+    VisibilityRules(CaptureWindow &window, const VisibilityForm &form);
 
-    void HideFrameA11();
-    void ShowFrameA11();
-    void HideFrameTrg();
-    void ShowFrameTrg();
-    void HideFrame9NH();
-    void ShowFrame9NH();
-    void HideFrame9NV();
-    void ShowFrame9NV();
+    void hideFrameA11();
+    void showFrameA11();
+    void hideFrameTrg();
+    void showFrameTrg();
+    void hideFrame9NH();
+    void showFrame9NH();
+    void hideFrame9NV();
+    void showFrame9NV();
 
     // The station items: the Article 11, attenuation, effective height and
     // coordination frames and the identification, site, technical and
     // antenna items of the notice with their labels.
-    void HideNtcItems();
-    void ShowNtcItems();
+    void hideNoticeItems();
+    void showNoticeItems();
     // Every station item and the target frame.
-    void ShowAll();
+    void showAll();
 
     // Shows the attenuation tables that the directivity and polarization call for.
-    void SetAntennaFrames();
+    void setAntennaFrames();
 
-    void ClearNtcItems();
-    void ClearIntAndItems();
-    void ClearA11Items();
-    void ClearTrgItems();
-    void Clear9NH();
-    void Clear9NV();
-    void Clear9EC();
+    void clearNoticeItems();
+    void clearIntentionAndItems();
+    void clearArticle11Items();
+    void clearTargetItems();
+    void clearHorizontalPattern();
+    void clearVerticalPattern();
+    void clearEffectiveHeights();
     // The partial clear between notices: keeps the date of notification, the
     // fragment and the notifying administration; shows every frame and item.
-    void ClearForNextNtc();
+    void clearForNextNotice();
     // Unselects the fragment and empties the date of notification.
-    void ClearDateFrg();
+    void clearDateAndFragment();
 
     // Ticks both check boxes and fills the drop-down lists; once, at set-up.
-    void InitControls();
+    void initControls();
     // The full clear (the Reset button): the partial clear, then date and fragment.
     void Reset();
 
@@ -91,7 +91,7 @@ public:
     // ChkClearFields is ticked, the full clear otherwise; the focus on the day
     // of the notification date; the Article 11 frame only for an Article 11
     // notice.
-    void ClearAfterSave();
+    void clearAfterSave();
 
     // Whether the operator has typed anything that the partial clear would
     // empty: text in one of its boxes, or one of its lists off the empty
@@ -100,16 +100,16 @@ public:
     bool holdsTypedData() const;
 
     // Handlers of the operator's choices.
-    void OptInt_Add_Click();
-    void OptInt_Mod_Click();
-    void OptInt_Sup_Click();
-    void OptInt_Wdraw_Click();
+    void addChosen();
+    void modifyChosen();
+    void suppressChosen();
+    void withdrawChosen();
     // The first fragment option: OptFrg_Ge84 on T01, OptFrg_Ge89 on T02.
-    void OptFrg_First_Click();
-    void OptFrg_St61_Click();
-    void OptFrg_A11_Click();
-    void Combo_9_AntDir_Click();
-    void Combo_9D_Polariz_Click();
+    void firstFragmentChosen();
+    void st61Chosen();
+    void article11Chosen();
+    void directivityChosen();
+    void polarizationChosen();
 
 private:
     void connectHandlers();
@@ -126,7 +126,7 @@ private:
     QStringList listsResetForNextNotice() const;
 
     CaptureWindow &m_window;
-    const MakeVisibleForm &m_form;
+    const VisibilityForm &m_form;
     // The station items other than the three frames that have operations of their own.
     QStringList m_otherStationItems;
 };

@@ -14,7 +14,7 @@
 // It judges nothing and refuses nothing: what is typed reaches the record,
 // shaped only by the intention, the form kind, the polarization and the
 // antenna directivity. The screen is only read.
-void CollectScreen(NoticeRecord &record, const ScreenReader &screen, FormKind kind);
+void collectScreen(NoticeRecord &record, const ScreenReader &screen, FormKind kind);
 
 // A character that the notice file cannot carry, and the control it was typed in.
 struct UnencodableField
@@ -29,4 +29,4 @@ struct UnencodableField
 // text can be written. The target boxes are looked at first (a suppression
 // copies them over the notice's own items), then the items in the order of the
 // screen collection. The form of the record is told by its notice type.
-std::optional<UnencodableField> FindUnencodableField(const NoticeRecord &record);
+std::optional<UnencodableField> findUnencodableField(const NoticeRecord &record);

@@ -18,14 +18,14 @@ class QRadioButton;
 // The menu does not know the capture windows: Go hands the chosen form kind to
 // the form opener, which shows the window modally and returns once it is
 // closed, so Go waits inside the call.
-class MenuFrm : public QWidget
+class MainMenu : public QWidget
 {
     Q_OBJECT
 
 public:
     using FormOpener = std::function<void(FormKind)>;
 
-    explicit MenuFrm(QWidget *parent = nullptr);
+    explicit MainMenu(QWidget *parent = nullptr);
 
     void setFormOpener(FormOpener opener);
 

@@ -1,4 +1,4 @@
-#include "capture/JsonStream.h"
+#include "capture/JsonValueCutter.h"
 
 #include <QBuffer>
 #include <QJsonDocument>
@@ -28,7 +28,7 @@ const int PieceSizes[] = { 1, 2, 3, 5, 8, 64 * 1024 };
 struct Walk
 {
     QByteArrayList elements;
-    JsonStream::Result last = JsonStream::Result::Malformed;
+    JsonValueCutter::Result last = JsonValueCutter::Result::Malformed;
 };
 
 Walk walk(const QByteArray &text, int pieceSize)
@@ -36,14 +36,14 @@ Walk walk(const QByteArray &text, int pieceSize)
     QBuffer buffer;
     buffer.setData(text);
     buffer.open(QIODevice::ReadOnly);
-    JsonStream stream(&buffer, pieceSize);
+    JsonValueCutter stream(&buffer, pieceSize);
     Walk result;
     if (!stream.enterArray())
         return result;
     QByteArray element;
     for (int guard = 0; guard < 1000; ++guard) {
         result.last = stream.nextElement(element);
-        if (result.last != JsonStream::Result::Value)
+        if (result.last != JsonValueCutter::Result::Value)
             break;
         result.elements.append(element);
     }
@@ -120,7 +120,7 @@ void TestJsonStream::elements()
         const Walk result = walk(text, pieceSize);
         const QByteArray where = "piece size " + QByteArray::number(pieceSize);
         QVERIFY2(result.elements == expected, (where + ": " + result.elements.join(" | ")).constData());
-        QVERIFY2(result.last == (complete ? JsonStream::Result::End : JsonStream::Result::Malformed),
+        QVERIFY2(result.last == (complete ? JsonValueCutter::Result::End : JsonValueCutter::Result::Malformed),
                  where.constData());
     }
 }
@@ -142,7 +142,7 @@ void TestJsonStream::elementsParseAsTheWholeArray()
     QVERIFY(!whole.isEmpty());
     for (const int pieceSize : PieceSizes) {
         const Walk result = walk(text, pieceSize);
-        QCOMPARE(result.last, JsonStream::Result::End);
+        QCOMPARE(result.last, JsonValueCutter::Result::End);
         QCOMPARE(result.elements.size(), whole.size());
         for (int i = 0; i < whole.size(); ++i) {
             QJsonParseError error;
@@ -162,13 +162,13 @@ void TestJsonStream::offsetAfterTheArray()
         QBuffer buffer;
         buffer.setData(text);
         buffer.open(QIODevice::ReadOnly);
-        JsonStream stream(&buffer, pieceSize);
+        JsonValueCutter stream(&buffer, pieceSize);
         QVERIFY(stream.enterArray());
         QCOMPARE(stream.offset(), text.indexOf('[') + 1);
         QByteArray element;
-        QCOMPARE(stream.nextElement(element), JsonStream::Result::Value);
-        QCOMPARE(stream.nextElement(element), JsonStream::Result::Value);
-        QCOMPARE(stream.nextElement(element), JsonStream::Result::End);
+        QCOMPARE(stream.nextElement(element), JsonValueCutter::Result::Value);
+        QCOMPARE(stream.nextElement(element), JsonValueCutter::Result::Value);
+        QCOMPARE(stream.nextElement(element), JsonValueCutter::Result::End);
         QCOMPARE(stream.offset(), text.indexOf("] ,") + 1);
         stream.skipWhitespace();
         QVERIFY(stream.take(','));
@@ -208,7 +208,7 @@ void TestJsonStream::readValue()
         QBuffer buffer;
         buffer.setData(text);
         buffer.open(QIODevice::ReadOnly);
-        JsonStream stream(&buffer, pieceSize);
+        JsonValueCutter stream(&buffer, pieceSize);
         QByteArray got;
         QCOMPARE(stream.readValue(&got), read);
         if (read)
@@ -218,4 +218,4 @@ void TestJsonStream::readValue()
 
 QTEST_GUILESS_MAIN(TestJsonStream)
 
-#include "tst_jsonstream.moc"
+#include "tst_jsonvaluecutter.moc"

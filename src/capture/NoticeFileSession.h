@@ -43,16 +43,16 @@ enum class SaveOutcome {
 // A write that fails leaves the file as it was before it (the text file
 // service cuts off what reached the file), so a later save or Finish that
 // succeeds writes every piece exactly once.
-class NoticeSaving : public QObject
+class NoticeFileSession : public QObject
 {
 public:
-    explicit NoticeSaving(CaptureWindow &window);
+    explicit NoticeFileSession(CaptureWindow &window);
 
     // The set-up steps after the clears: notice counter 1, default file name,
     // version label in the title, a run not finished.
     void setUp();
 
-    SaveOutcome SaveNext();
+    SaveOutcome saveNext();
 
     // True when the screen holds a frequency or a coordinate, of the station
     // or of the target: a notice worth writing.
