@@ -16,13 +16,13 @@
 
 namespace {
 
-struct Language
+struct PictureLanguage
 {
     const char *suffix;
     const char *option;
 };
 
-const Language Languages[] = {
+const PictureLanguage PictureLanguages[] = {
     {"en", "Opt_english"},
     {"fr", "Opt_french"},
     {"es", "Opt_spanish"},
@@ -105,25 +105,24 @@ bool saveScreenshots(const QString &folderName)
     MainMenu menu;
     menu.show();
     bool allSaved = true;
-    for (const Language &language : Languages) {
+    for (const PictureLanguage &language : PictureLanguages) {
         // The operator's way: a click on the language option sets the
-        // menu's texts and the language the capture windows will read.
+        // menu's texts and the language it hands to the capture windows.
         menu.findChild<QRadioButton *>(QLatin1String(language.option))->click();
         const QString suffix = QLatin1Char('-') + QLatin1String(language.suffix);
         allSaved &= savePicture(&menu, folder, QStringLiteral("menu") + suffix);
 
         for (const CaptureForm &form : CaptureForms) {
             // Destroyed without closing: closing a capture window saves.
-            auto window = std::make_unique<CaptureWindow>(form.kind, &menu);
+            auto window = std::make_unique<CaptureWindow>(form.kind, menu.language(), &menu);
             window->show();
             allSaved &= savePicture(window.get(), folder, QLatin1String(form.prefix) + suffix);
         }
     }
 
     // The T01 window in English with the example notice typed in.
-    menu.findChild<QRadioButton *>(QLatin1String(Languages[0].option))->click();
     {
-        auto window = std::make_unique<CaptureWindow>(FormKind::T01, &menu);
+        auto window = std::make_unique<CaptureWindow>(FormKind::T01, Language::English, &menu);
         fillMontmartreNotice(*window);
         window->show();
         allSaved &= savePicture(window.get(), folder, QStringLiteral("t01-filled-en"));

@@ -4,7 +4,7 @@
 #include "capture/LeaveBoxGate.h"
 #include "capture/VisibilityRules.h"
 #include "capture/NoticeFileSession.h"
-#include "shell/GlobalVariables.h"
+#include "capture/WindowTexts.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -105,7 +105,7 @@ constexpr int TwoLineLabelHeight = 300;
 
 } // namespace
 
-CaptureWindow::CaptureWindow(FormKind kind, QWidget *parent)
+CaptureWindow::CaptureWindow(FormKind kind, Language language, QWidget *parent)
     : QDialog(parent)
     , m_kind(kind)
     , m_specs(controlTable(kind))
@@ -122,8 +122,8 @@ CaptureWindow::CaptureWindow(FormKind kind, QWidget *parent)
     // key filters) are attached here, each by its own class.
 
     // Texts in the interface language, then the lists, check boxes and a full clear.
-    SetFormToolTips(this, kind);
-    SetFormCaptions(this, kind);
+    applyToolTips(this, kind, language);
+    applyCaptions(this, kind, language);
     m_visibility = new VisibilityRules(*this, visibilityFormFor(kind));
     m_visibility->initControls();
     m_visibility->Reset();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "capture/ControlTable.h"
+#include "form/Language.h"
 #include "notice/FormKind.h"
 #include "notice/ScreenReader.h"
 
@@ -26,7 +27,8 @@ class CaptureWindow : public QDialog, public ScreenReader
     Q_OBJECT
 
 public:
-    explicit CaptureWindow(FormKind kind, QWidget *parent = nullptr);
+    // The window speaks the language given: its captions and tool tips.
+    explicit CaptureWindow(FormKind kind, Language language = Language::English, QWidget *parent = nullptr);
 
     FormKind formKind() const { return m_kind; }
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "notice/FormKind.h"
-#include "shell/Twips.h"
+#include "form/Twips.h"
 
 #include <QList>
 #include <QRect>

@@ -9,7 +9,7 @@
 #include "notice/NoticeWriter.h"
 #include "platform/Alerts.h"
 #include "platform/System.h"
-#include "shell/Version.h"
+#include "notice/ProgramVersion.h"
 
 #include <QDir>
 #include <QFile>

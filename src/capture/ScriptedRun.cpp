@@ -5,7 +5,6 @@
 #include "capture/JsonValueCutter.h"
 #include "capture/LeaveBoxGate.h"
 #include "platform/Alerts.h"
-#include "shell/GlobalVariables.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -76,16 +75,16 @@ struct Screen
 struct Script
 {
     FormKind kind = FormKind::T01;
-    qint16 language = 0;
+    Language language = Language::English;
     QString output;
 };
 
 struct Languages
 {
     const char *code;
-    qint16 languageCode;
+    Language language;
 };
-const Languages KnownLanguages[] = { { "en", 0 }, { "fr", 1 }, { "es", 2 } };
+const Languages KnownLanguages[] = { { "en", Language::English }, { "fr", Language::French }, { "es", Language::Spanish } };
 
 const QString NoScreens = QStringLiteral("\"notices\" must be a list of at least one screen");
 
@@ -148,7 +147,7 @@ QString readHeader(const QJsonObject &object, Script &script)
                                         [&code](const Languages &l) { return code == QLatin1String(l.code); });
         if (known == std::end(KnownLanguages))
             return QStringLiteral("\"language\" must be \"en\", \"fr\" or \"es\"");
-        script.language = known->languageCode;
+        script.language = known->language;
     }
 
     if (object.contains(QStringLiteral("output"))) {
@@ -382,19 +381,6 @@ std::optional<QChar> untypeableCharacter(const QString &text)
     }
     return std::nullopt;
 }
-
-// Puts LanguageCode back as it was when the run is over.
-class LanguageScope
-{
-public:
-    explicit LanguageScope(qint16 language) : m_saved(LanguageCode) { LanguageCode = language; }
-    ~LanguageScope() { LanguageCode = m_saved; }
-    LanguageScope(const LanguageScope &) = delete;
-    LanguageScope &operator=(const LanguageScope &) = delete;
-
-private:
-    qint16 m_saved;
-};
 
 class Replay
 {
@@ -711,10 +697,9 @@ QString stopLine(int screenNumber, const Stop &stop)
 // Plays the screens on a new window once the script is found sound.
 int play(const Script &script, Screens &screens, QTextStream &out, QTextStream &err)
 {
-    const LanguageScope language(script.language);
     // No message box is ever shown: every message is a stop.
     platform::ScopedRecordingAlerts alerts;
-    CaptureWindow window(script.kind);
+    CaptureWindow window(script.kind, script.language);
     Replay replay(window, alerts);
     if (!replay.activateWindow()) {
         err << "Replay: the capture window could not be activated." << Qt::endl;

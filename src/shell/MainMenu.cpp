@@ -1,9 +1,8 @@
 #include "shell/MainMenu.h"
 
 #include "platform/Alerts.h"
-#include "shell/GlobalVariables.h"
-#include "shell/Twips.h"
-#include "shell/Version.h"
+#include "form/Twips.h"
+#include "notice/ProgramVersion.h"
 
 #include <QFont>
 #include <QGroupBox>
@@ -205,12 +204,12 @@ void MainMenu::connectHandlers()
 {
     // Selecting a language runs its handler whether the operator clicked it or
     // the program selected it (start-up selects English).
-    const std::pair<QRadioButton *, qint16> languageOptions[] = {
-        {m_optEnglish, 0}, {m_optFrench, 1}, {m_optSpanish, 2}};
-    for (const auto &[option, code] : languageOptions) {
-        connect(option, &QRadioButton::toggled, this, [this, code = code](bool selected) {
+    const std::pair<QRadioButton *, Language> languageOptions[] = {
+        {m_optEnglish, Language::English}, {m_optFrench, Language::French}, {m_optSpanish, Language::Spanish}};
+    for (const auto &[option, language] : languageOptions) {
+        connect(option, &QRadioButton::toggled, this, [this, language = language](bool selected) {
             if (selected)
-                applyLanguage(code);
+                applyLanguage(language);
         });
     }
     connect(m_buttonGo, &QPushButton::clicked, this, &MainMenu::go);
@@ -222,13 +221,13 @@ void MainMenu::startUp()
     unselect(m_optT01);
     unselect(m_optT02);
     m_optEnglish->setChecked(true);
-    LanguageCode = 0;
+    m_language = Language::English;
     m_lblProgrVer->setText(ProgramVersionLabel);
 }
 
-void MainMenu::applyLanguage(qint16 code)
+void MainMenu::applyLanguage(Language language)
 {
-    const MenuTexts &texts = menuTexts().at(code);
+    const MenuTexts &texts = menuTexts().at(std::size_t(language));
     setWindowTitle(texts.windowCaption);
     m_optEnglish->setText(texts.optEnglish);
     m_optFrench->setText(texts.optFrench);
@@ -237,7 +236,7 @@ void MainMenu::applyLanguage(qint16 code)
     m_optT02->setText(texts.optT02);
     m_buttonExit->setText(texts.buttonExit);
     m_buttonGo->setText(texts.buttonGo);
-    LanguageCode = code;
+    m_language = language;
     m_frmLanguage->setTitle(texts.frmLanguage);
     m_frmSelectNtc->setTitle(texts.frmSelectNtc);
 }
@@ -247,9 +246,9 @@ void MainMenu::applyLanguage(qint16 code)
 void MainMenu::go()
 {
     if (m_optT01->isChecked() && m_formOpener)
-        m_formOpener(FormKind::T01);
+        m_formOpener(FormKind::T01, m_language);
     if (m_optT02->isChecked() && m_formOpener)
-        m_formOpener(FormKind::T02);
+        m_formOpener(FormKind::T02, m_language);
     if (!m_optT01->isChecked() && !m_optT02->isChecked())
         remindToChooseForm();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "form/Language.h"
 #include "notice/FormKind.h"
 
 #include <QWidget>
@@ -12,8 +13,8 @@ class QPushButton;
 class QRadioButton;
 
 // The main menu: the choice of interface language and of notice form, Go and
-// Exit, and the version label. It writes LanguageCode, which the capture
-// windows read.
+// Exit, and the version label. It holds the language chosen and hands it to
+// each capture window it opens.
 //
 // The menu does not know the capture windows: Go hands the chosen form kind to
 // the form opener, which shows the window modally and returns once it is
@@ -23,18 +24,21 @@ class MainMenu : public QWidget
     Q_OBJECT
 
 public:
-    using FormOpener = std::function<void(FormKind)>;
+    using FormOpener = std::function<void(FormKind, Language)>;
 
     explicit MainMenu(QWidget *parent = nullptr);
 
     void setFormOpener(FormOpener opener);
+
+    // The interface language chosen on the menu.
+    Language language() const { return m_language; }
 
 private:
     void buildControls();
     void arrangeTabOrder();
     void connectHandlers();
     void startUp();
-    void applyLanguage(qint16 code);
+    void applyLanguage(Language language);
     void go();
     void remindToChooseForm();
 
@@ -50,4 +54,5 @@ private:
     QRadioButton *m_optSpanish = nullptr;
 
     FormOpener m_formOpener;
+    Language m_language = Language::English;
 };

@@ -5,7 +5,6 @@
 #include "capture/CaptureWindow.h"
 #include "capture/VisibilityRules.h"
 #include "platform/Alerts.h"
-#include "shell/GlobalVariables.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -211,7 +210,6 @@ private Q_SLOTS:
 
 void TstVisibility::initTestCase()
 {
-    LanguageCode = 0;
 }
 
 void TstVisibility::cleanup()

@@ -4,7 +4,6 @@
 // window is built, as the menu does.
 
 #include "capture/CaptureWindow.h"
-#include "shell/GlobalVariables.h"
 
 #include <QAbstractButton>
 #include <QGroupBox>
@@ -38,8 +37,7 @@ const char *languageName(qint16 code)
 
 std::unique_ptr<CaptureWindow> windowIn(qint16 languageCode, FormKind kind)
 {
-    LanguageCode = languageCode;
-    return std::make_unique<CaptureWindow>(kind);
+    return std::make_unique<CaptureWindow>(kind, Language(languageCode));
 }
 
 // The caption of a label, button, option, check box or frame.
@@ -67,8 +65,6 @@ private Q_SLOTS:
     void textsInLanguage();
     void titleBeginsWithTheFormsRow_data();
     void titleBeginsWithTheFormsRow();
-    void codesOutsideTheLanguagesGiveEnglish_data();
-    void codesOutsideTheLanguagesGiveEnglish();
     void toolTipsOfOneFormOnly_data();
     void toolTipsOfOneFormOnly();
     void designTimeTextsInEveryLanguage_data();
@@ -77,7 +73,6 @@ private Q_SLOTS:
 
 void TstWindowCaptions::cleanup()
 {
-    LanguageCode = 0;
 }
 
 void TstWindowCaptions::textsInLanguage_data()
@@ -197,31 +192,6 @@ void TstWindowCaptions::titleBeginsWithTheFormsRow()
     auto window = windowIn(language, kind);
     // The set-up completes the title later with the version label.
     QVERIFY2(window->windowTitle().startsWith(title), qPrintable(window->windowTitle()));
-}
-
-void TstWindowCaptions::codesOutsideTheLanguagesGiveEnglish_data()
-{
-    QTest::addColumn<qint16>("language");
-    QTest::addColumn<FormKind>("kind");
-    for (qint16 code : { qint16(3), qint16(-1), qint16(255) }) {
-        QTest::addRow("code %d T01", code) << code << FormKind::T01;
-        QTest::addRow("code %d T02", code) << code << FormKind::T02;
-    }
-}
-
-void TstWindowCaptions::codesOutsideTheLanguagesGiveEnglish()
-{
-    QFETCH(qint16, language);
-    QFETCH(FormKind, kind);
-
-    auto window = windowIn(language, kind);
-    QCOMPARE(captionOf(window->control("Button_Next")), QStringLiteral("Save/Next"));
-    QCOMPARE(captionOf(window->control("Lbl_10B_OphhFr")), QStringLiteral("From (UTC)"));
-    QCOMPARE(captionOf(window->control("Lbl_DNtc")), QStringLiteral("Date of Notification"));
-    QCOMPARE(window->control("Txt_B_Adm")->toolTip(), QStringLiteral("Notifying Administration"));
-    QCOMPARE(window->control("Combo_9D_Polariz")->toolTip(), QStringLiteral("Polarization"));
-    QVERIFY(window->windowTitle().startsWith(kind == FormKind::T01 ? "T01-m      VHF Sound"
-                                                                   : "T02-m      VHF/UHF Television"));
 }
 
 void TstWindowCaptions::toolTipsOfOneFormOnly_data()

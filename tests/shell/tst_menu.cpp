@@ -1,6 +1,5 @@
 #include "notice/FormKind.h"
 #include "platform/Alerts.h"
-#include "shell/GlobalVariables.h"
 #include "shell/MainMenu.h"
 
 #include <QGroupBox>
@@ -75,7 +74,7 @@ private Q_SLOTS:
     void goOpensTheChosenFormAndWaits_data();
     void goOpensTheChosenFormAndWaits();
     void goTwiceOpensTwoSeparateRuns();
-    void onlyTheLanguageHandlersWriteLanguageCode();
+    void onlyTheLanguageOptionsChangeTheLanguage();
     void exitClosesTheMenu();
     void controlsSitWhereTheLayoutPutsThem_data();
     void controlsSitWhereTheLayoutPutsThem();
@@ -94,14 +93,18 @@ private:
 
     std::unique_ptr<MainMenu> m_menu;
     QList<FormKind> m_opened;
+    QList<Language> m_openedLanguages; // the language each opening was handed
 };
 
 void TestMenu::init()
 {
-    LanguageCode = 0;
     m_opened.clear();
+    m_openedLanguages.clear();
     m_menu = std::make_unique<MainMenu>();
-    m_menu->setFormOpener([this](FormKind kind) { m_opened.append(kind); });
+    m_menu->setFormOpener([this](FormKind kind, Language language) {
+        m_opened.append(kind);
+        m_openedLanguages.append(language);
+    });
     m_menu->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_menu.get()));
     // Every control the tests address exists, so a lookup below never comes back empty.
@@ -146,14 +149,13 @@ void TestMenu::compareTexts(const ExpectedTexts &expected)
 void TestMenu::startsInEnglishWithNoFormChosen()
 {
     m_menu.reset();
-    LanguageCode = 2; // whatever a previous menu left behind
     m_menu = std::make_unique<MainMenu>();
     for (const char *name : ControlNames)
         QVERIFY2(m_menu->findChild<QWidget *>(QLatin1String(name)), name);
 
     QCOMPARE(m_menu->objectName(), QString("MenuFrm"));
     compareTexts(English);
-    QCOMPARE(LanguageCode, qint16(0));
+    QCOMPARE(m_menu->language(), Language::English);
     QVERIFY(control<QRadioButton>("Opt_english")->isChecked());
     QVERIFY(!control<QRadioButton>("Opt_french")->isChecked());
     QVERIFY(!control<QRadioButton>("Opt_spanish")->isChecked());
@@ -188,7 +190,7 @@ void TestMenu::languageOptionAppliesItsTexts()
         control<QRadioButton>(option.toLatin1().constData())->setChecked(true);
     }
     compareTexts(expected);
-    QCOMPARE(LanguageCode, code);
+    QCOMPARE(qint16(m_menu->language()), code);
 }
 
 void TestMenu::englishAgainRestoresTheEnglishTexts()
@@ -201,7 +203,7 @@ void TestMenu::englishAgainRestoresTheEnglishTexts()
     QCOMPARE(control<QPushButton>("ButtonGo")->text(), QString("Go"));
     QCOMPARE(control<QGroupBox>("Frm_language")->title(), QString("Language options"));
     compareTexts(English);
-    QCOMPARE(LanguageCode, qint16(0));
+    QCOMPARE(m_menu->language(), Language::English);
 }
 
 void TestMenu::languageOptionsAndFormOptionsAreIndependent()
@@ -214,7 +216,7 @@ void TestMenu::languageOptionsAndFormOptionsAreIndependent()
     choose("Opt_FMFrmT01");
     QVERIFY(!control<QRadioButton>("Opt_TvFrmT02")->isChecked());
     QVERIFY(control<QRadioButton>("Opt_spanish")->isChecked());
-    QCOMPARE(LanguageCode, qint16(2));
+    QCOMPARE(m_menu->language(), Language::Spanish);
 }
 
 void TestMenu::goWithoutFormBeepsThenReminds_data()
@@ -233,8 +235,6 @@ void TestMenu::goWithoutFormBeepsThenReminds()
     QFETCH(QString, reminder);
 
     choose(language.toLatin1().constData());
-    // The reminder follows the option buttons, not the global code.
-    LanguageCode = 7;
 
     platform::ScopedRecordingAlerts alerts;
     pressGo();
@@ -246,7 +246,6 @@ void TestMenu::goWithoutFormBeepsThenReminds()
     QVERIFY(control<QRadioButton>(language.toLatin1().constData())->isChecked());
     QVERIFY(!control<QRadioButton>("Opt_FMFrmT01")->isChecked());
     QVERIFY(!control<QRadioButton>("Opt_TvFrmT02")->isChecked());
-    QCOMPARE(LanguageCode, qint16(7));
 }
 
 void TestMenu::goOpensTheChosenFormAndWaits_data()
@@ -270,7 +269,7 @@ void TestMenu::goOpensTheChosenFormAndWaits()
     // own, and Go must not go on (nor remind) before it returns.
     bool goReturned = false;
     int alertsWhileOpen = -1;
-    m_menu->setFormOpener([&](FormKind opened) {
+    m_menu->setFormOpener([&](FormKind opened, Language) {
         m_opened.append(opened);
         QTest::qWait(20);
         alertsWhileOpen = int(alerts.entries.size());
@@ -294,20 +293,24 @@ void TestMenu::goTwiceOpensTwoSeparateRuns()
     QCOMPARE(m_opened, (QList<FormKind>{FormKind::T01, FormKind::T01}));
 }
 
-void TestMenu::onlyTheLanguageHandlersWriteLanguageCode()
+void TestMenu::onlyTheLanguageOptionsChangeTheLanguage()
 {
     choose("Opt_french");
-    QCOMPARE(LanguageCode, qint16(1));
+    QCOMPARE(m_menu->language(), Language::French);
 
-    // Choosing a form, opening it and reminding leave the language alone.
+    // Choosing a form, opening it and reminding leave the language alone; the
+    // window opened is handed the language chosen.
     platform::ScopedRecordingAlerts alerts;
     pressGo();
     choose("Opt_TvFrmT02");
     pressGo();
-    QCOMPARE(LanguageCode, qint16(1));
+    QCOMPARE(m_menu->language(), Language::French);
+    QCOMPARE(m_openedLanguages, QList<Language>{Language::French});
 
     choose("Opt_spanish");
-    QCOMPARE(LanguageCode, qint16(2));
+    QCOMPARE(m_menu->language(), Language::Spanish);
+    pressGo();
+    QCOMPARE(m_openedLanguages, (QList<Language>{Language::French, Language::Spanish}));
 }
 
 void TestMenu::exitClosesTheMenu()

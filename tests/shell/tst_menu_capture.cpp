@@ -2,7 +2,6 @@
 #include "capture/CaptureWindow.h"
 #include "platform/Alerts.h"
 #include "platform/System.h"
-#include "shell/GlobalVariables.h"
 #include "shell/MainMenu.h"
 
 #include <QPointer>
@@ -86,7 +85,7 @@ ModalRun TestMenuCapture::pressGoAndCloseTheModalWindow()
         run.modal = modal->isModal() && !goReturned;
         run.name = modal->objectName();
         run.title = modal->windowTitle();
-        run.language = LanguageCode;
+        run.language = qint16(m_menu->language());
         run.window = modal;
         modal->hide();
     });

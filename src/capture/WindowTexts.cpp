@@ -1,13 +1,11 @@
-#include "shell/GlobalVariables.h"
+#include "capture/WindowTexts.h"
 
-#include "shell/CaptionTables.h"
+#include "form/CaptionTables.h"
 
 #include <QAbstractButton>
 #include <QGroupBox>
 #include <QLabel>
 #include <QWidget>
-
-qint16 LanguageCode = 0;
 
 namespace {
 
@@ -47,10 +45,9 @@ void setCaption(QWidget *form, QWidget *control, const QString &caption)
 
 } // namespace
 
-void SetFormToolTips(QWidget *form, FormKind kind)
+void applyToolTips(QWidget *form, FormKind kind, Language language)
 {
     Q_ASSERT(form);
-    const captions::Language language = captions::languageForCode(LanguageCode);
     for (const captions::ControlTexts &row : captions::FormToolTipTable) {
         if (!row.appliesTo(kind))
             continue;
@@ -59,10 +56,9 @@ void SetFormToolTips(QWidget *form, FormKind kind)
     }
 }
 
-void SetFormCaptions(QWidget *form, FormKind kind)
+void applyCaptions(QWidget *form, FormKind kind, Language language)
 {
     Q_ASSERT(form);
-    const captions::Language language = captions::languageForCode(LanguageCode);
     for (const captions::ControlTexts &row : captions::FormCaptionTable) {
         if (!row.appliesTo(kind))
             continue;

@@ -1,22 +1,10 @@
-#include "shell/CaptionTables.h"
+#include "form/CaptionTables.h"
 
 // The texts are stored exactly as the capture windows show them: leading,
 // trailing and doubled blanks, the en dashes (–), the closing quote mark (”)
 // and the odd spellings are all intended.
 
 namespace captions {
-
-Language languageForCode(qint16 code)
-{
-    switch (code) {
-    case 1:
-        return Language::French;
-    case 2:
-        return Language::Spanish;
-    default:
-        return Language::English;
-    }
-}
 
 const std::array<ControlTexts, 23> FormCaptionTable = { {
     { u"FmFrmT01M", Forms::T01Only,

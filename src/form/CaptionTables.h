@@ -1,5 +1,6 @@
 #pragma once
 
+#include "form/Language.h"
 #include "notice/FormKind.h"
 
 #include <QString>
@@ -11,13 +12,6 @@
 // tips. Every other caption and tool tip of a capture window keeps the text it
 // was built with, in every language.
 namespace captions {
-
-// The languages of the interface, in the column order of the text tables.
-enum class Language { English = 0, French = 1, Spanish = 2 };
-
-// The language for a value of LanguageCode: 1 French, 2 Spanish, every other
-// value (0 included) English.
-Language languageForCode(qint16 code);
 
 // One control and its text in the three languages. The texts are exact,
 // blanks and punctuation included.
