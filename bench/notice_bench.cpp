@@ -24,7 +24,7 @@
 #include "capture/CaptureWindow.h"
 #include "capture/NoticeFileSession.h"
 #include "notice/NoticeRecord.h"
-#include "notice/ScreenCollection.h"
+#include "form/ScreenBinding.h"
 #include "notice/NoticeWriter.h"
 #include "platform/Alerts.h"
 #include "platform/System.h"
@@ -203,7 +203,7 @@ QString filling(int length, int notice)
 void fillFullNotice(CaptureWindow &window, int notice)
 {
     window.option(QStringLiteral("OptInt_Add"))->click();
-    for (const ControlSpec &spec : window.controls()) {
+    for (const ControlSpec &spec : window.controls().specs()) {
         if (spec.kind == ControlKind::TextBox && !BoxesNotFilledPerNotice.contains(spec.name)) {
             const int length = spec.maxLength > 0 ? spec.maxLength : 20;
             window.textBox(spec.name)->setText(filling(length, notice));
@@ -238,7 +238,7 @@ public:
         saveNext();
     }
 
-    ~FullNoticeWindow() { m_window->saving().Finish(); }
+    ~FullNoticeWindow() { m_window->saving().finish(); }
 
     CaptureWindow &window() { return *m_window; }
 
@@ -372,7 +372,7 @@ void measureWriterThroughput(const Settings &settings, Table &table)
     {
         FullNoticeWindow full(FormKind::T01, QDir(settings.folder).filePath(QStringLiteral("record.txt")));
         fillFullNotice(full.window(), 1);
-        collectScreen(record, full.window(), FormKind::T01);
+        collectScreen(record, full.window().controls(), FormKind::T01);
     }
     constexpr int NoticesPerRun = 2000;
     const QString writerFile = QDir(settings.folder).filePath(QStringLiteral("writer.txt"));
@@ -500,7 +500,7 @@ void sendKey(QWidget *receiver, int key, Qt::KeyboardModifiers modifiers = Qt::N
 // then Save/Next.
 void typeScreen(CaptureWindow &window, const QJsonObject &screen)
 {
-    QList<ControlSpec> order = window.controls();
+    QList<ControlSpec> order = window.controls().specs();
     std::stable_sort(order.begin(), order.end(),
                      [](const ControlSpec &a, const ControlSpec &b) { return a.tabIndex < b.tabIndex; });
     for (const ControlSpec &spec : std::as_const(order)) {
@@ -569,7 +569,7 @@ int typedRun(int count, const QString &output)
         std::fprintf(stderr, "the window counted %s notices\n", qPrintable(window.text("Txt_Ntc_Number")));
         return 1;
     }
-    window.saving().Finish();
+    window.saving().finish();
     std::printf("%f %f %f\n", residentEarly, memoryStatus("VmRSS"), memoryStatus("VmHWM"));
     return 0;
 }

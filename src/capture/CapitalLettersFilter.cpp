@@ -1,7 +1,6 @@
 #include "capture/CapitalLettersFilter.h"
 
-#include "capture/CaptureWindow.h"
-#include "notice/BoxFamilies.h"
+#include "capture/FormControls.h"
 #include "platform/TextFile.h"
 
 #include <QCoreApplication>
@@ -74,26 +73,11 @@ bool CapitalLettersFilter::eventFilter(QObject *watched, QEvent *event)
     return true;
 }
 
-QStringList capitalLetterBoxes(FormKind kind)
+void installKeyFilters(FormControls &controls)
 {
-    QStringList names = {
-        QStringLiteral("Txt_B_Adm"),      QStringLiteral("Txt_3A1_CallSign"),
-        QStringLiteral("Txt_3A2_StationID"), QStringLiteral("Txt_4A_SiteName"),
-        QStringLiteral("Txt_4B_GeoArea"), QStringLiteral("Txt_4C_NS"),
-        QStringLiteral("Txt_4C_EW"),      QStringLiteral("Txt_04C_NS"),
-        QStringLiteral("Txt_04C_EW"),     QStringLiteral("Txt_12B_AddrCde"),
-    };
-    names << BoxFamilies::coordinationBoxes();
-    if (kind == FormKind::T02)
-        names << QStringLiteral("Txt_7C1_TvSys");
-    return names;
-}
-
-void installKeyFilters(CaptureWindow &window)
-{
-    auto *filter = new CapitalLettersFilter(&window);
-    for (const QString &name : capitalLetterBoxes(window.formKind())) {
-        QLineEdit *box = window.textBox(name);
+    auto *filter = new CapitalLettersFilter(&controls.window());
+    for (const QString &name : capitalLetterBoxes(controls.formKind())) {
+        QLineEdit *box = controls.textBox(name);
         Q_ASSERT_X(box, "installKeyFilters", "every filtered box exists on its form");
         if (box)
             box->installEventFilter(filter);

@@ -1,11 +1,9 @@
 #pragma once
 
-#include "notice/FormKind.h"
-
 #include <QObject>
 #include <QStringList>
 
-class CaptureWindow;
+class FormControls;
 
 // Turns every letter typed into the code, name and hemisphere boxes into its
 // capital while it is typed. No key is ever refused: digits and punctuation go
@@ -22,8 +20,6 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 };
 
-// The boxes of that form whose typed letters become capitals.
-QStringList capitalLetterBoxes(FormKind kind);
-
-// Attaches one filter, owned by the window, to each of those boxes.
-void installKeyFilters(CaptureWindow &window);
+// Attaches one filter, owned by the window, to each box of the form whose
+// typed letters become capitals (capitalLetterBoxes in the field catalogue).
+void installKeyFilters(FormControls &controls);

@@ -2,278 +2,34 @@
 
 #include "capture/CapitalLettersFilter.h"
 #include "capture/LeaveBoxGate.h"
-#include "capture/VisibilityRules.h"
 #include "capture/NoticeFileSession.h"
+#include "capture/VisibilityRules.h"
 #include "capture/WindowTexts.h"
+#include "notice/ProgramVersion.h"
 
-#include <QButtonGroup>
-#include <QCheckBox>
 #include <QCloseEvent>
-#include <QComboBox>
-#include <QGroupBox>
 #include <QKeyEvent>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
-
-#include <algorithm>
-#include <limits>
-
-namespace {
-
-// The notice counter is written by the program and only shown: the operator
-// can reach it and select its text, not change it.
-const QLatin1String DisplayOnlyBox("Txt_Ntc_Number");
-
-const QColor Black(0, 0, 0);
-const QColor Blue(0, 0, 255);
-const QColor Red(255, 0, 0);
-const QColor DarkRed(192, 0, 0);
-
-constexpr qreal WindowPoints = 8.25;
-constexpr qreal SmallPoints = 6.75;
-constexpr qreal OptionPoints = 6;
-
-// The condensed DejaVu faces come close to the widths the form was laid out
-// for; the style hints pick another face of the same kind where they are missing.
-QFont sansFont(qreal points, bool bold = false)
-{
-    QFont font(QStringLiteral("DejaVu Sans Condensed"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
-
-QFont serifFont(qreal points)
-{
-    QFont font(QStringLiteral("DejaVu Serif Condensed"));
-    font.setStyleHint(QFont::Serif);
-    font.setPointSizeF(points);
-    return font;
-}
-
-struct Presentation
-{
-    QFont font;
-    QColor colour; // of the text, or of a frame's caption
-};
-
-Presentation presentation(Look look)
-{
-    switch (look) {
-    case Look::Default:
-    case Look::CaptionLabel:
-        return {sansFont(WindowPoints), Black};
-    case Look::ItemNumberLabel:
-        return {serifFont(SmallPoints), Blue};
-    case Look::SmallLabel:
-        return {serifFont(SmallPoints), Black};
-    case Look::BlueCaptionLabel:
-        return {sansFont(WindowPoints), Blue};
-    case Look::RedFrame:
-        return {sansFont(WindowPoints), Red};
-    case Look::AzimuthFrame:
-        return {serifFont(SmallPoints), Blue};
-    case Look::DarkRedBoldLabel:
-        return {sansFont(WindowPoints, true), DarkRed};
-    case Look::OptionButton:
-        return {serifFont(OptionPoints), Black};
-    }
-    return {sansFont(WindowPoints), Black};
-}
-
-// Every control gets its font and text colour explicitly, so that a frame's
-// caption font and colour never spread to the controls inside it.
-void applyLook(QWidget *widget, Look look)
-{
-    const Presentation shown = presentation(look);
-    widget->setFont(shown.font);
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, shown.colour);
-    widget->setPalette(palette);
-}
-
-bool takesFocus(ControlKind kind)
-{
-    return kind != ControlKind::Frame && kind != ControlKind::Label;
-}
-
-// A label tall enough for two lines of small text wraps its caption.
-constexpr int TwoLineLabelHeight = 300;
-
-} // namespace
 
 CaptureWindow::CaptureWindow(FormKind kind, Language language, QWidget *parent)
     : QDialog(parent)
-    , m_kind(kind)
-    , m_specs(controlTable(kind))
 {
     setObjectName(windowObjectName(kind));
     setWindowTitle(designTimeTitle(kind));
-    setFont(sansFont(WindowPoints));
     setFixedSize(twipsToPixels(ClientWidthTwips), twipsToPixels(ClientHeightTwips));
-
-    buildControls();
-    setTabOrderFromIndices();
-
-    // Set-up steps of the window (captions, lists, clears, saving, checks,
-    // key filters) are attached here, each by its own class.
+    m_controls = new FormControls(*this, kind);
 
     // Texts in the interface language, then the lists, check boxes and a full clear.
     applyToolTips(this, kind, language);
     applyCaptions(this, kind, language);
-    m_visibility = new VisibilityRules(*this, visibilityFormFor(kind));
+    m_visibility = new VisibilityRules(*m_controls);
     m_visibility->initControls();
-    m_visibility->Reset();
-    // Counter, default file name, version label in the title.
-    m_saving = new NoticeFileSession(*this);
+    m_visibility->reset();
+    // Counter, default file name, a run not finished; the version label ends the title.
+    m_saving = new NoticeFileSession(*m_controls, *m_visibility);
     m_saving->setUp();
-    installKeyFilters(*this);
-}
-
-void CaptureWindow::buildControls()
-{
-    m_controls.reserve(m_specs.size());
-    for (const ControlSpec &spec : std::as_const(m_specs)) {
-        QWidget *parent = spec.parent.isEmpty() ? this : m_controls.value(spec.parent);
-        Q_ASSERT_X(parent, "CaptureWindow", "a control's frame comes before the control");
-        QWidget *widget = createControl(spec, parent);
-        widget->setObjectName(spec.name);
-        widget->setGeometry(spec.pixelRect());
-        applyLook(widget, spec.look);
-        if (!spec.toolTip.isEmpty())
-            widget->setToolTip(spec.toolTip);
-        m_controls.insert(spec.name, widget);
-    }
-}
-
-QWidget *CaptureWindow::createControl(const ControlSpec &spec, QWidget *parent)
-{
-    switch (spec.kind) {
-    case ControlKind::Frame: {
-        auto *frame = new QGroupBox(spec.text, parent);
-        if (spec.look == Look::AzimuthFrame)
-            frame->setAlignment(Qt::AlignHCenter);
-        return frame;
-    }
-    case ControlKind::Label: {
-        auto *label = new QLabel(spec.text, parent);
-        label->setTextFormat(Qt::PlainText);
-        label->setWordWrap(spec.height >= TwoLineLabelHeight);
-        const Qt::Alignment across = spec.look == Look::DarkRedBoldLabel ? Qt::AlignHCenter : Qt::AlignLeft;
-        label->setAlignment(across | Qt::AlignTop);
-        return label;
-    }
-    case ControlKind::TextBox: {
-        auto *box = new QLineEdit(parent);
-        // A box without a maximum (file name, counter, remarks) takes text of
-        // any length, beyond the line edit's own default of 32767 characters.
-        box->setMaxLength(spec.maxLength > 0 ? spec.maxLength : std::numeric_limits<int>::max());
-        box->setReadOnly(spec.name == DisplayOnlyBox);
-        return box;
-    }
-    case ControlKind::DropDownList: {
-        auto *list = new QComboBox(parent);
-        list->setEditable(false);
-        return list;
-    }
-    case ControlKind::OptionButton: {
-        auto *option = new QRadioButton(spec.text, parent);
-        // One exclusive group per frame; a group, unlike the buttons' own
-        // auto-exclusivity, can be lifted to return to "none selected".
-        QButtonGroup *&group = m_optionGroups[spec.parent];
-        if (!group)
-            group = new QButtonGroup(parent);
-        group->addButton(option);
-        return option;
-    }
-    case ControlKind::CheckBox:
-        return new QCheckBox(spec.text, parent);
-    case ControlKind::CommandButton: {
-        auto *button = new QPushButton(spec.text, parent);
-        // The form has no default button: Enter in a box must not save.
-        button->setAutoDefault(false);
-        return button;
-    }
-    }
-    Q_UNREACHABLE();
-    return nullptr;
-}
-
-void CaptureWindow::setTabOrderFromIndices()
-{
-    QList<const ControlSpec *> focusable;
-    for (const ControlSpec &spec : std::as_const(m_specs)) {
-        if (takesFocus(spec.kind))
-            focusable.append(&spec);
-    }
-    std::stable_sort(focusable.begin(), focusable.end(),
-                     [](const ControlSpec *a, const ControlSpec *b) { return a->tabIndex < b->tabIndex; });
-    for (int i = 1; i < focusable.size(); ++i)
-        QWidget::setTabOrder(control(focusable[i - 1]->name), control(focusable[i]->name));
-}
-
-QLineEdit *CaptureWindow::textBox(const QString &name) const
-{
-    return qobject_cast<QLineEdit *>(control(name));
-}
-
-QComboBox *CaptureWindow::list(const QString &name) const
-{
-    return qobject_cast<QComboBox *>(control(name));
-}
-
-QRadioButton *CaptureWindow::option(const QString &name) const
-{
-    return qobject_cast<QRadioButton *>(control(name));
-}
-
-QCheckBox *CaptureWindow::checkBox(const QString &name) const
-{
-    return qobject_cast<QCheckBox *>(control(name));
-}
-
-QPushButton *CaptureWindow::button(const QString &name) const
-{
-    return qobject_cast<QPushButton *>(control(name));
-}
-
-QWidget *CaptureWindow::frame(const QString &name) const
-{
-    return qobject_cast<QGroupBox *>(control(name));
-}
-
-QString CaptureWindow::text(const QString &name) const
-{
-    QWidget *widget = control(name);
-    if (auto *box = qobject_cast<QLineEdit *>(widget))
-        return box->text();
-    if (auto *list = qobject_cast<QComboBox *>(widget))
-        return list->currentText();
-    return {};
-}
-
-bool CaptureWindow::isSelected(const QString &name) const
-{
-    const QRadioButton *button = option(name);
-    return button && button->isChecked();
-}
-
-void CaptureWindow::unselectOptions(const QStringList &names)
-{
-    for (const QString &name : names) {
-        QRadioButton *button = option(name);
-        if (!button)
-            continue;
-        QButtonGroup *group = button->group();
-        if (group)
-            group->setExclusive(false);
-        button->setChecked(false);
-        if (group)
-            group->setExclusive(true);
-    }
+    setWindowTitle(windowTitle() + ProgramVersionLabel);
+    connect(m_saving, &NoticeFileSession::finished, this, &QDialog::accept);
+    installKeyFilters(*m_controls);
 }
 
 void CaptureWindow::keyPressEvent(QKeyEvent *event)
@@ -302,7 +58,7 @@ void CaptureWindow::closeEvent(QCloseEvent *event)
 
 void CaptureWindow::reject()
 {
-    if (m_saving && !m_saving->Finish())
+    if (m_saving && !m_saving->finish())
         return;
     QDialog::reject();
 }

@@ -1,7 +1,8 @@
 #include "capture/LeaveBoxGate.h"
 
-#include "capture/CaptureWindow.h"
-#include "capture/FieldRules.h"
+#include "capture/FormControls.h"
+#include "form/FieldRules.h"
+#include "platform/Alerts.h"
 
 #include <QCheckBox>
 #include <QKeyEvent>
@@ -19,7 +20,7 @@ QPointer<QLineEdit> g_messagePendingFor;
 
 struct FocusedRule
 {
-    CaptureWindow *window = nullptr;
+    FormControls *controls = nullptr;
     QLineEdit *box = nullptr;
     const FieldRule *rule = nullptr;
 };
@@ -30,22 +31,30 @@ struct FocusedRule
 // that brings the window back from another application is checked too.
 FocusedRule focusedRuledBox(QWidget *anyWindow)
 {
-    auto *window = qobject_cast<CaptureWindow *>(anyWindow);
-    if (!window)
+    FormControls *controls = FormControls::of(anyWindow);
+    if (!controls)
         return {};
-    auto *box = qobject_cast<QLineEdit *>(window->focusWidget());
-    if (!box || window->control(box->objectName()) != box)
+    auto *box = qobject_cast<QLineEdit *>(anyWindow->focusWidget());
+    if (!box || controls->control(box->objectName()) != box)
         return {};
-    const FieldRule *rule = ruleFor(window->formKind(), box->objectName());
+    const FieldRule *rule = ruleFor(controls->formKind(), box->objectName());
     if (!rule)
         return {};
-    return { window, box, rule };
+    return { controls, box, rule };
 }
 
-bool isValidationOn(const CaptureWindow &window)
+bool isValidationOn(const FormControls &controls)
 {
-    const QCheckBox *validate = window.checkBox(QStringLiteral("ChkValidate"));
+    const QCheckBox *validate = controls.checkBox(Control::ChkValidate);
     return validate && validate->isChecked();
+}
+
+// The beep of the day boxes, then the rule's message over the window.
+void reportFailure(const FieldRule &rule, QWidget *window)
+{
+    if (rule.beepsOnFailure)
+        platform::alerts().beep();
+    platform::alerts().exclamation(window, rule.title, rule.message);
 }
 
 // The widget that Qt would give the focus to for a click (or wheel turn) on
@@ -113,13 +122,13 @@ bool isCheckedEventType(QEvent::Type type)
 // mouse press or key press would run while Qt is still handling that event.
 bool focusedBoxAccepts(const FocusedRule &focused)
 {
-    if (acceptsText(*focused.rule, focused.box->text(), isValidationOn(*focused.window)))
+    if (acceptsText(*focused.rule, focused.box->text(), isValidationOn(*focused.controls)))
         return true;
     if (g_messagePendingFor == focused.box)
         return false;
 
     g_messagePendingFor = focused.box;
-    QPointer<CaptureWindow> window = focused.window;
+    QPointer<QWidget> window = &focused.controls->window();
     const FieldRule *rule = focused.rule;
     QTimer::singleShot(0, focused.box, [window, rule] {
         g_messagePendingFor.clear();

@@ -1,10 +1,9 @@
 #include "capture/NoticeFileSession.h"
 
-#include "capture/CaptureWindow.h"
+#include "capture/FormControls.h"
 #include "capture/VisibilityRules.h"
-#include "notice/BoxFamilies.h"
+#include "form/ScreenBinding.h"
 #include "notice/NoticeRecord.h"
-#include "notice/ScreenCollection.h"
 #include "notice/Formatting.h"
 #include "notice/NoticeWriter.h"
 #include "platform/Alerts.h"
@@ -50,23 +49,27 @@ const QString CloseFailed =
 
 // The boxes whose text makes a notice worth writing: the frequency and the
 // coordinates, of the station and of the target assignment.
-const QStringList NoticeBoxes = QStringList{ "Txt_1A_FreqAssgn", "Txt_01A_TrgFreq" }
-                                 + BoxFamilies::coordinateBoxes(BoxFamilies::SiteCoordinatePrefix)
-                                 + BoxFamilies::coordinateBoxes(BoxFamilies::TargetCoordinatePrefix);
+const QLatin1String NoticeBoxes[] = {
+    Control::Txt_1A_FreqAssgn, Control::Txt_01A_TrgFreq,
+    Control::Txt_4C_Deg_Long,  Control::Txt_4C_Min_Long,  Control::Txt_4C_Sec_Long, Control::Txt_4C_EW,
+    Control::Txt_4C_Deg_Lat,   Control::Txt_4C_Min_Lat,   Control::Txt_4C_Sec_Lat,  Control::Txt_4C_NS,
+    Control::Txt_04C_Deg_Long, Control::Txt_04C_Min_Long, Control::Txt_04C_Sec_Long, Control::Txt_04C_EW,
+    Control::Txt_04C_Deg_Lat,  Control::Txt_04C_Min_Lat,  Control::Txt_04C_Sec_Lat,  Control::Txt_04C_NS,
+};
 
 } // namespace
 
-NoticeFileSession::NoticeFileSession(CaptureWindow &window)
-    : QObject(&window), m_window(window)
+NoticeFileSession::NoticeFileSession(FormControls &controls, VisibilityRules &visibility)
+    : QObject(&controls.window()), m_controls(controls), m_visibility(visibility)
 {
     connectButtons();
 }
 
 void NoticeFileSession::connectButtons()
 {
-    if (QPushButton *next = m_window.button(QStringLiteral("Button_Next")))
+    if (QPushButton *next = m_controls.button(Control::Button_Next))
         connect(next, &QPushButton::clicked, this, [this] { saveNext(); });
-    if (QPushButton *finish = m_window.button(QStringLiteral("Button_Finish")))
+    if (QPushButton *finish = m_controls.button(Control::Button_Finish))
         connect(finish, &QPushButton::clicked, this, &NoticeFileSession::finishAndClose);
 }
 
@@ -91,14 +94,13 @@ void NoticeFileSession::setUp()
     m_file.fileOpen = false;
     m_file.noticeNumber = 1;
     showCounter();
-    m_window.textBox(QStringLiteral("Txt_Filename"))->setText(defaultFileName(m_window.formKind()));
-    m_window.setWindowTitle(m_window.windowTitle() + ProgramVersionLabel);
+    m_controls.textBox(Control::Txt_Filename)->setText(defaultFileName(m_controls.formKind()));
     m_file.finished = false;
 }
 
 SaveOutcome NoticeFileSession::saveNext()
 {
-    if (m_window.text(QStringLiteral("Txt_B_Adm")).isEmpty()) {
+    if (m_controls.text(Control::Txt_B_Adm).isEmpty()) {
         fatalError(Message::MissingAdministration);
         return SaveOutcome::NoAdministration;
     }
@@ -106,14 +108,14 @@ SaveOutcome NoticeFileSession::saveNext()
     // Typed data without a frequency or a coordinate would never be written:
     // keep it on the screen rather than clear it away unsaved.
     const bool noticeOnScreen = isNewNotice();
-    if (!noticeOnScreen && m_window.visibility().holdsTypedData()) {
-        platform::alerts().exclamation(&m_window, Message::NoticeNotSavedTitle,
+    if (!noticeOnScreen && m_visibility.holdsTypedData()) {
+        platform::alerts().exclamation(&m_controls.window(), Message::NoticeNotSavedTitle,
                                        Message::NoFrequencyNorCoordinates);
         return SaveOutcome::Refused;
     }
 
     NoticeRecord record;
-    collectScreen(record, m_window, m_window.formKind());
+    collectScreen(record, m_controls, m_controls.formKind());
     if (holdsUnencodableCharacter(record))
         return SaveOutcome::Refused;
     if (!m_file.fileOpen && !startFile(record.adm))
@@ -121,20 +123,20 @@ SaveOutcome NoticeFileSession::saveNext()
     if (noticeOnScreen && !writeNotice(record))
         return SaveOutcome::Refused;
 
-    m_window.visibility().clearAfterSave();
+    m_visibility.clearAfterSave();
     return noticeOnScreen ? SaveOutcome::NoticeWritten : SaveOutcome::NoNoticeOnScreen;
 }
 
 bool NoticeFileSession::isNewNotice() const
 {
-    for (const QString &name : NoticeBoxes) {
-        if (!m_window.text(name).isEmpty())
+    for (const QLatin1String name : NoticeBoxes) {
+        if (!m_controls.text(name).isEmpty())
             return true;
     }
     return false;
 }
 
-bool NoticeFileSession::Finish()
+bool NoticeFileSession::finish()
 {
     if (m_file.finished)
         return true;
@@ -165,8 +167,8 @@ bool NoticeFileSession::mayFinishAfter(SaveOutcome outcome) const
 
 void NoticeFileSession::finishAndClose()
 {
-    if (Finish())
-        m_window.accept();
+    if (finish())
+        Q_EMIT finished();
 }
 
 bool NoticeFileSession::holdsUnencodableCharacter(const NoticeRecord &record)
@@ -180,7 +182,7 @@ bool NoticeFileSession::holdsUnencodableCharacter(const NoticeRecord &record)
 
 bool NoticeFileSession::startFile(const QString &adm)
 {
-    const QString name = m_window.text(QStringLiteral("Txt_Filename"));
+    const QString name = m_controls.text(Control::Txt_Filename);
     QString error;
     if (!m_file.textStream.create(name, &error)) {
         fatalError(Message::CannotCreate.arg(name, m_file.textStream.lastReason()));
@@ -208,8 +210,8 @@ bool NoticeFileSession::startFile(const QString &adm)
 
     m_file.fileOpen = true;
     // Every notice of the file goes under the administration of its HEAD.
-    m_window.textBox(QStringLiteral("Txt_Filename"))->setReadOnly(true);
-    m_window.control(QStringLiteral("Txt_B_Adm"))->setEnabled(false);
+    m_controls.textBox(Control::Txt_Filename)->setReadOnly(true);
+    m_controls.control(Control::Txt_B_Adm)->setEnabled(false);
     return true;
 }
 
@@ -243,10 +245,10 @@ bool NoticeFileSession::completeFile()
 
 void NoticeFileSession::showCounter()
 {
-    m_window.textBox(QStringLiteral("Txt_Ntc_Number"))->setText(QString::number(m_file.noticeNumber));
+    m_controls.textBox(Control::Txt_Ntc_Number)->setText(QString::number(m_file.noticeNumber));
 }
 
 void NoticeFileSession::fatalError(const QString &text)
 {
-    platform::alerts().exclamation(&m_window, Message::FatalErrorTitle, text);
+    platform::alerts().exclamation(&m_controls.window(), Message::FatalErrorTitle, text);
 }

@@ -7,7 +7,8 @@
 #include <QString>
 #include <QStringList>
 
-class CaptureWindow;
+class FormControls;
+class VisibilityRules;
 struct NoticeRecord;
 
 // The output file of one opening of a capture window.
@@ -30,7 +31,9 @@ enum class SaveOutcome {
 
 // Ties a capture window to its output file: the window's set-up after the
 // clears, Save/Next, Finish and the closing of the window. It is owned by the
-// window and connects itself to Button_Next and Button_Finish.
+// window, connects itself to Button_Next and Button_Finish, and clears the
+// screen after a save through the window's visibility rules. It tells the
+// window that Finish has completed the file by the signal finished().
 //
 // The file is created by the first Save/Next that has an administration; its
 // three header lines and HEAD are written then, after which the file name is
@@ -45,11 +48,13 @@ enum class SaveOutcome {
 // succeeds writes every piece exactly once.
 class NoticeFileSession : public QObject
 {
+    Q_OBJECT
+
 public:
-    explicit NoticeFileSession(CaptureWindow &window);
+    NoticeFileSession(FormControls &controls, VisibilityRules &visibility);
 
     // The set-up steps after the clears: notice counter 1, default file name,
-    // version label in the title, a run not finished.
+    // a run not finished.
     void setUp();
 
     SaveOutcome saveNext();
@@ -62,12 +67,16 @@ public:
     // when the window must stay open: a notice on the screen could not be
     // saved, or the file could not be finished (the operator has been told).
     // A run already finished has nothing more to do and returns true.
-    bool Finish();
+    bool finish();
 
     const CaptureFile &captureFile() const { return m_file; }
 
     // The proposed name of the output file at this moment.
     static QString defaultFileName(FormKind kind);
+
+Q_SIGNALS:
+    // Finish, pressed by the operator, has completed the file: the window may close.
+    void finished();
 
 private:
     void connectButtons();
@@ -80,6 +89,7 @@ private:
     void showCounter();
     void fatalError(const QString &text);
 
-    CaptureWindow &m_window;
+    FormControls &m_controls;
+    VisibilityRules &m_visibility;
     CaptureFile m_file;
 };

@@ -580,11 +580,8 @@ Step Replay::setCheck(QCheckBox *box, bool checked)
 
 int Replay::tabIndexOf(const QString &name) const
 {
-    for (const ControlSpec &spec : m_window.controls()) {
-        if (spec.name == name)
-            return spec.tabIndex;
-    }
-    return -1;
+    const ControlSpec *spec = findControl(m_window.formKind(), name);
+    return spec ? spec->tabIndex : -1;
 }
 
 QList<Action> Replay::inPlayingOrder(const Screen &screen) const

@@ -2,52 +2,26 @@
 
 #include "notice/FormKind.h"
 
-#include <QList>
 #include <QObject>
 #include <QString>
 #include <QStringList>
 
-class CaptureWindow;
+class FormControls;
 class QWidget;
-
-// A drop-down list and the entries it holds, entry 0 (the empty one) first.
-struct ListEntries
-{
-    QString list;
-    QStringList entries;
-};
-
-// What the show/hide/clear rules need to know about one capture form: the
-// controls that only that form has. Everything else is the same on both.
-struct VisibilityForm
-{
-    FormKind kind;
-    QString firstFragmentOption;     // OptFrg_Ge84 or OptFrg_Ge89
-    QStringList row4EntryControls;   // technical items of row 4, shown and hidden with the station
-    QStringList row4Labels;          // their labels
-    QStringList row4BoxesToEmpty;    // row-4 text boxes emptied between notices
-    QStringList row4ListsToReset;    // row-4 lists put back on their empty entry
-    QList<ListEntries> listsToFill;  // filled once when the window is set up, in this order
-};
-
-// The rules of the T01 window (FmFrmT01M) and of the T02 window (TvFrmT02M).
-extern const VisibilityForm VisibilityT01;
-extern const VisibilityForm VisibilityT02;
-
-const VisibilityForm &visibilityFormFor(FormKind kind);
+enum class ClearGroup;
 
 // Shows, hides, fills and clears the controls of one capture window by the
 // selected intention, fragment and antenna settings. It is built once the
-// window's controls exist and connects itself to the options and the two
-// antenna lists.
+// window's controls exist and connects itself to the options, the two
+// antenna lists and the Reset button. Which controls each clear empties and
+// which are hidden with the station items is read from the field catalogue.
 //
-// The operations carry the names used throughout the program's design
-// (hideFrameA11, clearForNextNotice, ...). Hiding never changes a control's
-// content: a hidden box keeps its text until a clear empties it.
+// Hiding never changes a control's content: a hidden box keeps its text until
+// a clear empties it.
 class VisibilityRules : public QObject
 {
 public:
-    VisibilityRules(CaptureWindow &window, const VisibilityForm &form);
+    explicit VisibilityRules(FormControls &controls);
 
     void hideFrameA11();
     void showFrameA11();
@@ -85,7 +59,7 @@ public:
     // Ticks both check boxes and fills the drop-down lists; once, at set-up.
     void initControls();
     // The full clear (the Reset button): the partial clear, then date and fragment.
-    void Reset();
+    void reset();
 
     // The screen after a notice has been saved: the partial clear while
     // ChkClearFields is ticked, the full clear otherwise; the focus on the day
@@ -117,16 +91,13 @@ private:
     bool isSelected(const QString &option) const;
     void setShown(const QString &name, bool shown);
     void setShown(const QStringList &names, bool shown);
-    void emptyBoxes(const QStringList &names);
-    void resetLists(const QStringList &names);
+    // Empties the boxes, resets the lists and unselects the options of one clear group.
+    void clear(ClearGroup group);
     // Whether the fragment selected hides the Article 11 frame (first or ST61).
     bool isNonArticle11FragmentSelected() const;
-    // What the partial clear empties: its text boxes, and its lists.
-    QStringList boxesEmptiedForNextNotice() const;
-    QStringList listsResetForNextNotice() const;
 
-    CaptureWindow &m_window;
-    const VisibilityForm &m_form;
+    FormControls &m_controls;
+    QString m_firstFragmentOption; // OptFrg_Ge84 or OptFrg_Ge89
     // The station items other than the three frames that have operations of their own.
     QStringList m_otherStationItems;
 };

@@ -1,6 +1,6 @@
 #include "capture/WindowTexts.h"
 
-#include "form/CaptionTables.h"
+#include "form/FieldCatalogue.h"
 
 #include <QAbstractButton>
 #include <QGroupBox>
@@ -9,37 +9,30 @@
 
 namespace {
 
-// The control of the form that a table row names; the window's own name
-// stands for the window. Every name in the tables exists on the forms they
-// apply to, so a missing control is a fault in the window or the tables.
-QWidget *namedControl(QWidget *form, const captions::ControlTexts &row)
+// The control of the form that a catalogue row names. Every control with a
+// text in the catalogue exists on the forms it is on, so a missing control is
+// a fault in the window or the catalogue.
+QWidget *namedControl(QWidget *form, const QString &name)
 {
-    const QString name = row.controlName();
-    if (name == form->objectName())
-        return form;
     auto *control = form->findChild<QWidget *>(name);
     if (!control) {
-        qWarning("Capture window %s has no control named %s",
-                 qPrintable(form->objectName()), qPrintable(name));
-        Q_ASSERT_X(false, "namedControl", "control named in a text table is missing");
+        qWarning("Capture window %s has no control named %s", qPrintable(form->objectName()), qPrintable(name));
+        Q_ASSERT_X(false, "namedControl", "control with a text in the catalogue is missing");
     }
     return control;
 }
 
-void setCaption(QWidget *form, QWidget *control, const QString &caption)
+void setCaption(QWidget *control, const QString &caption)
 {
-    if (control == form) {
-        form->setWindowTitle(caption);
-    } else if (auto *label = qobject_cast<QLabel *>(control)) {
+    if (auto *label = qobject_cast<QLabel *>(control)) {
         label->setText(caption);
     } else if (auto *button = qobject_cast<QAbstractButton *>(control)) {
         button->setText(caption);
     } else if (auto *frame = qobject_cast<QGroupBox *>(control)) {
         frame->setTitle(caption);
     } else {
-        qWarning("Control %s of %s cannot show a caption",
-                 qPrintable(control->objectName()), qPrintable(form->objectName()));
-        Q_ASSERT_X(false, "setCaption", "control named in the caption table has no caption");
+        qWarning("Control %s cannot show a caption", qPrintable(control->objectName()));
+        Q_ASSERT_X(false, "setCaption", "control with a caption in the catalogue has no caption");
     }
 }
 
@@ -48,21 +41,22 @@ void setCaption(QWidget *form, QWidget *control, const QString &caption)
 void applyToolTips(QWidget *form, FormKind kind, Language language)
 {
     Q_ASSERT(form);
-    for (const captions::ControlTexts &row : captions::FormToolTipTable) {
-        if (!row.appliesTo(kind))
+    for (const ControlSpec &spec : controlTable(kind)) {
+        if (spec.toolTips.isEmpty())
             continue;
-        if (QWidget *control = namedControl(form, row))
-            control->setToolTip(row.text(language));
+        if (QWidget *control = namedControl(form, spec.name))
+            control->setToolTip(spec.toolTips.in(language));
     }
 }
 
 void applyCaptions(QWidget *form, FormKind kind, Language language)
 {
     Q_ASSERT(form);
-    for (const captions::ControlTexts &row : captions::FormCaptionTable) {
-        if (!row.appliesTo(kind))
+    form->setWindowTitle(windowTitle(kind, language));
+    for (const ControlSpec &spec : controlTable(kind)) {
+        if (spec.captions.isEmpty())
             continue;
-        if (QWidget *control = namedControl(form, row))
-            setCaption(form, control, row.text(language));
+        if (QWidget *control = namedControl(form, spec.name))
+            setCaption(control, spec.captions.in(language));
     }
 }

@@ -310,7 +310,7 @@ private Q_SLOTS:
                 built.append(widget->objectName());
         }
         QStringList rows;
-        for (const ControlSpec &spec : window.controls())
+        for (const ControlSpec &spec : window.controls().specs())
             rows.append(spec.name);
         built.sort();
         rows.sort();
@@ -350,9 +350,9 @@ private Q_SLOTS:
         const bool focusable = expected.kind != "label" && expected.kind != "frame";
         QCOMPARE(bool(widget->focusPolicy() & Qt::TabFocus), focusable);
 
-        const auto spec = std::find_if(window.controls().cbegin(), window.controls().cend(),
+        const auto spec = std::find_if(window.controls().specs().cbegin(), window.controls().specs().cend(),
                                        [&](const ControlSpec &row) { return row.name == name; });
-        QVERIFY(spec != window.controls().cend());
+        QVERIFY(spec != window.controls().specs().cend());
         QCOMPARE(kindName(spec->kind), expected.kind);
         QCOMPARE(spec->parent, expected.parent);
         QCOMPARE(spec->maxLength, expected.maxLength);

@@ -1,6 +1,6 @@
 #include "capture/CaptureApplication.h"
 #include "capture/CaptureWindow.h"
-#include "capture/FieldRules.h"
+#include "form/FieldRules.h"
 #include "platform/Alerts.h"
 #include "platform/System.h"
 

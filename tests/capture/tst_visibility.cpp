@@ -793,7 +793,7 @@ void TstVisibility::clearsLeaveNothingToUndo()
     QVERIFY(!azimuth->isUndoAvailable());
 
     QTest::keyClicks(site, "CALAIS");
-    window->visibility().Reset();
+    window->visibility().reset();
     QVERIFY(!site->isUndoAvailable());
 }
 

@@ -7,7 +7,7 @@
 
 #include "NoticeTestSupport.h"
 
-#include "notice/ScreenCollection.h"
+#include "form/ScreenBinding.h"
 #include "notice/Formatting.h"
 #include "notice/NoticeWriter.h"
 #include "platform/TextFile.h"

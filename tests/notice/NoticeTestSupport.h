@@ -6,7 +6,7 @@
 
 #include "notice/FormKind.h"
 #include "notice/NoticeRecord.h"
-#include "notice/ScreenReader.h"
+#include "form/Screen.h"
 
 #include <QMap>
 #include <QSet>

@@ -1,7 +1,7 @@
 #include "NoticeTestSupport.h"
 
 #include "notice/NoticeKeys.h"
-#include "notice/ScreenCollection.h"
+#include "form/ScreenBinding.h"
 #include "notice/Formatting.h"
 #include "notice/NoticeWriter.h"
 #include "platform/System.h"

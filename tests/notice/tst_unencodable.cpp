@@ -1,6 +1,6 @@
 #include "NoticeTestSupport.h"
 
-#include "notice/ScreenCollection.h"
+#include "form/ScreenBinding.h"
 
 #include <QtTest>
 
