@@ -75,12 +75,19 @@ inline QString sampleNumber(QRandomGenerator &random, int below)
     return QString::number(random.bounded(below));
 }
 
-// A generated capture screen collected into a record. The index picks the
-// form, intention, fragment, polarization and directivity so that every
-// combination of them comes up within 480 indexes; the rest is random: which
-// boxes are filled, with what, how many azimuths and coordinated
-// administrations.
-inline NoticeRecord sampleRecord(int index, QRandomGenerator &random)
+// A generated capture screen: its form, the texts of its boxes and lists and
+// its selected options. The index picks the form, intention, fragment,
+// polarization and directivity so that every combination of them comes up
+// within 480 indexes; the rest is random: which boxes are filled, with what,
+// how many azimuths and coordinated administrations.
+struct SampleScreen
+{
+    FormKind kind;
+    Fields texts;
+    QStringList selected;
+};
+
+inline SampleScreen sampleScreen(int index, QRandomGenerator &random)
 {
     static const QStringList intentions{"OptInt_Add", "OptInt_Mod", "OptInt_Sup", "OptInt_Wdraw", ""};
     static const QStringList fragments{"own", "OptFrg_St61", "OptFrg_A11", ""};
@@ -168,8 +175,15 @@ inline NoticeRecord sampleRecord(int index, QRandomGenerator &random)
             texts.insert(QString("Txt_11_Adm%1").arg(box), box % 3 == 0 ? sampleText(random) : "D");
     }
 
+    return {kind, texts, selected};
+}
+
+// A generated capture screen collected into a record.
+inline NoticeRecord sampleRecord(int index, QRandomGenerator &random)
+{
+    const SampleScreen screen = sampleScreen(index, random);
     NoticeRecord record;
-    collectScreen(record, MapScreen(kind, texts, selected), kind);
+    collectScreen(record, MapScreen(screen.kind, screen.texts, screen.selected), screen.kind);
     return record;
 }
 
