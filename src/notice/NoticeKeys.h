@@ -1,5 +1,7 @@
 #pragma once
 
+#include "NoticeRecord.h"
+
 #include <QString>
 
 #include <array>
@@ -8,9 +10,9 @@
 
 // The keys and section tags of the electronic notice file, each spelled here
 // and nowhere else, and the place of every key: the order in which the notice
-// writer puts them, section by section. The notice writer spells its keys
-// through here and its rows follow layout() (a test holds the two together);
-// the notice-file checker reads layout() to judge the order of a file.
+// writer puts them, section by section. The notice writer writes its lines in
+// the order of layout(); the notice-file checker reads layout() to judge the
+// order of a file.
 namespace NoticeKeys {
 
 enum class Section {
@@ -96,12 +98,69 @@ struct Placement
 {
     Section section;
     Key key;
+    const char *text;                         // the key as written before " = "
+    QString NoticeRecord::*field = nullptr;   // a NOTICE key written as its field stands
 };
 
 // Every key in the order in which the writer puts it: the HEAD section, the
 // NOTICE section with its sub-sections in the order they follow its own keys,
 // then the TAIL. Each key may be left out; the keys of COORDINATION and of the
 // azimuth sections repeat (one line per administration or azimuth).
-const std::vector<Placement> &layout();
+//
+// A NOTICE key with a field is written by the notice writer as that field
+// stands, and left out when it is empty; the writer works out the others.
+// A new key of the notice file is one enumerator above and one row here.
+inline const std::vector<Placement> &layout()
+{
+    using S = Section;
+    using K = Key;
+    using R = NoticeRecord;
+    static const std::vector<Placement> table{
+        {S::Head, K::Adm, "t_adm"},
+        {S::Notice, K::Remarks, "t_remarks", &R::remarks},
+        {S::Notice, K::IntRemarks, "int_remarks", &R::int_remarks},
+        {S::Notice, K::NoticeNo, "Notice No"},
+        {S::Notice, K::NoticeType, "t_notice_type", &R::notice_type},
+        {S::Notice, K::DAdmNtc, "t_d_adm_ntc"},
+        {S::Notice, K::Fragment, "t_fragment", &R::fragment},
+        {S::Notice, K::Action, "t_action", &R::action},
+        {S::Notice, K::CallSign, "t_call_sign", &R::call_sign},
+        {S::Notice, K::StationId, "t_station_id", &R::station_id},
+        {S::Notice, K::TrgAdmRefId, "t_trg_adm_ref_id"},
+        {S::Notice, K::TrgFreqAssgn, "t_trg_freq_assgn"},
+        {S::Notice, K::TrgLong, "t_trg_long"},
+        {S::Notice, K::TrgLat, "t_trg_lat"},
+        {S::Notice, K::SiteName, "t_site_name", &R::site_name},
+        {S::Notice, K::Ctry, "t_ctry", &R::ctry},
+        {S::Notice, K::AdmRefId, "t_adm_ref_id", &R::adm_ref_id},
+        {S::Notice, K::FreqAssgn, "t_freq_assgn"},
+        {S::Notice, K::Long, "t_long"},
+        {S::Notice, K::Lat, "t_lat"},
+        {S::Notice, K::SiteAlt, "t_site_alt", &R::site_alt},
+        {S::Notice, K::FreqStabl, "t_freq_stabl", &R::freq_stabl},
+        {S::Notice, K::Polar, "t_polar", &R::polar},
+        {S::Notice, K::ErpHDbw, "t_erp_h_dbw", &R::erp_h_dbw},
+        {S::Notice, K::ErpVDbw, "t_erp_v_dbw", &R::erp_v_dbw},
+        {S::Notice, K::PwrRatio, "t_pwr_ratio", &R::pwr_ratio},
+        {S::Notice, K::TranSys, "t_tran_sys", &R::tran_sys},
+        {S::Notice, K::Color, "t_color", &R::color},
+        {S::Notice, K::OsetV12, "t_oset_v_12", &R::oset_v_12},
+        {S::Notice, K::OsetVKhz, "t_oset_v_khz", &R::oset_v_khz},
+        {S::Notice, K::Bdwdth, "t_bdwdth", &R::bdwdth},
+        {S::Notice, K::HgtAgl, "t_hgt_agl", &R::hgt_agl},
+        {S::Notice, K::EffHgtmax, "t_eff_hgtmax", &R::eff_hgtmax},
+        {S::Notice, K::OpAgcy, "t_op_agcy"},
+        {S::Notice, K::AddrCode, "t_addr_code"},
+        {S::Notice, K::OpHhFr, "t_op_hh_fr"},
+        {S::Notice, K::OpHhTo, "t_op_hh_to"},
+        {S::Notice, K::DInuse, "t_d_inuse"},
+        {S::Coordination, K::Adm, "t_adm"},
+        {S::AntHgt, K::EffHgtAzm, "t_eff_hgt@azm"},
+        {S::AntDiagrH, K::AttnAzm, "t_attn@azm"},
+        {S::AntDiagrV, K::AttnAzm, "t_attn@azm"},
+        {S::Tail, K::NumNotices, "t_num_notices"},
+    };
+    return table;
+}
 
 } // namespace NoticeKeys

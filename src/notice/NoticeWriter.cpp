@@ -62,28 +62,6 @@ bool isStationNotice(const NoticeRecord &r)
     return r.notice_type == QLatin1String("T01") || r.notice_type == QLatin1String("T02");
 }
 
-void appendTargetLines(QString &text, const NoticeRecord &r)
-{
-    const TargetAssignment &t = r.trg;
-    appendKeyLine(text, Key::TrgAdmRefId, t.trg_adm_ref_id);
-    appendKeyLine(text, Key::TrgFreqAssgn, t.trg_freq_assgn);
-    appendKeyLine(text, Key::TrgLong,
-                  formatCoordinate(t.trg_long_deg, t.trg_long_min, t.trg_long_sec, t.trg_long_ew));
-    appendKeyLine(text, Key::TrgLat,
-                  formatCoordinate(t.trg_lat_deg, t.trg_lat_min, t.trg_lat_sec, t.trg_lat_ns));
-}
-
-void appendNtfdRrLines(QString &text, const NoticeRecord &r)
-{
-    appendKeyLine(text, Key::OpAgcy, r.op_agcy);
-    appendKeyLine(text, Key::AddrCode, r.addr_code);
-    if (r.op_hours.op_hours_given) {
-        appendKeyLine(text, Key::OpHhFr, formatHourMinute(r.op_hours.op_hh_fr));
-        appendKeyLine(text, Key::OpHhTo, formatHourMinute(r.op_hours.op_hh_to));
-    }
-    appendKeyLine(text, Key::DInuse, reformatStoredDate(r.d_inuse));
-}
-
 // CR LF, then the COORDINATION section: one "t_adm" line per administration.
 void appendCoordination(QString &text, const NoticeRecord &r)
 {
@@ -116,73 +94,67 @@ void appendAntennaSections(QString &text, const NoticeRecord &r)
                            [&] { appendAzimuthLines(text, Key::AttnAzm, r.attn_v); });
 }
 
-using R = const NoticeRecord &;
-using Condition = bool (*)(R);
-
-// One row of the NOTICE section, written only when its condition holds (no
-// condition: always). A row is one of three kinds:
-// - a key line whose value is a text of the record, read in place;
-// - a key line whose value is worked out from the record and the notice number;
-// - a piece of several lines or sections, appended whole.
-// A key line is left out when its value is empty.
-struct NoticeRow
+bool isNtfdRrNotice(const NoticeRecord &r)
 {
-    constexpr NoticeRow(Key key, QString NoticeRecord::*field, Condition condition = nullptr)
-        : key(key), field(field), condition(condition)
-    {
-    }
-    constexpr NoticeRow(Key key, QString (*computed)(R, qint32 noticeNumber), Condition condition = nullptr)
-        : key(key), computed(computed), condition(condition)
-    {
-    }
-    constexpr NoticeRow(void (*piece)(QString &text, R), Condition condition)
-        : piece(piece), condition(condition)
-    {
-    }
+    return r.fragment == QLatin1String("NTFD_RR");
+}
 
-    Key key = Key::NoticeNo;
-    QString NoticeRecord::*field = nullptr;
-    QString (*computed)(R, qint32 noticeNumber) = nullptr;
-    void (*piece)(QString &text, R) = nullptr;
-    Condition condition = nullptr;
-};
+// The value of a NOTICE line; an empty value leaves the line out. A key with a
+// field in the layout writes that field as it stands; the others are worked
+// out here, or written only for the notices that carry them: the target for a
+// notice that names one, the station's frequency and coordinates for a station
+// notice (not a suppression or withdrawal), the Article 11 items for an
+// Article 11 notice.
+QString noticeLineValue(const NoticeKeys::Placement &placement, const NoticeRecord &r, qint32 noticeNumber)
+{
+    const TargetAssignment &t = r.trg;
+    const bool station = isStationNotice(r);
+    const bool article11 = isNtfdRrNotice(r);
+    switch (placement.key) {
+    case Key::NoticeNo:
+        return QString::number(noticeNumber);
+    case Key::DAdmNtc:
+        return reformatStoredDate(r.d_adm_ntc);
+    case Key::TrgAdmRefId:
+        return t.trg_given ? t.trg_adm_ref_id : QString();
+    case Key::TrgFreqAssgn:
+        return t.trg_given ? t.trg_freq_assgn : QString();
+    case Key::TrgLong:
+        return t.trg_given ? formatCoordinate(t.trg_long_deg, t.trg_long_min, t.trg_long_sec, t.trg_long_ew)
+                           : QString();
+    case Key::TrgLat:
+        return t.trg_given ? formatCoordinate(t.trg_lat_deg, t.trg_lat_min, t.trg_lat_sec, t.trg_lat_ns)
+                           : QString();
+    case Key::FreqAssgn:
+        return station ? r.freq_assgn : QString();
+    case Key::Long:
+        return station ? formatCoordinate(r.long_deg, r.long_min, r.long_sec, r.long_ew) : QString();
+    case Key::Lat:
+        return station ? formatCoordinate(r.lat_deg, r.lat_min, r.lat_sec, r.lat_ns) : QString();
+    case Key::OpAgcy:
+        return article11 ? r.op_agcy : QString();
+    case Key::AddrCode:
+        return article11 ? r.addr_code : QString();
+    case Key::OpHhFr:
+        return article11 && r.op_hours.op_hours_given ? formatHourMinute(r.op_hours.op_hh_fr) : QString();
+    case Key::OpHhTo:
+        return article11 && r.op_hours.op_hours_given ? formatHourMinute(r.op_hours.op_hh_to) : QString();
+    case Key::DInuse:
+        return article11 ? reformatStoredDate(r.d_inuse) : QString();
+    default:
+        Q_ASSERT_X(placement.field, "noticeLineValue", "a NOTICE key without a field is worked out above");
+        return placement.field ? r.*placement.field : QString();
+    }
+}
 
-const NoticeRow kNoticeRows[] = {
-    {Key::Remarks, &NoticeRecord::remarks},
-    {Key::IntRemarks, &NoticeRecord::int_remarks},
-    {Key::NoticeNo, [](R, qint32 number) { return QString::number(number); }},
-    {Key::NoticeType, &NoticeRecord::notice_type},
-    {Key::DAdmNtc, [](R r, qint32) { return reformatStoredDate(r.d_adm_ntc); }},
-    {Key::Fragment, &NoticeRecord::fragment},
-    {Key::Action, &NoticeRecord::action},
-    {Key::CallSign, &NoticeRecord::call_sign},
-    {Key::StationId, &NoticeRecord::station_id},
-    {appendTargetLines, [](R r) { return r.trg.trg_given; }},
-    {Key::SiteName, &NoticeRecord::site_name},
-    {Key::Ctry, &NoticeRecord::ctry},
-    {Key::AdmRefId, &NoticeRecord::adm_ref_id},
-    {Key::FreqAssgn, &NoticeRecord::freq_assgn, isStationNotice},
-    {Key::Long, [](R r, qint32) { return formatCoordinate(r.long_deg, r.long_min, r.long_sec, r.long_ew); },
-     isStationNotice},
-    {Key::Lat, [](R r, qint32) { return formatCoordinate(r.lat_deg, r.lat_min, r.lat_sec, r.lat_ns); },
-     isStationNotice},
-    {Key::SiteAlt, &NoticeRecord::site_alt},
-    {Key::FreqStabl, &NoticeRecord::freq_stabl},
-    {Key::Polar, &NoticeRecord::polar},
-    {Key::ErpHDbw, &NoticeRecord::erp_h_dbw},
-    {Key::ErpVDbw, &NoticeRecord::erp_v_dbw},
-    {Key::PwrRatio, &NoticeRecord::pwr_ratio},
-    {Key::TranSys, &NoticeRecord::tran_sys},
-    {Key::Color, &NoticeRecord::color},
-    {Key::OsetV12, &NoticeRecord::oset_v_12},
-    {Key::OsetVKhz, &NoticeRecord::oset_v_khz},
-    {Key::Bdwdth, &NoticeRecord::bdwdth},
-    {Key::HgtAgl, &NoticeRecord::hgt_agl},
-    {Key::EffHgtmax, &NoticeRecord::eff_hgtmax},
-    {appendNtfdRrLines, [](R r) { return r.fragment == QLatin1String("NTFD_RR"); }},
-    {appendCoordination, [](R r) { return r.coord.coord_given; }},
-    {appendAntennaSections, [](R r) { return r.notice_type != QLatin1String("TB5"); }},
-};
+// The key lines of the NOTICE section itself, in the order of the layout.
+void appendNoticeKeyLines(QString &text, const NoticeRecord &r, qint32 noticeNumber)
+{
+    for (const NoticeKeys::Placement &placement : NoticeKeys::layout()) {
+        if (placement.section == Section::Notice)
+            appendKeyLine(text, placement.key, noticeLineValue(placement, r, noticeNumber));
+    }
+}
 
 // The locale's short date format with every year field widened to four digits
 // ("dd.MM.yy" becomes "dd.MM.yyyy"); quoted literal text is left alone.
@@ -237,16 +209,11 @@ QString makeNoticeSection(const NoticeRecord &record, qint32 noticeNumber)
     QString text;
     text.reserve(8192);
     appendSection(text, Section::Notice, [&] {
-        for (const NoticeRow &row : kNoticeRows) {
-            if (row.condition && !row.condition(record))
-                continue;
-            if (row.field)
-                appendKeyLine(text, row.key, record.*row.field);
-            else if (row.computed)
-                appendKeyLine(text, row.key, row.computed(record, noticeNumber));
-            else
-                row.piece(text, record);
-        }
+        appendNoticeKeyLines(text, record, noticeNumber);
+        if (record.coord.coord_given)
+            appendCoordination(text, record);
+        if (record.notice_type != QLatin1String("TB5"))
+            appendAntennaSections(text, record);
     });
     return text;
 }
