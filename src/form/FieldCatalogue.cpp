@@ -65,7 +65,6 @@ Row &Row::tab(int both) { spec.tabIndex = both; t02TabIndex = both; return *this
 Row &Row::tab(int onT01, int onT02) { spec.tabIndex = onT01; t02TabIndex = onT02; return *this; }
 Row &Row::on(Forms forms) { spec.forms = forms; return *this; }
 Row &Row::atOnT02(int left, int top) { t02Left = left; t02Top = top; return *this; }
-Row &Row::lookOf(Look look) { spec.look = look; return *this; }
 Row &Row::textOnT02(const QString &text) { t02Text = text; hasT02Text = true; return *this; }
 Row &Row::rule(const FieldRule &rule) { spec.rule = &rule; return *this; }
 Row &Row::capitals() { spec.capitals = true; return *this; }

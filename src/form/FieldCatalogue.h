@@ -191,14 +191,13 @@ struct Row
     int t02Top = Same;
     Place place = Place::At;
     QString reference;   // the control a label is placed against
-    QString t02Text = {}; // a caption that differs on T02 (Same when null)
     bool hasT02Text = false;
+    QString t02Text;     // the design-time caption on T02, when it differs
 
     Row &tab(int both);
     Row &tab(int onT01, int onT02);
     Row &on(Forms forms);
     Row &atOnT02(int left, int top);
-    Row &lookOf(Look look);
     Row &textOnT02(const QString &text);
     Row &rule(const FieldRule &rule);
     Row &capitals();
