@@ -1,10 +1,13 @@
 #include "TextFile.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdlib>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace platform {
@@ -113,6 +116,16 @@ bool writeAll(int descriptor, const QByteArray &bytes, qsizetype &written)
     return true;
 }
 
+// The identity of an open file, or nothing for a device or pipe, which has
+// no name to watch.
+std::optional<FileIdentity> plainFileIdentity(int descriptor)
+{
+    struct stat info;
+    if (::fstat(descriptor, &info) != 0 || !S_ISREG(info.st_mode))
+        return std::nullopt;
+    return FileIdentity{info.st_dev, info.st_ino, qint64(info.st_size), true};
+}
+
 bool syncToDisk(int descriptor)
 {
     if (g_sync == TextFileSync::Off)
@@ -122,6 +135,18 @@ bool syncToDisk(int descriptor)
     // A device or pipe named as the output (/dev/null, a terminal) takes the
     // bytes but has nothing to sync: that is not a failure to write.
     return errno == EINVAL || errno == EROFS;
+}
+
+// Syncs the folder, so that a rename in it is on the disk.
+void syncFolder(const QString &folder)
+{
+    if (g_sync == TextFileSync::Off)
+        return;
+    const int descriptor = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (descriptor < 0)
+        return;
+    ::fsync(descriptor);
+    ::close(descriptor);
 }
 
 } // namespace
@@ -134,6 +159,22 @@ void setTextFileSync(TextFileSync sync)
 QString textFileEncodingName()
 {
     return QStringLiteral("Windows-1252");
+}
+
+std::optional<QByteArray> encodeText(const QString &text)
+{
+    QByteArray bytes(text.size(), Qt::Uninitialized);
+    if (encodeInto(text, bytes.data()) >= 0)
+        return std::nullopt;
+    return bytes;
+}
+
+std::optional<FileIdentity> fileIdentity(const QString &name)
+{
+    struct stat info;
+    if (::stat(QFile::encodeName(name).constData(), &info) != 0)
+        return std::nullopt;
+    return FileIdentity{info.st_dev, info.st_ino, qint64(info.st_size), S_ISREG(info.st_mode)};
 }
 
 qsizetype findUnencodable(const QString &text)
@@ -191,9 +232,76 @@ bool TextFile::create(const QString &name, QString *error)
             *error = QStringLiteral("Cannot create the file %1: %2.").arg(quoted(name), m_lastReason);
         return false;
     }
+    adopt(descriptor, name, 0);
+    return true;
+}
+
+void TextFile::adopt(int descriptor, const QString &name, off_t end)
+{
     m_descriptor = descriptor;
     m_name = name;
-    m_end = 0;
+    m_end = end;
+    m_identity = plainFileIdentity(descriptor);
+}
+
+bool TextFile::checkStillAtName(QString *error)
+{
+    if (!m_identity)
+        return true;
+    const std::optional<FileIdentity> now = fileIdentity(m_name);
+    if (now && now->isSameFile(*m_identity) && now->size >= m_end)
+        return true;
+    if (!now)
+        m_lastReason = QStringLiteral("it was deleted or moved while it was being written");
+    else if (!now->isSameFile(*m_identity))
+        m_lastReason = QStringLiteral("another file took its name while it was being written");
+    else
+        m_lastReason = QStringLiteral("it was cut short while it was being written");
+    if (error)
+        *error = QStringLiteral("Cannot write to the file %1: %2.").arg(quoted(m_name), m_lastReason);
+    return false;
+}
+
+bool TextFile::replaceWith(const QString &name, const QByteArray &bytes, QString *error)
+{
+    const auto fail = [&](const QString &sentence) {
+        m_lastReason = reason();
+        if (error)
+            *error = sentence.arg(quoted(name), m_lastReason);
+        return false;
+    };
+    if (isOpen() && !checkStillAtName(error))
+        return false;
+    // The file itself is replaced, not a symbolic link that leads to it.
+    const QString target = QFileInfo(name).canonicalFilePath();
+    struct stat old;
+    if (target.isEmpty())
+        errno = ENOENT;
+    if (target.isEmpty() || ::stat(QFile::encodeName(target).constData(), &old) != 0)
+        return fail(QStringLiteral("Cannot replace the file %1: %2."));
+    const QFileInfo targetInfo(target);
+    QByteArray temporary =
+        QFile::encodeName(targetInfo.absolutePath() + QStringLiteral("/.") + targetInfo.fileName())
+        + ".XXXXXX";
+    const int descriptor = callOrFail(g_faults.create, [&] { return ::mkostemp(temporary.data(), O_CLOEXEC); });
+    if (descriptor < 0)
+        return fail(QStringLiteral("Cannot replace the file %1: no new file could be made beside it: %2."));
+    qsizetype written = 0;
+    const bool complete = writeAll(descriptor, bytes, written) && syncToDisk(descriptor)
+                          && ::fchmod(descriptor, old.st_mode & 07777) == 0
+                          && callOrFail(g_faults.rename, [&] { return ::rename(temporary.constData(),
+                                                                              QFile::encodeName(target).constData()); }) == 0;
+    if (!complete) {
+        const int cause = errno;
+        ::close(descriptor);
+        ::unlink(temporary.constData());
+        errno = cause;
+        return fail(QStringLiteral("Cannot replace the file %1: %2. The file is as it was."));
+    }
+    syncFolder(targetInfo.absolutePath());
+    if (isOpen())
+        ::close(m_descriptor);
+    adopt(descriptor, name, off_t(bytes.size()));
     return true;
 }
 
@@ -204,6 +312,8 @@ bool TextFile::writeLine(const QString &text, QString *error)
             *error = QStringLiteral("Cannot write: no file is open.");
         return false;
     }
+    if (!checkStillAtName(error))
+        return false;
     // One pass encodes the line and finds a character the encoding lacks.
     m_bytes.resize(text.size() + 2);
     const qsizetype bad = encodeInto(text, m_bytes.data());
@@ -308,6 +418,11 @@ void TextFileFaults::failSync(int errorNumber)
 void TextFileFaults::failClose(int errorNumber)
 {
     g_faults.close = errorNumber;
+}
+
+void TextFileFaults::failRename(int errorNumber)
+{
+    g_faults.rename = errorNumber;
 }
 
 } // namespace platform

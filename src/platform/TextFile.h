@@ -17,6 +17,28 @@ QString textFileEncodingName();
 // the basic plane counts from its first UTF-16 unit.
 qsizetype findUnencodable(const QString &text);
 
+// The text in the text file encoding, or nothing when a character of it has
+// no byte there.
+std::optional<QByteArray> encodeText(const QString &text);
+
+// What tells one file from another: where a name leads at a moment.
+struct FileIdentity
+{
+    dev_t device = 0;
+    ino_t inode = 0;
+    qint64 size = 0;
+    bool regular = false; // a plain file, not a device, pipe or folder
+
+    bool isSameFile(const FileIdentity &other) const
+    {
+        return device == other.device && inode == other.inode;
+    }
+};
+
+// The file that name leads to (through symbolic links), or nothing when it
+// leads nowhere.
+std::optional<FileIdentity> fileIdentity(const QString &name);
+
 // The character at position: one UTF-16 unit, or two for a character outside
 // the basic plane.
 QString characterAt(const QString &text, qsizetype position);
@@ -33,6 +55,12 @@ QString describeCharacter(const QString &text, qsizetype position);
 // whose write or sync fails is cut off the file again where the system allows
 // it, so the file holds whole lines only.
 //
+// A plain file is watched while it is written: before each write, its name
+// must still lead to the file that was created (same device and inode) and
+// the file must not be shorter than what was written. A file deleted,
+// replaced or cut short under the program is a failure of the write, never
+// written past. Devices and pipes are written without that check.
+//
 // Every operation that fails returns false and, when error is not null, puts
 // there a sentence naming the file and the system's reason.
 class TextFile
@@ -47,16 +75,31 @@ public:
 
     bool create(const QString &name, QString *error);
     bool writeLine(const QString &text, QString *error);
+    // Replaces the plain file that name leads to by one holding exactly bytes,
+    // in one step: the bytes go to a new file in the same folder, which is
+    // synced and then renamed over the old one, so that the name leads at
+    // every moment either to the old file whole or to the new one whole. The
+    // new file keeps the old one's permissions. Afterwards this object writes
+    // to the new file, after the bytes; a file it had open is closed. On
+    // failure the old file and this object stay as they were.
+    bool replaceWith(const QString &name, const QByteArray &bytes, QString *error);
     // The file counts as closed afterwards even when closing failed.
     bool close(QString *error);
     bool isOpen() const;
     QString fileName() const;
+    // The bytes written so far, or held by the file since replaceWith.
+    qint64 size() const { return qint64(m_end); }
     // The operating system's reason for the last failure of create,
     // writeLine or close ("No such file or directory").
     QString lastReason() const;
 
 private:
+    bool checkStillAtName(QString *error);
+    void adopt(int descriptor, const QString &name, off_t end);
+
     int m_descriptor = -1;
+    // The file as created, for the check before each write; none for a device.
+    std::optional<FileIdentity> m_identity;
     // Where the next line goes: the end of what was written so far. Kept here
     // rather than asked of the system for every line.
     off_t m_end = 0;
@@ -89,6 +132,7 @@ public:
     void failWrite(int errorNumber);
     void failSync(int errorNumber);
     void failClose(int errorNumber);
+    void failRename(int errorNumber);
 
     struct Values
     {
@@ -96,6 +140,7 @@ public:
         std::optional<int> write;
         std::optional<int> sync;
         std::optional<int> close;
+        std::optional<int> rename;
     };
 
 private:

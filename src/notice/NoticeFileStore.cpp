@@ -1,0 +1,251 @@
+#include "NoticeFileStore.h"
+
+#include "Formatting.h"
+#include "NoticeWriter.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+const QByteArray kCrLf = QByteArrayLiteral("\r\n");
+
+QString quoted(const QString &name)
+{
+    return QLatin1Char('"') + name + QLatin1Char('"');
+}
+
+// A section as the file holds it, its line end included; empty when a
+// character of it has no byte in the file's encoding.
+QByteArray sectionBytes(const QString &section)
+{
+    const std::optional<QByteArray> bytes = platform::encodeText(section);
+    return bytes ? *bytes + kCrLf : QByteArray();
+}
+
+// The list line of a NOTICE section as the store writes it: its key lines
+// read back, then summarised as the checker's list does.
+QString summaryOf(const QString &section)
+{
+    ParsedNotice notice;
+    const QString separator = QStringLiteral(" = ");
+    for (const QStringView line : QStringView(section).split(u"\r\n")) {
+        const qsizetype at = line.indexOf(separator);
+        if (at > 0)
+            notice.keyLines.append({0, line.left(at).toString(), line.mid(at + separator.size()).toString()});
+    }
+    return noticeSummary(notice);
+}
+
+} // namespace
+
+bool NoticeFileStore::takeLock(const QString &name, QString *error)
+{
+    const std::optional<platform::FileIdentity> existing = platform::fileIdentity(name);
+    m_plainFile = !existing || existing->regular;
+    return !m_plainFile || m_lock.acquire(name, error);
+}
+
+bool NoticeFileStore::create(const QString &name, QString *error)
+{
+    if (!takeLock(name, error))
+        return false;
+    if (!m_file.create(name, nullptr)) {
+        if (error)
+            *error = QStringLiteral("Cannot create the file %1: %2").arg(name, m_file.lastReason());
+        m_lock.release();
+        return false;
+    }
+    m_name = name;
+    return true;
+}
+
+bool NoticeFileStore::writeStart(const QStringList &headerLines, const QString &adm, QString *error)
+{
+    for (const QString &piece : headerLines + QStringList{makeHeadSection(adm)}) {
+        if (!m_file.writeLine(piece, error)) {
+            // A file without its full start is dropped, so no empty or partial
+            // file is left behind: the next save creates it again. Only a plain
+            // file is removed, never a device or a link the operator named.
+            m_file.close(nullptr);
+            if (m_plainFile && !QFileInfo(m_name).isSymLink())
+                QFile::remove(m_name);
+            m_lock.release();
+            return false;
+        }
+    }
+    m_saved = SavedNoticeFile{};
+    m_saved.adm = adm;
+    m_saved.startSize = m_saved.keptSize = m_file.size();
+    m_started = true;
+    m_unwritten = false;
+    return true;
+}
+
+bool NoticeFileStore::open(const QString &name, QString *error)
+{
+    const std::optional<platform::FileIdentity> identity = platform::fileIdentity(name);
+    if (!identity || !identity->regular) {
+        if (error)
+            *error = QStringLiteral("Cannot open the file %1: %2.")
+                         .arg(quoted(name), identity ? QStringLiteral("it is not a plain file")
+                                                     : QStringLiteral("there is no such file"));
+        return false;
+    }
+    if (!takeLock(name, error))
+        return false;
+    QFile file(name);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (error)
+            *error = QStringLiteral("Cannot read the file %1: %2.").arg(quoted(name), file.errorString());
+        m_lock.release();
+        return false;
+    }
+    const QByteArray bytes = file.readAll();
+    SavedNoticeFile saved = readSavedNoticeFile(bytes);
+    if (!saved.canContinue()) {
+        if (error) {
+            const NoticeFileFault &first = saved.faults.first();
+            *error = QStringLiteral("The file %1 is not a notice file that can be continued: line %2: %3")
+                         .arg(quoted(name))
+                         .arg(first.line)
+                         .arg(first.message);
+            if (saved.faults.size() > 1)
+                *error += QStringLiteral(" (and %1 more faults; notice-check lists them)").arg(saved.faults.size() - 1);
+            *error += QLatin1Char('.');
+        }
+        m_lock.release();
+        return false;
+    }
+    m_name = name;
+    m_saved = std::move(saved);
+    m_openedAs = identity;
+    m_openedAs->size = bytes.size();
+    m_started = true;
+    m_unwritten = true;
+    return true;
+}
+
+bool NoticeFileStore::readWhole(QByteArray &bytes, QString *error) const
+{
+    QFile file(m_name);
+    if (file.open(QIODevice::ReadOnly))
+        bytes = file.readAll();
+    const qint64 expected = m_unwritten ? m_openedAs->size : m_file.size();
+    const std::optional<platform::FileIdentity> now = platform::fileIdentity(m_name);
+    const bool same = now && bytes.size() == expected && (!m_unwritten || now->isSameFile(*m_openedAs));
+    if (!same && error)
+        *error = QStringLiteral("The file %1 was changed, moved or deleted by another program while it was "
+                                "open here; nothing was written to it.")
+                     .arg(quoted(m_name));
+    return same;
+}
+
+bool NoticeFileStore::rewrite(const QByteArray &bytes, QString *error)
+{
+    if (!m_file.replaceWith(m_name, bytes, error))
+        return false;
+    m_unwritten = false;
+    return true;
+}
+
+// An opened file gets its first write: what was read of it, without its TAIL
+// or a cut-off section, becomes the whole file.
+bool NoticeFileStore::writeKeptPart(QString *error)
+{
+    QByteArray bytes;
+    return readWhole(bytes, error) && rewrite(bytes.left(m_saved.keptSize), error);
+}
+
+void NoticeFileStore::noteSection(qint64 offset, const QByteArray &section, qint32 index)
+{
+    const QString summary = summaryOf(QString::fromLatin1(section));
+    if (index == m_saved.notices.size()) {
+        m_saved.notices.append({offset, section.size()});
+        m_saved.summaries.append(summary);
+        return;
+    }
+    const qint64 shift = section.size() - m_saved.notices[index].size;
+    m_saved.notices[index].size = section.size();
+    m_saved.summaries[index] = summary;
+    for (qsizetype later = index + 1; later < m_saved.notices.size(); ++later)
+        m_saved.notices[later].offset += shift;
+}
+
+bool NoticeFileStore::append(const QString &section, QString *error)
+{
+    if (m_unwritten && !writeKeptPart(error))
+        return false;
+    const qint64 offset = m_file.size();
+    if (!m_file.writeLine(section, error))
+        return false;
+    noteSection(offset, sectionBytes(section), noticeCount());
+    return true;
+}
+
+bool NoticeFileStore::replace(qint32 number, const QString &section, QString *error)
+{
+    if (!canReplace() || number < 1 || number > noticeCount()) {
+        if (error)
+            *error = QStringLiteral("Notice %1 of the file %2 cannot be replaced.").arg(number).arg(quoted(m_name));
+        return false;
+    }
+    const QByteArray replacement = sectionBytes(section);
+    const NoticeSpan span = m_saved.notices[number - 1];
+    QByteArray bytes;
+    if (!readWhole(bytes, error))
+        return false;
+    const qint64 after = span.offset + span.size;
+    const qint64 end = m_unwritten ? m_saved.keptSize : bytes.size();
+    if (!rewrite(bytes.left(span.offset) + replacement + bytes.mid(after, end - after), error))
+        return false;
+    noteSection(span.offset, replacement, number - 1);
+    return true;
+}
+
+std::optional<NoticeRecord> NoticeFileStore::record(qint32 number, QString *error) const
+{
+    QByteArray bytes;
+    if (number < 1 || number > noticeCount() || !canReplace() || !readWhole(bytes, error))
+        return std::nullopt;
+    const NoticeSpan span = m_saved.notices[number - 1];
+    const QByteArray section = bytes.mid(span.offset, span.size);
+    // The section read as the one notice of a file that has the same start.
+    const ParsedNoticeFile parsed = checkNoticeFile(bytes.left(m_saved.startSize) + section);
+    if (!parsed.notices.isEmpty()) {
+        NoticeRecord record = noticeRecordOf(parsed.notices.first(), m_saved.adm);
+        if (sectionBytes(makeNoticeSection(record, number)) == section)
+            return record;
+    }
+    if (error)
+        *error = QStringLiteral("Notice %1 cannot be put back on the screen exactly as the file holds it; "
+                                "it is left as it is.")
+                     .arg(number);
+    return std::nullopt;
+}
+
+bool NoticeFileStore::finish(QString *error, QString *closeError)
+{
+    if (!m_started)
+        return true;
+    if (m_unwritten && m_saved.finished) {
+        // Opened and left as it was: the file is already whole.
+    } else if (m_unwritten) {
+        QByteArray bytes;
+        if (!readWhole(bytes, error) || !rewrite(bytes.left(m_saved.keptSize) + finishingBytes(noticeCount()), error))
+            return false;
+    } else if (!m_file.writeLine(Formatting::makeTail(noticeCount()), error)) {
+        return false;
+    }
+    // A failed close cannot be tried again (the file is released either way)
+    // and every line was synced before it: it is reported, and the file counts
+    // as finished.
+    if (closeError)
+        closeError->clear();
+    if (m_file.isOpen())
+        m_file.close(closeError);
+    m_lock.release();
+    m_started = false;
+    m_unwritten = false;
+    return true;
+}
