@@ -1,6 +1,7 @@
 #include "capture/NoticeFileSession.h"
 
 #include "capture/FormControls.h"
+#include "form/ControlNames.h"
 #include "capture/VisibilityRules.h"
 #include "form/ScreenBinding.h"
 #include "notice/NoticeRecord.h"
@@ -35,17 +36,48 @@ const QString UnencodableCharacter =
     QStringLiteral("The box %1 holds the character %2, which the notice file cannot hold, "
                    "Cannot save the notice");
 
-// %1 the file name, %2 the system's reason
-const QString CannotCreate = QStringLiteral("Cannot create the file %1: %2");
+const QString FileExistsTitle = QStringLiteral("The file exists");
+// %1 the file name
+const QString FileExists = QStringLiteral(
+    "The file %1 exists already.\n\n"
+    "Replace: a new file takes its place, and the notices it holds are lost.\n"
+    "Continue: the notice is added to the notices it holds.\n"
+    "Cancel: nothing is saved, the screen stays as it is.");
+const QStringList FileExistsAnswers = {QStringLiteral("Replace"), QStringLiteral("Continue"),
+                                       QStringLiteral("Cancel")};
+
+const QString FileOpenedTitle = QStringLiteral("Notice file opened");
+// %1 the file name, %2 what was left out
+const QString SectionLeftOut = QStringLiteral("The file %1 was not finished, and its end is damaged: %2.");
+// %1 the file name, %2 and %3 the forms
+const QString OtherForm = QStringLiteral("The file %1 holds %2 notices: open it on the %2 form, not on the %3 form.");
+// %1 the file's administration
+const QString OtherAdministration =
+    QStringLiteral("The file holds the notices of the administration %1, shown now in its box. "
+                   "The notice was not saved: check it, then press Save/Next again.");
+
+const QString CorrectionTitle = QStringLiteral("Correct a notice");
+const QString SaveFirst = QStringLiteral("The screen holds a notice that is not saved: press Save/Next or Reset "
+                                         "before you choose a notice to correct.");
+const QString NotAPlainFile = QStringLiteral("The notices of %1 cannot be corrected: it is not a plain file.");
+// %1 the notice number, %2 the boxes
+const QString CannotShowExactly =
+    QStringLiteral("Notice %1 cannot be put back on the screen exactly as the file holds it (%2); "
+                   "it is left as it is.");
 
 // Added to the file service's own sentence, which names the file and the reason.
 const QString FileNotStarted = QStringLiteral(" The file was not started; the screen stays as it was.");
 const QString NoticeNotWritten = QStringLiteral(" The notice was not saved; it stays on the screen.");
+const QString NoticeNotReplaced =
+    QStringLiteral(" The notice was not replaced; the file is as it was, and the notice stays on the screen.");
 const QString TailNotWritten =
     QStringLiteral(" The file is not finished: mend the fault, then press Finish again.");
 const QString CloseFailed =
     QStringLiteral(" Every line had been written to the disk before; check the file.");
 } // namespace Message
+
+// The answers to the question about an existing file, in button order.
+enum FileExistsAnswer { ReplaceFile, ContinueFile, CancelSave };
 
 // The boxes whose text makes a notice worth writing: the frequency and the
 // coordinates, of the station and of the target assignment.
@@ -71,6 +103,9 @@ void NoticeFileSession::connectButtons()
         connect(next, &QPushButton::clicked, this, [this] { saveNext(); });
     if (QPushButton *finish = m_controls.button(Control::Button_Finish))
         connect(finish, &QPushButton::clicked, this, &NoticeFileSession::finishAndClose);
+    // Reset gives up a correction: the screen is a new notice again.
+    if (QPushButton *reset = m_controls.button(Control::Button_Reset))
+        connect(reset, &QPushButton::clicked, this, &NoticeFileSession::endCorrection);
 }
 
 QString NoticeFileSession::defaultFileName(FormKind kind)
@@ -123,6 +158,11 @@ SaveOutcome NoticeFileSession::saveNext()
     if (noticeOnScreen && !writeNotice(record))
         return SaveOutcome::Refused;
 
+    if (m_correcting) {
+        // The corrected notice's date and fragment are not carried over.
+        endCorrection();
+        m_visibility.reset();
+    }
     m_visibility.clearAfterSave();
     return noticeOnScreen ? SaveOutcome::NoticeWritten : SaveOutcome::NoNoticeOnScreen;
 }
@@ -180,32 +220,25 @@ bool NoticeFileSession::holdsUnencodableCharacter(const NoticeRecord &record)
     return true;
 }
 
-bool NoticeFileSession::startFile(const QString &adm)
+bool NoticeFileSession::startFile(const QString &adm, bool replaceConfirmed)
 {
     const QString name = m_controls.text(Control::Txt_Filename);
+    const std::optional<platform::FileIdentity> existing = platform::fileIdentity(name);
+    if (existing && existing->regular && !replaceConfirmed)
+        return mayReplaceExistingFile(name, adm);
+
     QString error;
-    if (!m_file.textStream.create(name, &error)) {
-        fatalError(Message::CannotCreate.arg(name, m_file.textStream.lastReason()));
+    if (!m_file.store.create(name, &error)) {
+        fatalError(error);
         return false;
     }
-
     // The date in the header follows the program's locale, which is the
     // system's unless the program chose another.
-    QStringList start = makeHeaderLines(platform::currentDateTime(), Formatting::currentUserName(),
-                                        ProgramVersionLabel, QLocale());
-    start << makeHeadSection(adm);
-    for (const QString &piece : std::as_const(start)) {
-        if (!m_file.textStream.writeLine(piece, &error)) {
-            // A file without its full start is dropped, so no empty or partial
-            // file is left behind: the next save creates it again. Only a plain
-            // file is removed, never a device or a link the operator named.
-            m_file.textStream.close(nullptr);
-            const QFileInfo written(name);
-            if (written.isFile() && !written.isSymLink())
-                QFile::remove(name);
-            fatalError(error + Message::FileNotStarted);
-            return false;
-        }
+    const QStringList header = makeHeaderLines(platform::currentDateTime(), Formatting::currentUserName(),
+                                               ProgramVersionLabel, QLocale());
+    if (!m_file.store.writeStart(header, adm, &error)) {
+        fatalError(error + Message::FileNotStarted);
+        return false;
     }
 
     m_file.fileOpen = true;
@@ -215,16 +248,149 @@ bool NoticeFileSession::startFile(const QString &adm)
     return true;
 }
 
+// A plain file of the name exists: the operator replaces it, continues it
+// or keeps the screen. True when the save may go on.
+bool NoticeFileSession::mayReplaceExistingFile(const QString &name, const QString &adm)
+{
+    const int answer = platform::alerts().question(&m_controls.window(), Message::FileExistsTitle,
+                                                   Message::FileExists.arg(name), Message::FileExistsAnswers,
+                                                   ContinueFile, CancelSave);
+    switch (answer) {
+    case ReplaceFile:
+        return startFile(adm, true);
+    case ContinueFile:
+        if (!openFile(name))
+            return false;
+        if (m_file.store.saved().adm == adm)
+            return true;
+        platform::alerts().exclamation(&m_controls.window(), Message::NoticeNotSavedTitle,
+                                       Message::OtherAdministration.arg(m_file.store.saved().adm));
+        return false;
+    default:
+        return false;
+    }
+}
+
+bool NoticeFileSession::openFile(const QString &name)
+{
+    if (m_file.fileOpen)
+        return false;
+    QString error;
+    if (!m_file.store.open(name, &error)) {
+        fatalError(error);
+        return false;
+    }
+    const SavedNoticeFile &saved = m_file.store.saved();
+    if (saved.formKind && *saved.formKind != m_controls.formKind()) {
+        m_file.store.abandon();
+        const auto formName = [](FormKind kind) {
+            return kind == FormKind::T02 ? QStringLiteral("T02") : QStringLiteral("T01");
+        };
+        fatalError(Message::OtherForm.arg(name, formName(*saved.formKind), formName(m_controls.formKind())));
+        return false;
+    }
+    showOpenedFile();
+    if (saved.leftOut)
+        platform::alerts().exclamation(&m_controls.window(), Message::FileOpenedTitle,
+                                       Message::SectionLeftOut.arg(name, saved.leftOut->message));
+    return true;
+}
+
+void NoticeFileSession::showOpenedFile()
+{
+    m_file.fileOpen = true;
+    m_file.noticeNumber = m_file.store.noticeCount() + 1;
+    showCounter();
+    QLineEdit *fileName = m_controls.textBox(Control::Txt_Filename);
+    fileName->setText(m_file.store.fileName());
+    fileName->setReadOnly(true);
+    m_controls.setText(Control::Txt_B_Adm, m_file.store.saved().adm);
+    m_controls.control(Control::Txt_B_Adm)->setEnabled(false);
+    Q_EMIT noticesChanged(1);
+}
+
 bool NoticeFileSession::writeNotice(const NoticeRecord &record)
 {
     QString error;
-    if (!m_file.textStream.writeLine(makeNoticeSection(record, m_file.noticeNumber), &error)) {
+    if (m_correcting) {
+        if (!m_file.store.replace(m_correcting, makeNoticeSection(record, m_correcting), &error)) {
+            fatalError(error + Message::NoticeNotReplaced);
+            return false;
+        }
+        Q_EMIT noticesChanged(m_correcting);
+        return true;
+    }
+    if (!m_file.store.append(makeNoticeSection(record, m_file.noticeNumber), &error)) {
         fatalError(error + Message::NoticeNotWritten);
         return false;
     }
     ++m_file.noticeNumber;
     showCounter();
+    Q_EMIT noticesChanged(m_file.noticeNumber - 1);
     return true;
+}
+
+bool NoticeFileSession::screenHoldsUnsavedWork() const
+{
+    if (!m_visibility.holdsTypedData() && !isNewNotice())
+        return false;
+    if (!m_correcting)
+        return true;
+    NoticeRecord shown;
+    collectScreen(shown, m_controls, m_controls.formKind());
+    return makeNoticeSection(shown, m_correcting) != m_correctedSection;
+}
+
+bool NoticeFileSession::correctNotice(int number)
+{
+    if (!m_file.fileOpen || number < 1 || number >= m_file.noticeNumber)
+        return false;
+    if (!m_file.store.canReplace()) {
+        platform::alerts().exclamation(&m_controls.window(), Message::CorrectionTitle,
+                                       Message::NotAPlainFile.arg(m_file.store.fileName()));
+        return false;
+    }
+    if (screenHoldsUnsavedWork()) {
+        platform::alerts().exclamation(&m_controls.window(), Message::CorrectionTitle, Message::SaveFirst);
+        return false;
+    }
+    QString error;
+    const std::optional<NoticeRecord> record = m_file.store.record(number, &error);
+    if (!record) {
+        fatalError(error);
+        return false;
+    }
+    endCorrection();
+    m_visibility.reset();
+    QStringList refused = showRecord(*record, m_controls, m_controls.formKind());
+    m_visibility.setAntennaFrames();
+    if (!m_controls.isSelected(Control::OptFrg_A11))
+        m_visibility.hideFrameA11();
+    // The screen must give the notice back as the file holds it.
+    NoticeRecord shown;
+    collectScreen(shown, m_controls, m_controls.formKind());
+    const QString section = makeNoticeSection(*record, number);
+    if (refused.isEmpty() && makeNoticeSection(shown, number) != section)
+        refused.append(QStringLiteral("the screen gives it back otherwise"));
+    if (!refused.isEmpty()) {
+        m_visibility.reset();
+        m_visibility.hideFrameA11();
+        fatalError(Message::CannotShowExactly.arg(number).arg(refused.join(QStringLiteral(", "))));
+        return false;
+    }
+    m_correcting = number;
+    m_correctedSection = section;
+    m_controls.textBox(Control::Txt_Ntc_Number)->setText(QString::number(number));
+    return true;
+}
+
+void NoticeFileSession::endCorrection()
+{
+    if (!m_correcting)
+        return;
+    m_correcting = 0;
+    m_correctedSection.clear();
+    showCounter();
 }
 
 // Writes the TAIL and closes the file. A TAIL that cannot be written keeps
@@ -234,12 +400,13 @@ bool NoticeFileSession::writeNotice(const NoticeRecord &record)
 bool NoticeFileSession::completeFile()
 {
     QString error;
-    if (!m_file.textStream.writeLine(Formatting::makeTail(m_file.noticeNumber - 1), &error)) {
+    QString closeError;
+    if (!m_file.store.finish(&error, &closeError)) {
         fatalError(error + Message::TailNotWritten);
         return false;
     }
-    if (!m_file.textStream.close(&error))
-        fatalError(error + Message::CloseFailed);
+    if (!closeError.isEmpty())
+        fatalError(closeError + Message::CloseFailed);
     return true;
 }
 

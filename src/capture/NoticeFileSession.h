@@ -1,7 +1,7 @@
 #pragma once
 
 #include "notice/FormKind.h"
-#include "platform/TextFile.h"
+#include "notice/NoticeFileStore.h"
 
 #include <QObject>
 #include <QString>
@@ -14,8 +14,9 @@ struct NoticeRecord;
 // The output file of one opening of a capture window.
 struct CaptureFile
 {
-    platform::TextFile textStream; // the output file while it is open
-    bool fileOpen = false;         // from the file's start (header and HEAD written) until Finish
+    NoticeFileStore store;         // the output file while it is open
+    bool fileOpen = false;         // from the file's start (header and HEAD written) or
+                                   // its opening until Finish
     qint32 noticeNumber = 1;       // number of the next notice; noticeNumber - 1 were written
     bool finished = false;         // Finish has run: the window may close without it
 };
@@ -30,15 +31,21 @@ enum class SaveOutcome {
 };
 
 // Ties a capture window to its output file: the window's set-up after the
-// clears, Save/Next, Finish and the closing of the window. It is owned by the
-// window, connects itself to Button_Next and Button_Finish, and clears the
-// screen after a save through the window's visibility rules. It tells the
-// window that Finish has completed the file by the signal finished().
+// clears, Save/Next, Finish and the closing of the window, opening a saved
+// file again and correcting one of its notices. It is owned by the window,
+// connects itself to Button_Next, Button_Finish and Button_Reset, and clears
+// the screen after a save through the window's visibility rules. It tells the
+// window that Finish has completed the file by the signal finished(), and
+// that the file's notices changed by noticesChanged().
 //
-// The file is created by the first Save/Next that has an administration; its
-// three header lines and HEAD are written then, after which the file name is
-// locked and the administration box disabled. Every piece is on the disk when
-// its write returns (the text file service syncs each line).
+// A new file is created by the first Save/Next that has an administration;
+// its three header lines and HEAD are written then, after which the file name
+// is locked and the administration box disabled. When a plain file of that
+// name exists, the operator is asked first: replace it, continue it, or
+// cancel. A file opened again (openFile) is continued the same way: its
+// header and HEAD are kept, Save/Next appends and Finish writes the TAIL. Every
+// piece is on the disk when its write returns (the text file service syncs
+// each line); the store (NoticeFileStore) locks the file and watches it.
 //
 // Every refusal leaves the screen as it was, so no typed notice is ever lost:
 // a missing administration, a notice without frequency and coordinates, a
@@ -69,6 +76,23 @@ public:
     // A run already finished has nothing more to do and returns true.
     bool finish();
 
+    // Opens a saved notice file of this window's form to continue it: its
+    // name in the locked file name box, its administration in the disabled
+    // administration box, the next number in the counter. False when it
+    // cannot be opened (the operator has been told why).
+    bool openFile(const QString &name);
+
+    // Puts saved notice number back on the screen; the next Save/Next
+    // replaces it in the file, and the screen then returns to a new notice.
+    // False, with the operator told why, when the screen holds a notice not
+    // yet saved or the notice cannot come back exactly.
+    bool correctNotice(int number);
+    // The number of the notice on the screen for correction, or 0.
+    int noticeBeingCorrected() const { return m_correcting; }
+
+    // One line per notice of the file, as notice-check --list prints it.
+    const QStringList &noticeSummaries() const { return m_file.store.summaries(); }
+
     const CaptureFile &captureFile() const { return m_file; }
 
     // The proposed name of the output file at this moment.
@@ -77,13 +101,19 @@ public:
 Q_SIGNALS:
     // Finish, pressed by the operator, has completed the file: the window may close.
     void finished();
+    // The file's notices from this number on were written, replaced or read.
+    void noticesChanged(int fromNumber);
 
 private:
     void connectButtons();
     void finishAndClose();
     bool holdsUnencodableCharacter(const NoticeRecord &record);
-    bool startFile(const QString &adm);
+    bool startFile(const QString &adm, bool replaceConfirmed = false);
+    bool mayReplaceExistingFile(const QString &name, const QString &adm);
+    void showOpenedFile();
     bool writeNotice(const NoticeRecord &record);
+    bool screenHoldsUnsavedWork() const;
+    void endCorrection();
     bool completeFile();
     bool mayFinishAfter(SaveOutcome outcome) const;
     void showCounter();
@@ -92,4 +122,6 @@ private:
     FormControls &m_controls;
     VisibilityRules &m_visibility;
     CaptureFile m_file;
+    int m_correcting = 0;          // the notice on the screen for correction
+    QString m_correctedSection;    // its NOTICE section as the file holds it
 };

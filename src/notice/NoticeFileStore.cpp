@@ -249,3 +249,12 @@ bool NoticeFileStore::finish(QString *error, QString *closeError)
     m_unwritten = false;
     return true;
 }
+
+void NoticeFileStore::abandon()
+{
+    if (m_file.isOpen())
+        m_file.close(nullptr);
+    m_lock.release();
+    m_started = false;
+    m_unwritten = false;
+}

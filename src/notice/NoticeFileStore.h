@@ -58,6 +58,10 @@ public:
     // put in closeError, and the file counts as finished all the same.
     bool finish(QString *error, QString *closeError);
 
+    // Lets go of the file without writing anything more: an opened file
+    // stays exactly as it is on the disk.
+    void abandon();
+
     bool isStarted() const { return m_started; }
     bool canReplace() const { return m_started && m_plainFile; }
     QString fileName() const { return m_name; }

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace platform {
 namespace {
@@ -13,6 +14,19 @@ public:
     {
         QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok, parent);
         box.exec();
+    }
+    int question(QWidget *parent, const QString &title, const QString &text, const QStringList &answers,
+                 int defaultAnswer, int cancelAnswer) override
+    {
+        QMessageBox box(QMessageBox::Question, title, text, QMessageBox::NoButton, parent);
+        QList<QPushButton *> buttons;
+        for (const QString &answer : answers)
+            buttons.append(box.addButton(answer, QMessageBox::ActionRole));
+        box.setDefaultButton(buttons.value(defaultAnswer));
+        box.setEscapeButton(buttons.value(cancelAnswer));
+        box.exec();
+        const qsizetype chosen = buttons.indexOf(static_cast<QPushButton *>(box.clickedButton()));
+        return chosen < 0 ? cancelAnswer : int(chosen);
     }
     void beep() override { QApplication::beep(); }
 };
@@ -37,6 +51,13 @@ void RecordingAlerts::exclamation(QWidget *, const QString &title, const QString
     entries.append({Entry::Message, title, text});
     if (onMessage)
         onMessage(entries.last());
+}
+
+int RecordingAlerts::question(QWidget *, const QString &title, const QString &text, const QStringList &,
+                              int, int cancelAnswer)
+{
+    entries.append({Entry::Question, title, text});
+    return answers.isEmpty() ? cancelAnswer : answers.takeFirst();
 }
 
 void RecordingAlerts::beep()

@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -10,7 +11,8 @@ class QWidget;
 namespace platform {
 
 // What the program says to the operator outside its windows: the modal message
-// box (exclamation icon, one OK button, a title and a text) and the system beep.
+// box (exclamation icon, one OK button, a title and a text), the question with
+// a few answers, and the system beep.
 // Every caller goes through alerts(), so a test installs a RecordingAlerts and
 // no modal box ever waits for a click that will not come.
 class Alerts
@@ -18,6 +20,11 @@ class Alerts
 public:
     virtual ~Alerts() = default;
     virtual void exclamation(QWidget *parent, const QString &title, const QString &text) = 0;
+    // Asks a question with one button per answer; returns the index of the
+    // answer chosen. Escape or the close box choose cancelAnswer, and
+    // defaultAnswer has the focus.
+    virtual int question(QWidget *parent, const QString &title, const QString &text, const QStringList &answers,
+                         int defaultAnswer, int cancelAnswer) = 0;
     virtual void beep() = 0;
 };
 
@@ -32,7 +39,7 @@ class RecordingAlerts : public Alerts
 public:
     struct Entry
     {
-        enum Kind { Message, Beep } kind;
+        enum Kind { Message, Beep, Question } kind;
         QString title;
         QString text;
         bool operator==(const Entry &other) const
@@ -42,9 +49,14 @@ public:
     };
 
     void exclamation(QWidget *parent, const QString &title, const QString &text) override;
+    int question(QWidget *parent, const QString &title, const QString &text, const QStringList &answers,
+                 int defaultAnswer, int cancelAnswer) override;
     void beep() override;
 
     QList<Entry> entries;
+    // The answers to the next questions, in order; a question asked when none
+    // is left gets its cancel answer.
+    QList<int> answers;
     // Called after a message is recorded, e.g. to let a test act while the box "is up".
     std::function<void(const Entry &)> onMessage;
 
