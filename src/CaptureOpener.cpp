@@ -1,8 +1,31 @@
 #include "CaptureOpener.h"
 
 #include "capture/CaptureWindow.h"
+#include "capture/NoticeFileSession.h"
 
+#include "notice/SavedNoticeFile.h"
+#include "platform/Alerts.h"
+
+#include <QFile>
 #include <QPointer>
+
+namespace {
+
+const QString NoFormTitle = QStringLiteral("Open a file");
+const QString NoForm = QStringLiteral("The file %1 holds no notice that tells its form: choose the form on the "
+                                      "menu, then open the file again.");
+
+// The form of a saved file as its notices tell it; nothing when they do not
+// (no notice yet, only suppressions) or the file cannot be read.
+std::optional<FormKind> formOfFile(const QString &name)
+{
+    QFile file(name);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return readSavedNoticeFile(file.readAll()).formKind;
+}
+
+} // namespace
 
 MainMenu::FormOpener captureWindowOpener(QWidget *menu)
 {
@@ -13,6 +36,24 @@ MainMenu::FormOpener captureWindowOpener(QWidget *menu)
         window->exec();
         // The window is not deleted on closing; the guard only keeps this
         // safe should that ever change.
+        delete window;
+    };
+}
+
+MainMenu::FileOpener captureFileOpener(QWidget *menu)
+{
+    return [menu](const QString &file, Language language, std::optional<FormKind> chosenForm) {
+        std::optional<FormKind> kind = formOfFile(file);
+        if (!kind)
+            kind = chosenForm;
+        // A file that cannot be read is explained by the window's own opening.
+        if (!kind && QFile::exists(file)) {
+            platform::alerts().exclamation(menu, NoFormTitle, NoForm.arg(file));
+            return;
+        }
+        QPointer<CaptureWindow> window = new CaptureWindow(kind.value_or(FormKind::T01), language, menu);
+        if (window->saving().openFile(file))
+            window->exec();
         delete window;
     };
 }

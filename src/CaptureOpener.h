@@ -5,3 +5,9 @@
 // The menu's way into the capture windows: a fresh window of the chosen kind,
 // shown modally over the menu, destroyed once it is closed.
 MainMenu::FormOpener captureWindowOpener(QWidget *menu);
+
+// The menu's way to a saved notice file: a capture window of the file's form
+// (told by its notices, else the form chosen on the menu) opened on that file,
+// shown modally over the menu. A file that cannot be opened is explained in a
+// message and no window stays.
+MainMenu::FileOpener captureFileOpener(QWidget *menu);

@@ -21,6 +21,21 @@ struct Options
     QString replayOutput; // --output FILE: the output file of the scripted run
 };
 
+// The notice file named on the command line, read once the application has
+// taken its own options (-platform, -style...) out of the arguments.
+QString noticeFileArgument(int argc, char *argv[])
+{
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.addOptions({{QStringLiteral("quit-after-show"), QString()}});
+    parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("A saved notice file to open."));
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    parser.parse(arguments);
+    return parser.positionalArguments().value(0);
+}
+
 // Read before the application object exists, because the screenshot mode has
 // to choose the offscreen platform first. Qt's own options (-platform, -style,
 // ...) are left for QApplication.
@@ -82,7 +97,12 @@ int main(int argc, char *argv[])
     // The program ends when the menu closes: Exit or its close box.
     MainMenu menu;
     menu.setFormOpener(captureWindowOpener(&menu));
+    menu.setFileOpener(captureFileOpener(&menu));
     menu.show();
+    // notice-capture FILE: the menu, then the capture window on that file.
+    const QString file = noticeFileArgument(argc, argv);
+    if (!file.isEmpty() && !options.quitAfterShow)
+        QTimer::singleShot(0, &menu, [&menu, file] { menu.openFile(file); });
     if (options.quitAfterShow)
         QTimer::singleShot(0, &app, &QCoreApplication::quit);
     return app.exec();

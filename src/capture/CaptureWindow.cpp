@@ -3,6 +3,7 @@
 #include "capture/CapitalLettersFilter.h"
 #include "capture/LeaveBoxGate.h"
 #include "capture/NoticeFileSession.h"
+#include "capture/NoticeList.h"
 #include "capture/VisibilityRules.h"
 #include "capture/WindowTexts.h"
 #include "notice/ProgramVersion.h"
@@ -15,7 +16,6 @@ CaptureWindow::CaptureWindow(FormKind kind, Language language, QWidget *parent)
 {
     setObjectName(windowObjectName(kind));
     setWindowTitle(designTimeTitle(kind));
-    setFixedSize(twipsToPixels(ClientWidthTwips), twipsToPixels(ClientHeightTwips));
     m_controls = new FormControls(*this, kind);
 
     // Texts in the interface language, then the lists, check boxes and a full clear.
@@ -30,6 +30,21 @@ CaptureWindow::CaptureWindow(FormKind kind, Language language, QWidget *parent)
     setWindowTitle(windowTitle() + ProgramVersionLabel);
     connect(m_saving, &NoticeFileSession::finished, this, &QDialog::accept);
     installKeyFilters(*m_controls);
+    addNoticeList(language);
+}
+
+void CaptureWindow::addNoticeList(Language language)
+{
+    // The form keeps its area at the top left; the list is added to its right.
+    constexpr int Margin = 8;
+    constexpr int ListWidth = 340;
+    const QSize form(twipsToPixels(ClientWidthTwips), twipsToPixels(ClientHeightTwips));
+    m_noticeList = new NoticeList(language, this);
+    m_noticeList->setGeometry(form.width(), Margin, ListWidth, form.height() - 2 * Margin);
+    setFixedSize(form.width() + ListWidth + Margin, form.height());
+    connect(m_saving, &NoticeFileSession::noticesChanged, m_noticeList,
+            [this](int fromNumber) { m_noticeList->update(m_saving->noticeSummaries(), fromNumber); });
+    connect(m_noticeList, &NoticeList::noticeChosen, m_saving, &NoticeFileSession::correctNotice);
 }
 
 void CaptureWindow::keyPressEvent(QKeyEvent *event)

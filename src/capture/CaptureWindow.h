@@ -7,6 +7,7 @@
 #include <QDialog>
 
 class NoticeFileSession;
+class NoticeList;
 class VisibilityRules;
 
 // One capture window, FmFrmT01M or TvFrmT02M. Its controls are built from the
@@ -42,6 +43,9 @@ public:
     // The output file of this opening: Save/Next, Finish.
     NoticeFileSession &saving() const { return *m_saving; }
 
+    // The notices of the output file, beside the form.
+    NoticeList &noticeList() const { return *m_noticeList; }
+
 public Q_SLOTS:
     // Every way of closing the window without Finish (the close box, Escape,
     // a close from code) ends here: Finish runs first, and the window stays
@@ -53,7 +57,10 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    void addNoticeList(Language language);
+
     FormControls *m_controls = nullptr;     // child object of the window
     VisibilityRules *m_visibility = nullptr; // child object of the window
     NoticeFileSession *m_saving = nullptr;  // child object of the window
+    NoticeList *m_noticeList = nullptr;     // child widget of the window
 };

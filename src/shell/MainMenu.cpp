@@ -4,6 +4,7 @@
 #include "form/Twips.h"
 #include "notice/ProgramVersion.h"
 
+#include <QFileDialog>
 #include <QFont>
 #include <QGroupBox>
 #include <QLabel>
@@ -28,6 +29,7 @@ struct MenuTexts
     QString optT02;
     QString buttonExit;
     QString buttonGo;
+    QString buttonOpen;
     QString frmLanguage;
     QString frmSelectNtc;
 };
@@ -40,19 +42,22 @@ const std::array<MenuTexts, 3> &menuTexts()
          QStringLiteral("English"), QStringLiteral("French"), QStringLiteral("Spanish"),
          QStringLiteral("VHF Sound Broadcasting Station"),
          QStringLiteral(" VHF/UHF Television Broadcasting Station"),
-         QStringLiteral("Exit"), QStringLiteral("Go"), QStringLiteral("Language options"),
+         QStringLiteral("Exit"), QStringLiteral("Go"), QStringLiteral("Open a file..."),
+         QStringLiteral("Language options"),
          QStringLiteral(" Select one Notice Form type from the list below ")},
         {QStringLiteral("Velkor Système de Saisie de données - Services de Radiodiffusion de Terre"),
          QStringLiteral("Anglais"), QStringLiteral("Français"), QStringLiteral("Espagnol"),
          QStringLiteral(" Station de Radiodiffusion Sonore en VHF"),
          QStringLiteral(" Station de Radiodiffusion Television en VHF/UHF"),
-         QStringLiteral("Sortie"), QStringLiteral("OK"), QStringLiteral("Langue"),
+         QStringLiteral("Sortie"), QStringLiteral("OK"), QStringLiteral("Ouvrir un fichier..."),
+         QStringLiteral("Langue"),
          QStringLiteral(" Choisissez le type de formulaire ")},
         {QStringLiteral("Velkor Sistema de Captura de Datos - Servicios de Radiodifusión Terrenal"),
          QStringLiteral("Inglés"), QStringLiteral("Francés"), QStringLiteral("Español"),
          QStringLiteral(" Estación de Radiodifusión Sonora en VHF"),
          QStringLiteral(" Estación de Radiodifusión Televisión en VHF/UHF"),
-         QStringLiteral("Salida"), QStringLiteral("OK"), QStringLiteral("Idioma"),
+         QStringLiteral("Salida"), QStringLiteral("OK"), QStringLiteral("Abrir un archivo..."),
+         QStringLiteral("Idioma"),
          QStringLiteral(" Seleccione el tipo de formulario ")},
     }};
     return texts;
@@ -125,6 +130,37 @@ void MainMenu::setFormOpener(FormOpener opener)
     m_formOpener = std::move(opener);
 }
 
+void MainMenu::setFileOpener(FileOpener opener)
+{
+    m_fileOpener = std::move(opener);
+}
+
+void MainMenu::setFileChooser(FileChooser chooser)
+{
+    m_fileChooser = std::move(chooser);
+}
+
+void MainMenu::chooseAndOpenFile()
+{
+    const QString file = m_fileChooser ? m_fileChooser(this)
+                                       : QFileDialog::getOpenFileName(this, m_buttonOpen->text().remove(QStringLiteral("...")),
+                                                                      QString(),
+                                                                      QStringLiteral("Notice files (*.txt);;All files (*)"));
+    if (!file.isEmpty())
+        openFile(file);
+}
+
+void MainMenu::openFile(const QString &file)
+{
+    std::optional<FormKind> chosen;
+    if (m_optT01->isChecked())
+        chosen = FormKind::T01;
+    if (m_optT02->isChecked())
+        chosen = FormKind::T02;
+    if (m_fileOpener)
+        m_fileOpener(file, m_language, chosen);
+}
+
 // The controls with their design-time captions; start-up replaces the
 // captions by the English texts.
 void MainMenu::buildControls()
@@ -161,6 +197,11 @@ void MainMenu::buildControls()
     m_buttonExit->setObjectName(QStringLiteral("ButtonExit"));
     m_buttonExit->setGeometry(twipsRect(4680, 3960, 1275, 375));
 
+    // Added above the form frame, in space the design leaves free.
+    m_buttonOpen = new QPushButton(QStringLiteral("Open a file..."), this);
+    m_buttonOpen->setObjectName(QStringLiteral("ButtonOpen"));
+    m_buttonOpen->setGeometry(twipsRect(600, 240, 2400, 375));
+
     m_lblProgrVer = new QLabel(this);
     m_lblProgrVer->setObjectName(QStringLiteral("LblProgrVer"));
     m_lblProgrVer->setGeometry(twipsRect(240, 4560, 7092, 252));
@@ -194,8 +235,8 @@ void MainMenu::buildControls()
 void MainMenu::arrangeTabOrder()
 {
     // Frames and the label take no focus; the rest follow their tab index.
-    QWidget *const order[] = {m_optT01,    m_optT02,   m_buttonGo,  m_buttonExit,
-                              m_optEnglish, m_optFrench, m_optSpanish};
+    QWidget *const order[] = {m_optT01,    m_optT02,   m_buttonGo,    m_buttonExit,
+                              m_optEnglish, m_optFrench, m_optSpanish, m_buttonOpen};
     for (size_t i = 1; i < std::size(order); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 }
@@ -214,6 +255,7 @@ void MainMenu::connectHandlers()
     }
     connect(m_buttonGo, &QPushButton::clicked, this, &MainMenu::go);
     connect(m_buttonExit, &QPushButton::clicked, this, &MainMenu::close);
+    connect(m_buttonOpen, &QPushButton::clicked, this, &MainMenu::chooseAndOpenFile);
 }
 
 void MainMenu::startUp()
@@ -236,6 +278,7 @@ void MainMenu::applyLanguage(Language language)
     m_optT02->setText(texts.optT02);
     m_buttonExit->setText(texts.buttonExit);
     m_buttonGo->setText(texts.buttonGo);
+    m_buttonOpen->setText(texts.buttonOpen);
     m_language = language;
     m_frmLanguage->setTitle(texts.frmLanguage);
     m_frmSelectNtc->setTitle(texts.frmSelectNtc);

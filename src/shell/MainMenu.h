@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <optional>
 
 class QGroupBox;
 class QLabel;
@@ -18,17 +19,29 @@ class QRadioButton;
 //
 // The menu does not know the capture windows: Go hands the chosen form kind to
 // the form opener, which shows the window modally and returns once it is
-// closed, so Go waits inside the call.
+// closed, so Go waits inside the call. "Open a file..." lets the operator
+// choose a saved notice file and hands it to the file opener the same way,
+// with the form chosen on the menu, if any, for a file whose notices do not
+// tell their form.
 class MainMenu : public QWidget
 {
     Q_OBJECT
 
 public:
     using FormOpener = std::function<void(FormKind, Language)>;
+    using FileOpener = std::function<void(const QString &file, Language, std::optional<FormKind> chosenForm)>;
+    // Asks the operator for a file to open; empty when none was chosen.
+    using FileChooser = std::function<QString(QWidget *parent)>;
 
     explicit MainMenu(QWidget *parent = nullptr);
 
     void setFormOpener(FormOpener opener);
+    void setFileOpener(FileOpener opener);
+    // Replaces Qt's file dialog (tests choose without a modal dialog).
+    void setFileChooser(FileChooser chooser);
+
+    // Opens the file as "Open a file..." does once the file is chosen.
+    void openFile(const QString &file);
 
     // The interface language chosen on the menu.
     Language language() const { return m_language; }
@@ -41,12 +54,14 @@ private:
     void applyLanguage(Language language);
     void go();
     void remindToChooseForm();
+    void chooseAndOpenFile();
 
     QGroupBox *m_frmSelectNtc = nullptr;
     QRadioButton *m_optT01 = nullptr;
     QRadioButton *m_optT02 = nullptr;
     QPushButton *m_buttonGo = nullptr;
     QPushButton *m_buttonExit = nullptr;
+    QPushButton *m_buttonOpen = nullptr;
     QLabel *m_lblProgrVer = nullptr;
     QGroupBox *m_frmLanguage = nullptr;
     QRadioButton *m_optEnglish = nullptr;
@@ -54,5 +69,7 @@ private:
     QRadioButton *m_optSpanish = nullptr;
 
     FormOpener m_formOpener;
+    FileOpener m_fileOpener;
+    FileChooser m_fileChooser;
     Language m_language = Language::English;
 };

@@ -1,4 +1,5 @@
 #include "capture/CaptureWindow.h"
+#include "capture/NoticeList.h"
 #include "platform/Alerts.h"
 
 #include <QButtonGroup>
@@ -284,7 +285,10 @@ private Q_SLOTS:
         QCOMPARE(window.objectName(), objectName);
         // Set-up may complete the title (with the version label).
         QVERIFY2(window.windowTitle().startsWith(title), qPrintable(window.windowTitle()));
-        QCOMPARE(window.size(), QSize(1016, 674));
+        // The form's area at the top left; the notice list is added to its right.
+        QCOMPARE(window.height(), 674);
+        QCOMPARE(window.noticeList().x(), 1016);
+        QCOMPARE(window.width(), window.noticeList().geometry().right() + 1 + 8);
         QCOMPARE(window.minimumSize(), window.maximumSize());
     }
 
@@ -304,18 +308,22 @@ private Q_SLOTS:
         QStringList expected;
         for (const auto &entry : expectedControls(kind))
             expected.append(entry.first);
+        QStringList rows = expected;
+        expected.append("noticeList");
+        expected.sort();
         QStringList built;
         for (QWidget *widget : window.findChildren<QWidget *>()) {
             if (!widget->objectName().isEmpty() && !widget->objectName().startsWith("qt_"))
                 built.append(widget->objectName());
         }
-        QStringList rows;
+        QStringList specs;
         for (const ControlSpec &spec : window.controls().specs())
-            rows.append(spec.name);
+            specs.append(spec.name);
         built.sort();
+        specs.sort();
         rows.sort();
         QCOMPARE(built, expected);
-        QCOMPARE(rows, expected);
+        QCOMPARE(specs, rows);
     }
 
     void inventory_data()
@@ -375,6 +383,7 @@ private Q_SLOTS:
         QStringList expected;
         for (const auto &entry : byTab)
             expected.append(entry.second);
+        expected.append("noticeList"); // after the form's last control
 
         CaptureWindow window(kind);
         QWidget *first = window.control("Txt_Ntc_DD");
@@ -394,14 +403,17 @@ private Q_SLOTS:
         QTest::addColumn<FormKind>("kind");
         QTest::addColumn<QString>("unavailable");
         QTest::addColumn<QStringList>("expected");
-        const QStringList all{"Txt_Filename", "Txt_Ntc_Number", "ChkValidate", "ChkClearFields", "Txt_Ntc_DD"};
+        // The notice list, beside the form, comes after the form's last control.
+        const QStringList all{"Txt_Filename", "Txt_Ntc_Number", "ChkValidate", "ChkClearFields", "noticeList",
+                              "Txt_Ntc_DD"};
         for (FormKind kind : bothForms) {
             QTest::addRow("%s", formTag(kind)) << kind << QString() << all;
             QTest::addRow("%s, file name disabled", formTag(kind))
-                << kind << "disable Txt_Filename" << all.mid(1);
+                << kind << "disable Txt_Filename"
+                << QStringList{"Txt_Ntc_Number", "ChkValidate", "ChkClearFields", "noticeList", "Txt_Ntc_DD"};
             QTest::addRow("%s, counter hidden", formTag(kind))
                 << kind << "hide Txt_Ntc_Number"
-                << QStringList{"Txt_Filename", "ChkValidate", "ChkClearFields", "Txt_Ntc_DD"};
+                << QStringList{"Txt_Filename", "ChkValidate", "ChkClearFields", "noticeList", "Txt_Ntc_DD"};
         }
     }
 
