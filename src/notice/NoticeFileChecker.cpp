@@ -3,9 +3,7 @@
 #include "NoticeRecord.h"
 #include "platform/TextFile.h"
 
-#include <QFile>
 #include <QStringDecoder>
-#include <QTextStream>
 
 #include <algorithm>
 #include <limits>
@@ -591,43 +589,4 @@ QString ParsedSection::value(Key key) const
 ParsedNoticeFile checkNoticeFile(const QByteArray &bytes)
 {
     return Checker(bytes).run();
-}
-
-QString noticeSummary(const ParsedNotice &notice)
-{
-    QStringList items;
-    for (Key key : {Key::NoticeNo, Key::NoticeType, Key::Action, Key::Fragment, Key::FreqAssgn, Key::SiteName})
-        items.append(notice.value(key));
-    return items.join(QLatin1Char('\t'));
-}
-
-CheckStatus checkNoticeFiles(const QStringList &paths, bool listNotices, QTextStream &out)
-{
-    CheckStatus worst = CheckStatus::Sound;
-    for (const QString &path : paths) {
-        QFile file(path);
-        QByteArray bytes;
-        if (file.open(QIODevice::ReadOnly))
-            bytes = file.readAll();
-        if (!file.isOpen() || file.error() != QFileDevice::NoError) {
-            out << path << ": cannot be read: " << file.errorString() << '\n';
-            worst = CheckStatus::Unreadable;
-            continue;
-        }
-        const ParsedNoticeFile parsed = checkNoticeFile(bytes);
-        if (listNotices) {
-            for (const ParsedNotice &notice : parsed.notices)
-                out << noticeSummary(notice) << '\n';
-        }
-        for (const NoticeFileFault &fault : parsed.faults)
-            out << path << ':' << fault.line << ": " << fault.message << '\n';
-        if (parsed.isSound()) {
-            out << path << ": sound, " << countOf(parsed.notices.size(), "notice") << '\n';
-        } else {
-            out << path << ": not sound, " << countOf(parsed.faults.size(), "fault") << '\n';
-            worst = std::max(worst, CheckStatus::Faulty);
-        }
-    }
-    out.flush();
-    return worst;
 }
