@@ -2,7 +2,7 @@
 // with its line number. Exit status 0 when every file is sound, 1 when a file
 // has faults, 2 when a file cannot be read (or the command line is wrong).
 
-#include "notice/NoticeFileChecker.h"
+#include "NoticeCheckReport.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

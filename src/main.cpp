@@ -1,7 +1,7 @@
 #include "CaptureOpener.h"
 #include "ScreenshotTool.h"
 #include "capture/CaptureApplication.h"
-#include "capture/ScriptedRun.h"
+#include "replay/ScriptedRun.h"
 #include "shell/MainMenu.h"
 
 #include <QApplication>

@@ -1,17 +1,13 @@
 #include "NoticeFileChecker.h"
 
+#include "NoticeFileLines.h"
 #include "NoticeRecord.h"
-#include "platform/TextFile.h"
-
-#include <QFile>
-#include <QStringDecoder>
-#include <QTextStream>
 
 #include <algorithm>
-#include <limits>
 
 using NoticeKeys::Key;
 using NoticeKeys::Section;
+using namespace NoticeFileLines;
 
 namespace {
 
@@ -19,117 +15,15 @@ constexpr int kHeaderLineCount = 3;
 
 const QString kKeyValueSeparator = QStringLiteral(" = ");
 
-// "No layout position yet", distinct from every index of NoticeKeys::layout().
-constexpr std::size_t kNoPosition = std::numeric_limits<std::size_t>::max();
-
 QString quoted(const QString &text)
 {
     return QLatin1Char('"') + text + QLatin1Char('"');
-}
-
-QString openTag(Section section)
-{
-    return QLatin1Char('<') + NoticeKeys::tag(section) + QLatin1Char('>');
-}
-
-QString closeTag(Section section)
-{
-    return QStringLiteral("</") + NoticeKeys::tag(section) + QLatin1Char('>');
 }
 
 QString countOf(qsizetype count, const char *singular)
 {
     return QString::number(count) + QLatin1Char(' ') + QLatin1String(singular)
            + (count == 1 ? QString() : QStringLiteral("s"));
-}
-
-// The azimuth that ends an azimuth key ("t_attn@azm" + "350"): one of 0, 10,
-// ... 350, written without leading zeros. -1 when the suffix is none of them.
-int azimuthOf(const QString &suffix)
-{
-    bool ok = false;
-    const int azimuth = suffix.toInt(&ok);
-    if (!ok || QString::number(azimuth) != suffix || azimuth < 0 || azimuth % kAzimuthStep != 0
-        || azimuth >= int(kAzimuthCount) * kAzimuthStep)
-        return -1;
-    return azimuth;
-}
-
-// Whether a key as written is this key of the table; for an azimuth key, the
-// azimuth it names goes to azimuth.
-bool keyMatches(Key key, const QString &written, int *azimuth)
-{
-    const QString text = NoticeKeys::text(key);
-    if (!NoticeKeys::takesAzimuth(key))
-        return written == text;
-    if (!written.startsWith(text))
-        return false;
-    *azimuth = azimuthOf(written.mid(text.size()));
-    return *azimuth >= 0;
-}
-
-// The position of a key as written within a section, or kNoPosition.
-std::size_t positionOfKey(Section section, const QString &written, int *azimuth)
-{
-    const std::vector<NoticeKeys::Placement> &layout = NoticeKeys::layout();
-    for (std::size_t i = 0; i < layout.size(); ++i) {
-        if (layout[i].section == section && keyMatches(layout[i].key, written, azimuth))
-            return i;
-    }
-    return kNoPosition;
-}
-
-bool isKnownKey(const QString &written)
-{
-    int azimuth = -1;
-    for (const NoticeKeys::Placement &placement : NoticeKeys::layout()) {
-        if (keyMatches(placement.key, written, &azimuth))
-            return true;
-    }
-    return false;
-}
-
-// Where a sub-section stands among the keys and sub-sections of a notice: the
-// position of its first key.
-std::size_t positionOfSection(Section section)
-{
-    const std::vector<NoticeKeys::Placement> &layout = NoticeKeys::layout();
-    for (std::size_t i = 0; i < layout.size(); ++i) {
-        if (layout[i].section == section)
-            return i;
-    }
-    return kNoPosition;
-}
-
-bool isAntennaSection(Section section)
-{
-    return section == Section::AntHgt || section == Section::AntDiagrH || section == Section::AntDiagrV;
-}
-
-struct Line
-{
-    int number = 0;
-    QString text; // without its line end
-};
-
-// A tag line: "<TAG>" or "</TAG>" for a known tag.
-struct TagLine
-{
-    Section section;
-    bool closing;
-};
-
-std::optional<TagLine> readTag(const QString &text)
-{
-    if (!text.startsWith(QLatin1Char('<')) || !text.endsWith(QLatin1Char('>')))
-        return std::nullopt;
-    const bool closing = text.startsWith(QLatin1String("</"));
-    const qsizetype nameStart = closing ? 2 : 1;
-    const std::optional<Section> section =
-        NoticeKeys::sectionForTag(text.mid(nameStart, text.size() - 1 - nameStart));
-    if (!section)
-        return std::nullopt;
-    return TagLine{*section, closing};
 }
 
 // Reads the bytes of a notice file and finds every fault, line by line. The
@@ -140,9 +34,12 @@ std::optional<TagLine> readTag(const QString &text)
 class Checker
 {
 public:
-    explicit Checker(const QByteArray &bytes)
+    explicit Checker(const QByteArray &bytes) : m_lines(splitLines(bytes))
     {
-        splitLines(decoded(bytes));
+        for (const Line &line : m_lines) {
+            if (!line.lineEndFault.isEmpty())
+                fault(line.number, line.lineEndFault);
+        }
     }
 
     ParsedNoticeFile run()
@@ -170,37 +67,6 @@ private:
         int lastAzimuth = -1;
         int repeatCount = 0;
     };
-
-    static QString decoded(const QByteArray &bytes)
-    {
-        QStringDecoder decoder(platform::textFileEncodingName().toLatin1().constData());
-        return decoder.isValid() ? decoder.decode(bytes) : QString::fromLatin1(bytes);
-    }
-
-    void splitLines(const QString &text)
-    {
-        const QString badLineEnd = QStringLiteral("line end is not CR LF");
-        qsizetype start = 0;
-        int number = 0;
-        while (start < text.size()) {
-            ++number;
-            const qsizetype lineFeed = text.indexOf(QLatin1Char('\n'), start);
-            const qsizetype end = lineFeed < 0 ? text.size() : lineFeed;
-            QString line = text.mid(start, end - start);
-            const bool endsWithCr = line.endsWith(QLatin1Char('\r'));
-            if (endsWithCr)
-                line.chop(1);
-            if (lineFeed < 0 && !endsWithCr)
-                fault(number, QStringLiteral("line end missing"));
-            else if (lineFeed < 0 || !endsWithCr || line.contains(QLatin1Char('\r')))
-                fault(number, badLineEnd);
-            // A stray carriage return is reported above; the rest of the line
-            // is read without it.
-            line.remove(QLatin1Char('\r'));
-            m_lines.append({number, line});
-            start = end + 1;
-        }
-    }
 
     ParsedNoticeFile take()
     {
@@ -599,35 +465,4 @@ QString noticeSummary(const ParsedNotice &notice)
     for (Key key : {Key::NoticeNo, Key::NoticeType, Key::Action, Key::Fragment, Key::FreqAssgn, Key::SiteName})
         items.append(notice.value(key));
     return items.join(QLatin1Char('\t'));
-}
-
-CheckStatus checkNoticeFiles(const QStringList &paths, bool listNotices, QTextStream &out)
-{
-    CheckStatus worst = CheckStatus::Sound;
-    for (const QString &path : paths) {
-        QFile file(path);
-        QByteArray bytes;
-        if (file.open(QIODevice::ReadOnly))
-            bytes = file.readAll();
-        if (!file.isOpen() || file.error() != QFileDevice::NoError) {
-            out << path << ": cannot be read: " << file.errorString() << '\n';
-            worst = CheckStatus::Unreadable;
-            continue;
-        }
-        const ParsedNoticeFile parsed = checkNoticeFile(bytes);
-        if (listNotices) {
-            for (const ParsedNotice &notice : parsed.notices)
-                out << noticeSummary(notice) << '\n';
-        }
-        for (const NoticeFileFault &fault : parsed.faults)
-            out << path << ':' << fault.line << ": " << fault.message << '\n';
-        if (parsed.isSound()) {
-            out << path << ": sound, " << countOf(parsed.notices.size(), "notice") << '\n';
-        } else {
-            out << path << ": not sound, " << countOf(parsed.faults.size(), "fault") << '\n';
-            worst = std::max(worst, CheckStatus::Faulty);
-        }
-    }
-    out.flush();
-    return worst;
 }

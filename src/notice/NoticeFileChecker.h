@@ -9,8 +9,6 @@
 
 #include <optional>
 
-class QTextStream;
-
 // Reading and checking an electronic notice file: the bytes of a file (8-bit
 // text in the text file encoding, CR LF line ends) become a parsed file and a
 // list of faults, each with the line it was found on. A file is sound when it
@@ -69,14 +67,6 @@ ParsedNoticeFile checkNoticeFile(const QByteArray &bytes);
 
 // One line about a notice, its items separated by tabs: the notice number,
 // notice type, action, fragment, assigned frequency and site name (an item the
-// notice does not carry is left empty).
+// notice does not carry is left empty). notice-check --list prints it, and a
+// capture window lists its file's notices by it.
 QString noticeSummary(const ParsedNotice &notice);
-
-// What notice-check reports on a file (and its exit status).
-enum class CheckStatus { Sound = 0, Faulty = 1, Unreadable = 2 };
-
-// Checks each named file and writes to out one line per fault,
-// "FILE:LINE: message", then a verdict line per file; with listNotices, the
-// summary of each notice comes before the faults. Returns the worst status of
-// all files.
-CheckStatus checkNoticeFiles(const QStringList &paths, bool listNotices, QTextStream &out);

@@ -1,4 +1,4 @@
-#include "capture/JsonValueCutter.h"
+#include "replay/JsonValueCutter.h"
 
 #include <QIODevice>
 

@@ -1,4 +1,4 @@
-#include "capture/JsonValueCutter.h"
+#include "replay/JsonValueCutter.h"
 
 #include <QBuffer>
 #include <QJsonDocument>
@@ -7,7 +7,7 @@
 // The cutting of a JSON array into the texts of its elements, fed in pieces of
 // every size from one byte up, so that a piece ends inside strings, escapes
 // and nested values.
-class TestJsonStream : public QObject
+class TestJsonValueCutter : public QObject
 {
     Q_OBJECT
 
@@ -52,7 +52,7 @@ Walk walk(const QByteArray &text, int pieceSize)
 
 } // namespace
 
-void TestJsonStream::elements_data()
+void TestJsonValueCutter::elements_data()
 {
     QTest::addColumn<QByteArray>("text");
     QTest::addColumn<QByteArrayList>("expected");
@@ -110,7 +110,7 @@ void TestJsonStream::elements_data()
     QTest::newRow("nothing") << QByteArray("") << QByteArrayList{} << false;
 }
 
-void TestJsonStream::elements()
+void TestJsonValueCutter::elements()
 {
     QFETCH(QByteArray, text);
     QFETCH(QByteArrayList, expected);
@@ -127,7 +127,7 @@ void TestJsonStream::elements()
 
 // Every element of a sound array, parsed on its own, is the value the whole
 // array holds at its place.
-void TestJsonStream::elementsParseAsTheWholeArray_data()
+void TestJsonValueCutter::elementsParseAsTheWholeArray_data()
 {
     QTest::addColumn<QByteArray>("text");
     QTest::newRow("mixed") << QByteArray(R"([ {"a": ["]", "\"", "\\"], "b": {"c": [[], {}]}}, "x\ty", 12.5e-1,
@@ -135,7 +135,7 @@ void TestJsonStream::elementsParseAsTheWholeArray_data()
     QTest::newRow("deep") << QByteArray("[[[[[[[[[[[\"]]]]\"]]]]]]]]]], {\"{\": {\"}\": {\"[\": []}}}]");
 }
 
-void TestJsonStream::elementsParseAsTheWholeArray()
+void TestJsonValueCutter::elementsParseAsTheWholeArray()
 {
     QFETCH(QByteArray, text);
     const QJsonArray whole = QJsonDocument::fromJson(text).array();
@@ -155,7 +155,7 @@ void TestJsonStream::elementsParseAsTheWholeArray()
 
 // The stream stops at the array's closing bracket: what follows is left to
 // the caller, and the offset counts the bytes taken.
-void TestJsonStream::offsetAfterTheArray()
+void TestJsonValueCutter::offsetAfterTheArray()
 {
     const QByteArray text = R"(  ["]", {"x": [1]}] , "after")";
     for (const int pieceSize : PieceSizes) {
@@ -181,7 +181,7 @@ void TestJsonStream::offsetAfterTheArray()
 }
 
 // One value, as the keys and values of the script's object are read.
-void TestJsonStream::readValue_data()
+void TestJsonValueCutter::readValue_data()
 {
     QTest::addColumn<QByteArray>("text");
     QTest::addColumn<bool>("read");
@@ -198,7 +198,7 @@ void TestJsonStream::readValue_data()
     QTest::newRow("nothing") << QByteArray("  ") << false << QByteArray();
 }
 
-void TestJsonStream::readValue()
+void TestJsonValueCutter::readValue()
 {
     QFETCH(QByteArray, text);
     QFETCH(bool, read);
@@ -216,6 +216,6 @@ void TestJsonStream::readValue()
     }
 }
 
-QTEST_GUILESS_MAIN(TestJsonStream)
+QTEST_GUILESS_MAIN(TestJsonValueCutter)
 
 #include "tst_jsonvaluecutter.moc"

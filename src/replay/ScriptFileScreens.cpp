@@ -1,0 +1,136 @@
+#include "replay/ScriptFileScreens.h"
+
+#include <QIODevice>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonParseError>
+
+namespace ScriptedRun {
+namespace {
+
+// Parses the text of one element of "notices". It is wrapped in two arrays, so
+// that it lies as deep as in the script ({"notices": [element]}) and the
+// parser's limit on nesting treats it alike; any value may so be parsed.
+std::optional<QJsonValue> parseElement(const QByteArray &text)
+{
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson("[[" + text + "]]", &error);
+    if (error.error != QJsonParseError::NoError || !document.isArray() || document.array().size() != 1)
+        return std::nullopt;
+    const QJsonArray inner = document.array().at(0).toArray();
+    if (inner.size() != 1)
+        return std::nullopt;
+    return inner.at(0);
+}
+
+// The value of a key's text, quotes and escapes included.
+std::optional<QString> parseKey(const QByteArray &text)
+{
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson("[" + text + "]", &error);
+    if (error.error != QJsonParseError::NoError || document.array().size() != 1 || !document.array().at(0).isString())
+        return std::nullopt;
+    return document.array().at(0).toString();
+}
+
+// The file was read through and found whole before the run: it changed since.
+QString changed(int number)
+{
+    return QStringLiteral("notice %1 can no longer be read: the script changed during the run").arg(number);
+}
+
+} // namespace
+
+bool scanScriptFile(QIODevice &file, ScannedScript &scanned)
+{
+    JsonValueCutter stream(&file);
+    QByteArray header = "{";
+    stream.skipWhitespace();
+    if (!stream.take('{'))
+        return false;
+    stream.skipWhitespace();
+    if (!stream.take('}')) {
+        bool noticesSeen = false;
+        for (bool first = true;; first = false) {
+            stream.skipWhitespace();
+            if (stream.peek() != '"')
+                return false;
+            QByteArray keyText;
+            if (!stream.readValue(&keyText))
+                return false;
+            const std::optional<QString> key = parseKey(keyText);
+            stream.skipWhitespace();
+            if (!key || !stream.take(':'))
+                return false;
+            const bool isNotices = *key == QLatin1String("notices");
+            if (isNotices && noticesSeen)
+                return false;
+            noticesSeen = noticesSeen || isNotices;
+            if (!first)
+                header += ',';
+            header += keyText + ':';
+
+            stream.skipWhitespace();
+            if (isNotices && stream.take('[')) {
+                header += "[]";
+                scanned.noticesOffset = stream.offset();
+                stream.startInsideArray();
+                QByteArray element;
+                for (;;) {
+                    const JsonValueCutter::Result result = stream.nextElement(element);
+                    if (result == JsonValueCutter::Result::End)
+                        break;
+                    if (result == JsonValueCutter::Result::Malformed)
+                        return false;
+                    const std::optional<QJsonValue> value = parseElement(element);
+                    if (!value)
+                        return false;
+                    ++scanned.screenCount;
+                    if (scanned.screenFault.isEmpty()) {
+                        Screen screen;
+                        scanned.screenFault = readScreen(*value, scanned.screenCount, screen);
+                    }
+                }
+            } else if (!stream.readValue(&header)) {
+                return false;
+            }
+
+            stream.skipWhitespace();
+            if (stream.take(','))
+                continue;
+            if (stream.take('}'))
+                break;
+            return false;
+        }
+    }
+    stream.skipWhitespace();
+    if (!stream.atEnd())
+        return false;
+    header += '}';
+
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(header, &error);
+    if (error.error != QJsonParseError::NoError || !document.isObject())
+        return false;
+    scanned.header = document.object();
+    return true;
+}
+
+QString FileScreens::next(int number, Screen &screen)
+{
+    if (!m_stream) {
+        if (!m_file.seek(m_offset))
+            return changed(number);
+        m_stream.emplace(&m_file);
+        m_stream->startInsideArray();
+    }
+    QByteArray text;
+    if (m_stream->nextElement(text) != JsonValueCutter::Result::Value)
+        return changed(number);
+    const std::optional<QJsonValue> value = parseElement(text);
+    if (!value)
+        return changed(number);
+    return readScreen(*value, number, screen);
+}
+
+} // namespace ScriptedRun

@@ -1,0 +1,144 @@
+#include "replay/ScriptedRun.h"
+
+#include "capture/CaptureApplication.h"
+#include "capture/CaptureWindow.h"
+#include "platform/Alerts.h"
+#include "replay/ReplayDriver.h"
+#include "replay/ReplayScript.h"
+#include "replay/ScriptFileScreens.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonParseError>
+#include <QTextStream>
+
+namespace ScriptedRun {
+namespace {
+
+// Plays the screens on a new window once the script is found sound.
+int play(const Script &script, Screens &screens, QTextStream &out, QTextStream &err)
+{
+    // No message box is ever shown: every message is a stop.
+    platform::ScopedRecordingAlerts alerts;
+    CaptureWindow window(script.kind, script.language);
+    Replay replay(window, alerts);
+    if (!replay.activateWindow()) {
+        err << "Replay: the capture window could not be activated." << Qt::endl;
+        return BadScript;
+    }
+
+    // The file name is typed as the first thing of the first screen.
+    int screenNumber = 1;
+    Step stop;
+    if (!script.output.isEmpty())
+        stop = replay.typeFileName(script.output);
+    while (!stop && screenNumber <= screens.count()) {
+        // Each screen is converted as it is played and dropped after.
+        Screen screen;
+        const QString fault = screens.next(screenNumber, screen);
+        if (!fault.isEmpty()) {
+            // Only a script file that changed during the run gets here: the
+            // screens were all read before it started.
+            err << "Replay script: " << fault << Qt::endl;
+            if (!replay.finishAfterStop())
+                err << "The file " << replay.fileName() << " could not be finished: " << replay.lastMessage()
+                    << Qt::endl;
+            return BadScript;
+        }
+        stop = replay.playScreen(screen);
+        if (!stop)
+            ++screenNumber;
+    }
+    if (!stop) {
+        screenNumber = screens.count();
+        stop = replay.finish();
+    }
+
+    if (stop) {
+        err << stopLine(screenNumber, *stop) << Qt::endl;
+        if (!replay.finishAfterStop())
+            err << "The file " << replay.fileName() << " could not be finished: " << replay.lastMessage() << Qt::endl;
+        return Stopped;
+    }
+
+    const int notices = replay.noticesWritten();
+    out << replay.fileName() << ": " << notices << (notices == 1 ? " notice" : " notices") << Qt::endl;
+    return Completed;
+}
+
+// The checks of a script in their order (the application, the keys other than
+// "notices", at least one screen, every screen readable), then the run.
+// screenCount is 0 when "notices" is no list.
+int checkAndPlay(const QJsonObject &header, int screenCount, const QString &screenFault, Screens &screens,
+                 const QString &outputOverride, QTextStream &out, QTextStream &err)
+{
+    if (!qobject_cast<CaptureApplication *>(QCoreApplication::instance())) {
+        err << "A scripted run needs the program's CaptureApplication." << Qt::endl;
+        return BadScript;
+    }
+    Script script;
+    QString fault = readHeader(header, script);
+    if (fault.isEmpty() && screenCount == 0)
+        fault = NoScreens;
+    if (fault.isEmpty())
+        fault = screenFault;
+    if (!fault.isEmpty()) {
+        err << "Replay script: " << fault << Qt::endl;
+        return BadScript;
+    }
+    if (!outputOverride.isEmpty())
+        script.output = outputOverride;
+    return play(script, screens, out, err);
+}
+
+} // namespace
+
+int run(const QJsonObject &object, const QString &outputOverride, QTextStream &out, QTextStream &err)
+{
+    const QJsonValue notices = object.value(QStringLiteral("notices"));
+    const QJsonArray list = notices.toArray();
+    ArrayScreens screens(list);
+    return checkAndPlay(object, notices.isArray() ? int(list.size()) : 0, firstScreenFault(list), screens,
+                        outputOverride, out, err);
+}
+
+int runFile(const QString &scriptPath, const QString &outputOverride, QTextStream &out, QTextStream &err)
+{
+    QFile file(scriptPath);
+    if (!file.open(QIODevice::ReadOnly)) {
+        err << "Cannot read the script " << scriptPath << ": " << file.errorString() << Qt::endl;
+        return BadScript;
+    }
+
+    // The usual way: the file is read through once to check it, holding one
+    // screen at a time, and read again screen by screen as they are played.
+    ScannedScript scanned;
+    if (scanScriptFile(file, scanned)) {
+        FileScreens screens(file, scanned);
+        return checkAndPlay(scanned.header, scanned.noticesOffset < 0 ? 0 : scanned.screenCount,
+                            scanned.screenFault, screens, outputOverride, out, err);
+    }
+
+    // A file that the reading above declines is parsed whole: the parser
+    // names the fault of a file that is not JSON, and a shape the reading
+    // does not take is played from memory.
+    if (!file.seek(0)) {
+        err << "Cannot read the script " << scriptPath << ": " << file.errorString() << Qt::endl;
+        return BadScript;
+    }
+    QJsonParseError parseError;
+    const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &parseError);
+    if (parseError.error != QJsonParseError::NoError) {
+        err << "The script " << scriptPath << " is not valid JSON: " << parseError.errorString()
+            << " at character " << parseError.offset << Qt::endl;
+        return BadScript;
+    }
+    if (!document.isObject()) {
+        err << "The script " << scriptPath << " must hold one JSON object." << Qt::endl;
+        return BadScript;
+    }
+    return run(document.object(), outputOverride, out, err);
+}
+
+} // namespace ScriptedRun
