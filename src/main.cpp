@@ -19,6 +19,7 @@ struct Options
     bool quitAfterShow = false; // --quit-after-show: end as soon as the menu is up
     QString replayScript; // --replay SCRIPT.json: play a scripted capture run and end
     QString replayOutput; // --output FILE: the output file of the scripted run
+    bool replace = false; // --replace: the scripted run may replace an existing output file
 };
 
 // The notice file named on the command line, read once the application has
@@ -58,7 +59,9 @@ bool parseOptions(int argc, char *argv[], Options &options)
     const QCommandLineOption output(QStringLiteral("output"),
                                     QStringLiteral("Output file of the scripted run."),
                                     QStringLiteral("file"));
-    parser.addOptions({screenshot, quitAfterShow, replay, output});
+    const QCommandLineOption replace(QStringLiteral("replace"),
+                                     QStringLiteral("Let the scripted run replace an existing output file."));
+    parser.addOptions({screenshot, quitAfterShow, replay, output, replace});
 
     if (!parser.parse(arguments) && parser.unknownOptionNames().isEmpty()) {
         std::fprintf(stderr, "%s\n", qPrintable(parser.errorText()));
@@ -68,6 +71,7 @@ bool parseOptions(int argc, char *argv[], Options &options)
     options.quitAfterShow = parser.isSet(quitAfterShow);
     options.replayScript = parser.value(replay);
     options.replayOutput = parser.value(output);
+    options.replace = parser.isSet(replace);
     if (!options.replayOutput.isEmpty() && options.replayScript.isEmpty()) {
         std::fprintf(stderr, "--output goes with --replay\n");
         return false;
@@ -91,7 +95,7 @@ int main(int argc, char *argv[])
     if (!options.replayScript.isEmpty()) {
         QTextStream out(stdout);
         QTextStream err(stderr);
-        return ScriptedRun::runFile(options.replayScript, options.replayOutput, out, err);
+        return ScriptedRun::runFile(options.replayScript, options.replayOutput, out, err, options.replace);
     }
 
     // The program ends when the menu closes: Exit or its close box.

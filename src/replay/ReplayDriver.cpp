@@ -2,6 +2,7 @@
 
 #include "capture/CaptureWindow.h"
 #include "capture/LeaveBoxGate.h"
+#include "capture/NoticeFileSession.h"
 #include "form/FieldCatalogue.h"
 #include "platform/Alerts.h"
 
@@ -44,7 +45,10 @@ const QString NotTyped = QStringLiteral("the box holds \"%1\" after typing \"%2\
 const QString NoSuchEntry = QStringLiteral("the list has no entry \"%1\"");
 const QString ClickMissed = QStringLiteral("the click did not change the control");
 const QString StillOpen = QStringLiteral("the window stayed open after Finish");
+const QString NoSuchNotice = QStringLiteral("the file has no notice %1 (it has %2)");
 } // namespace Reason
+
+const QString NoticeKey = QStringLiteral("notice");
 
 const QString NextButton = QStringLiteral("Button_Next");
 const QString FinishButton = QStringLiteral("Button_Finish");
@@ -254,6 +258,10 @@ Step Replay::playScreen(const Screen &screen)
         if (!m_window.control(action.control))
             return replayStop(action.control, Reason::NotFound);
     }
+    if (screen.notice > 0) {
+        if (Step stop = bringBackNotice(screen.notice))
+            return stop;
+    }
     for (const Action &action : inPlayingOrder(screen)) {
         if (Step stop = apply(action))
             return stop;
@@ -299,6 +307,30 @@ Step Replay::apply(const Action &action)
     if (!value.isDouble() || (value.toDouble() != 0 && value.toDouble() != 1))
         return replayStop(name, Reason::WantsZeroOrOne);
     return setCheck(checkBox, value.toDouble() == 1);
+}
+
+Step Replay::openFile(const QString &name)
+{
+    if (m_window.saving().openFile(name)) {
+        // What opening said of a damaged end is no stop: the file is open.
+        m_messagesSeen = m_alerts.messages().size();
+        return std::nullopt;
+    }
+    if (Step stop = messageStop(QStringLiteral("open")))
+        return stop;
+    return replayStop(QStringLiteral("open"), QStringLiteral("the file could not be opened"));
+}
+
+Step Replay::bringBackNotice(int number)
+{
+    const int saved = m_window.saving().captureFile().noticeNumber - 1;
+    if (number > saved)
+        return replayStop(NoticeKey, Reason::NoSuchNotice.arg(number).arg(saved));
+    if (m_window.saving().correctNotice(number))
+        return std::nullopt;
+    if (Step stop = messageStop(NoticeKey))
+        return stop;
+    return replayStop(NoticeKey, Reason::NoSuchNotice.arg(number).arg(saved));
 }
 
 Step Replay::typeFileName(const QString &name)

@@ -45,6 +45,8 @@ public:
     Replay(CaptureWindow &window, const platform::RecordingAlerts &alerts) : m_window(window), m_alerts(alerts) {}
 
     bool activateWindow();
+    // Opens a saved file to continue it, in place of typing a file name.
+    Step openFile(const QString &name);
     Step typeFileName(const QString &name);
     // The screen's controls, then Save/Next.
     Step playScreen(const Screen &screen);
@@ -63,6 +65,7 @@ public:
 
 private:
     Step press(const QString &buttonName);
+    Step bringBackNotice(int number);
     QList<Action> inPlayingOrder(const Screen &screen) const;
     int tabIndexOf(const QString &name) const;
     Step apply(const Action &action);

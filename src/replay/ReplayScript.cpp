@@ -20,6 +20,18 @@ bool isActionValue(const QJsonValue &value)
     return value.isString() || value.isBool() || value.isDouble();
 }
 
+const QString NoticeKey = QStringLiteral("notice");
+
+// "notice": K, the saved notice a screen corrects: a whole number from 1.
+QString readNoticeNumber(const QJsonValue &value, const QString &where, Screen &screen)
+{
+    const double number = value.toDouble(-1);
+    if (!value.isDouble() || number < 1 || number != double(qint32(number)))
+        return QStringLiteral("%1: \"notice\" must be the number of a saved notice (1, 2, 3...)").arg(where);
+    screen.notice = qint32(number);
+    return {};
+}
+
 } // namespace
 
 const QString NoScreens = QStringLiteral("\"notices\" must be a list of at least one screen");
@@ -30,6 +42,12 @@ QString readScreen(const QJsonValue &value, int number, Screen &screen)
     if (value.isObject()) {
         const QJsonObject object = value.toObject();
         for (auto it = object.begin(); it != object.end(); ++it) {
+            if (it.key() == NoticeKey) {
+                const QString fault = readNoticeNumber(it.value(), where, screen);
+                if (!fault.isEmpty())
+                    return fault;
+                continue;
+            }
             if (!isActionValue(it.value()))
                 return QStringLiteral("%1: the value of \"%2\" must be a text, true, 0 or 1").arg(where, it.key());
             screen.actions.append({ it.key(), it.value() });
@@ -44,6 +62,12 @@ QString readScreen(const QJsonValue &value, int number, Screen &screen)
             if (!pairs.at(i).isArray() || pair.size() != 2 || !pair.at(0).isString() || !isActionValue(pair.at(1)))
                 return QStringLiteral("%1: entry %2 must be a pair [control name, text, true, 0 or 1]")
                     .arg(where).arg(i + 1);
+            if (pair.at(0).toString() == NoticeKey) {
+                const QString fault = readNoticeNumber(pair.at(1), where, screen);
+                if (!fault.isEmpty())
+                    return fault;
+                continue;
+            }
             screen.actions.append({ pair.at(0).toString(), pair.at(1) });
         }
         screen.inTabOrder = false;
@@ -54,10 +78,10 @@ QString readScreen(const QJsonValue &value, int number, Screen &screen)
 
 QString readHeader(const QJsonObject &object, Script &script)
 {
-    static const QStringList keys = { "form", "language", "output", "notices" };
+    static const QStringList keys = { "form", "language", "output", "open", "notices" };
     for (auto it = object.begin(); it != object.end(); ++it) {
         if (!keys.contains(it.key()))
-            return QStringLiteral("unknown key \"%1\" (known: form, language, output, notices)").arg(it.key());
+            return QStringLiteral("unknown key \"%1\" (known: form, language, output, open, notices)").arg(it.key());
     }
 
     const QString form = object.value(QStringLiteral("form")).toString();
@@ -82,6 +106,15 @@ QString readHeader(const QJsonObject &object, Script &script)
         if (!output.isString() || output.toString().isEmpty())
             return QStringLiteral("\"output\" must be a file name");
         script.output = output.toString();
+    }
+
+    if (object.contains(QStringLiteral("open"))) {
+        const QJsonValue open = object.value(QStringLiteral("open"));
+        if (!open.isString() || open.toString().isEmpty())
+            return QStringLiteral("\"open\" must be a file name");
+        if (!script.output.isEmpty())
+            return QStringLiteral("\"open\" names the file to continue: \"output\" cannot name another");
+        script.open = open.toString();
     }
     return {};
 }

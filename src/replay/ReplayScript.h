@@ -23,6 +23,7 @@ struct Action
 
 struct Screen
 {
+    int notice = 0; // a saved notice to bring back and replace; 0 for a new notice
     QList<Action> actions;
     bool inTabOrder = true; // an object: visited in tab order; a list: as given
 };
@@ -33,9 +34,11 @@ struct Script
     FormKind kind = FormKind::T01;
     Language language = Language::English;
     QString output;
+    QString open; // a saved file to continue, in place of a new output file
 };
 
-// The fault of a script whose "notices" is no list or an empty one.
+// The fault of a script whose "notices" is no list, or an empty one without
+// "open".
 extern const QString NoScreens;
 
 // Reads one screen, number counted from 1.

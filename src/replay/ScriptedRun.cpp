@@ -2,7 +2,9 @@
 
 #include "capture/CaptureApplication.h"
 #include "capture/CaptureWindow.h"
+#include "capture/NoticeFileSession.h"
 #include "platform/Alerts.h"
+#include "platform/TextFile.h"
 #include "replay/ReplayDriver.h"
 #include "replay/ReplayScript.h"
 #include "replay/ScriptFileScreens.h"
@@ -16,11 +18,42 @@
 namespace ScriptedRun {
 namespace {
 
-// Plays the screens on a new window once the script is found sound.
-int play(const Script &script, Screens &screens, QTextStream &out, QTextStream &err)
+// No message box is ever shown: every message is a stop. The window's one
+// question, whether to replace an existing output file, is answered as the
+// command line says: replace it, or stop.
+class ReplayAlerts : public platform::ScopedRecordingAlerts
 {
-    // No message box is ever shown: every message is a stop.
-    platform::ScopedRecordingAlerts alerts;
+public:
+    explicit ReplayAlerts(bool replace) : m_replace(replace) {}
+
+    int question(QWidget *, const QString &title, const QString &text, const QStringList &, int,
+                 int cancelAnswer) override
+    {
+        if (m_replace)
+            return 0; // the first answer replaces
+        exclamation(nullptr, title, text);
+        return cancelAnswer;
+    }
+
+private:
+    bool m_replace;
+};
+
+// An existing plain file that the run would replace without being told to.
+QString existingOutputFault(const QString &output)
+{
+    const std::optional<platform::FileIdentity> existing = platform::fileIdentity(output);
+    if (!existing || !existing->regular)
+        return {};
+    return QStringLiteral("the output file %1 exists: give --replace to replace it, or name it in \"open\" "
+                          "to continue it")
+        .arg(output);
+}
+
+// Plays the screens on a new window once the script is found sound.
+int play(const Script &script, bool replace, Screens &screens, QTextStream &out, QTextStream &err)
+{
+    ReplayAlerts alerts(replace);
     CaptureWindow window(script.kind, script.language);
     Replay replay(window, alerts);
     if (!replay.activateWindow()) {
@@ -28,9 +61,18 @@ int play(const Script &script, Screens &screens, QTextStream &out, QTextStream &
         return BadScript;
     }
 
-    // The file name is typed as the first thing of the first screen.
+    // The file name is typed, or the file opened, before the first screen.
     int screenNumber = 1;
     Step stop;
+    if (!script.open.isEmpty()) {
+        stop = replay.openFile(script.open);
+        if (stop) {
+            err << "Replay: " << stop->message << Qt::endl;
+            return BadScript;
+        }
+        if (const std::optional<NoticeFileFault> &leftOut = window.saving().captureFile().store.saved().leftOut)
+            err << "Replay: " << script.open << ": " << leftOut->message << Qt::endl;
+    }
     if (!script.output.isEmpty())
         stop = replay.typeFileName(script.output);
     while (!stop && screenNumber <= screens.count()) {
@@ -51,7 +93,7 @@ int play(const Script &script, Screens &screens, QTextStream &out, QTextStream &
             ++screenNumber;
     }
     if (!stop) {
-        screenNumber = screens.count();
+        screenNumber = std::max(screens.count(), 1);
         stop = replay.finish();
     }
 
@@ -69,9 +111,9 @@ int play(const Script &script, Screens &screens, QTextStream &out, QTextStream &
 
 // The checks of a script in their order (the application, the keys other than
 // "notices", at least one screen, every screen readable), then the run.
-// screenCount is 0 when "notices" is no list.
+// screenCount is -1 when "notices" is no list.
 int checkAndPlay(const QJsonObject &header, int screenCount, const QString &screenFault, Screens &screens,
-                 const QString &outputOverride, QTextStream &out, QTextStream &err)
+                 const QString &outputOverride, bool replace, QTextStream &out, QTextStream &err)
 {
     if (!qobject_cast<CaptureApplication *>(QCoreApplication::instance())) {
         err << "A scripted run needs the program's CaptureApplication." << Qt::endl;
@@ -79,31 +121,41 @@ int checkAndPlay(const QJsonObject &header, int screenCount, const QString &scre
     }
     Script script;
     QString fault = readHeader(header, script);
-    if (fault.isEmpty() && screenCount == 0)
+    if (fault.isEmpty() && (screenCount < 0 || (screenCount == 0 && script.open.isEmpty())))
         fault = NoScreens;
     if (fault.isEmpty())
         fault = screenFault;
+    if (fault.isEmpty() && !outputOverride.isEmpty() && !script.open.isEmpty())
+        fault = QStringLiteral("\"open\" names the file to continue: --output cannot name another");
     if (!fault.isEmpty()) {
         err << "Replay script: " << fault << Qt::endl;
         return BadScript;
     }
     if (!outputOverride.isEmpty())
         script.output = outputOverride;
-    return play(script, screens, out, err);
+    if (!replace) {
+        if (const QString existing = existingOutputFault(script.output); !existing.isEmpty()) {
+            err << "Replay: " << existing << Qt::endl;
+            return BadScript;
+        }
+    }
+    return play(script, replace, screens, out, err);
 }
 
 } // namespace
 
-int run(const QJsonObject &object, const QString &outputOverride, QTextStream &out, QTextStream &err)
+int run(const QJsonObject &object, const QString &outputOverride, QTextStream &out, QTextStream &err,
+        bool replace)
 {
     const QJsonValue notices = object.value(QStringLiteral("notices"));
     const QJsonArray list = notices.toArray();
     ArrayScreens screens(list);
-    return checkAndPlay(object, notices.isArray() ? int(list.size()) : 0, firstScreenFault(list), screens,
-                        outputOverride, out, err);
+    return checkAndPlay(object, notices.isArray() ? int(list.size()) : -1, firstScreenFault(list), screens,
+                        outputOverride, replace, out, err);
 }
 
-int runFile(const QString &scriptPath, const QString &outputOverride, QTextStream &out, QTextStream &err)
+int runFile(const QString &scriptPath, const QString &outputOverride, QTextStream &out, QTextStream &err,
+            bool replace)
 {
     QFile file(scriptPath);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -116,8 +168,8 @@ int runFile(const QString &scriptPath, const QString &outputOverride, QTextStrea
     ScannedScript scanned;
     if (scanScriptFile(file, scanned)) {
         FileScreens screens(file, scanned);
-        return checkAndPlay(scanned.header, scanned.noticesOffset < 0 ? 0 : scanned.screenCount,
-                            scanned.screenFault, screens, outputOverride, out, err);
+        return checkAndPlay(scanned.header, scanned.noticesOffset < 0 ? -1 : scanned.screenCount,
+                            scanned.screenFault, screens, outputOverride, replace, out, err);
     }
 
     // A file that the reading above declines is parsed whole: the parser
@@ -138,7 +190,7 @@ int runFile(const QString &scriptPath, const QString &outputOverride, QTextStrea
         err << "The script " << scriptPath << " must hold one JSON object." << Qt::endl;
         return BadScript;
     }
-    return run(document.object(), outputOverride, out, err);
+    return run(document.object(), outputOverride, out, err, replace);
 }
 
 } // namespace ScriptedRun

@@ -14,13 +14,21 @@ class QTextStream;
 //   {"form": "T01" | "T02",
 //    "language": "en" | "fr" | "es",        (optional, English by default)
 //    "output": "file name",                 (optional; the window's proposal otherwise)
+//    "open": "file name",                   (optional, in place of "output": a saved
+//                                            file to continue; "notices" may then be [])
 //    "notices": [screen, screen, ...]}
 // A screen is either an object mapping control names to what the operator does,
 // visited in the window's tab order, or a list of [control, value] pairs applied
 // in the order given. Values: a text for a text box (typed key by key in place
 // of what the box holds), the text of an entry for a drop-down list, true for an
 // option button to click, 0 or 1 for a check box. After each screen Save/Next
-// is pressed; after the last one, Finish.
+// is pressed; after the last one, Finish. A screen may hold "notice": K (in a
+// list of pairs, ["notice", K]): saved notice K is first brought back on the
+// screen, its controls are then played as usual, and Save/Next replaces it.
+//
+// An output file that exists is not replaced unless replace is given; the run
+// then refuses it before anything is run. A device named as the output is
+// written as it comes.
 //
 // Whatever would stop an operator stops the run: an unknown, hidden, disabled or
 // locked control, a text longer than its box, an entry a list does not hold, a
@@ -46,7 +54,8 @@ enum ExitStatus {
 // place of the script's "output". A completed run writes "FILE: N notices" to
 // out; a stopped run writes "notice N: CONTROL: TITLE: MESSAGE" to err, as does
 // a bad script its reason.
-int run(const QJsonObject &script, const QString &outputOverride, QTextStream &out, QTextStream &err);
+int run(const QJsonObject &script, const QString &outputOverride, QTextStream &out, QTextStream &err,
+        bool replace = false);
 
 // The same for a script held in a JSON file. The file is read in pieces,
 // twice: a first reading checks the whole script (syntax, keys, every screen)
@@ -58,6 +67,7 @@ int run(const QJsonObject &script, const QString &outputOverride, QTextStream &o
 // screen can no longer be read, the run stops there with BadScript: the
 // output file is finished with the notices saved so far and err says which
 // notice could not be read.
-int runFile(const QString &scriptPath, const QString &outputOverride, QTextStream &out, QTextStream &err);
+int runFile(const QString &scriptPath, const QString &outputOverride, QTextStream &out, QTextStream &err,
+            bool replace = false);
 
 } // namespace ScriptedRun
