@@ -88,7 +88,7 @@ public:
     }
 
     // The script held as an object.
-    RunResult run(const QByteArray &script, const QString &outputOverride = QString())
+    RunResult run(const QByteArray &script, const QString &outputOverride = QString(), bool replace = false)
     {
         QJsonParseError error;
         const QJsonDocument document = QJsonDocument::fromJson(script, &error);
@@ -97,7 +97,7 @@ public:
         RunResult result;
         QTextStream out(&result.out);
         QTextStream err(&result.err);
-        result.status = ScriptedRun::run(document.object(), outputOverride, out, err);
+        result.status = ScriptedRun::run(document.object(), outputOverride, out, err, replace);
         return result;
     }
 
