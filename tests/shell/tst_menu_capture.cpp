@@ -37,6 +37,8 @@ private Q_SLOTS:
     void goShowsTheChosenWindowModallyInTheChosenLanguage();
     void goTwiceOpensTwoSeparateWindows();
     void goTwiceWritesTwoFiles();
+    void openAFile_data();
+    void openAFile();
 
 private:
     void choose(const char *optionName);
@@ -50,6 +52,7 @@ void TestMenuCapture::init()
 {
     m_menu = std::make_unique<MainMenu>();
     m_menu->setFormOpener(captureWindowOpener(m_menu.get()));
+    m_menu->setFileOpener(captureFileOpener(m_menu.get()));
     m_menu->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_menu.get()));
 }
@@ -209,6 +212,88 @@ void TestMenuCapture::goTwiceWritesTwoFiles()
         QVERIFY2(text.contains(run.frequencyLine), text.constData());
         QVERIFY2(text.endsWith("\r\nt_num_notices = 1\r\n</TAIL>\r\n\r\n"), text.constData());
     }
+}
+
+namespace {
+
+QByteArray savedFile(const QByteArray &notices, int count)
+{
+    QByteArray file = "File captured on 07.12.2005-14:03:27\r\nProcessed by operator\r\n"
+                      "Program Id:  Norvane Analog Version 1.61 / 12.12.2005\r\n<HEAD>\r\nt_adm = F\r\n</HEAD>\r\n";
+    file += notices;
+    if (count > 0)
+        file += "<TAIL>\r\nt_num_notices = " + QByteArray::number(count) + "\r\n</TAIL>\r\n";
+    return file + "\r\n";
+}
+
+QByteArray notice(const QByteArray &type)
+{
+    return "<NOTICE>\r\nNotice No = 1\r\nt_notice_type = " + type
+           + "\r\nt_action = ADD\r\nt_freq_assgn = 98.5\r\n\r\n</NOTICE>\r\n";
+}
+
+} // namespace
+
+// "Open a file...": the window of the file's form (or of the form chosen on
+// the menu when the file does not tell it) opens on the file; a file that
+// cannot be continued is explained and opens nothing.
+void TestMenuCapture::openAFile_data()
+{
+    QTest::addColumn<QByteArray>("fileText");
+    QTest::addColumn<QString>("menuForm");
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("T01 notices") << savedFile(notice("T01"), 1) << "" << "FmFrmT01M" << "";
+    QTest::newRow("T02 notices, T01 chosen") << savedFile(notice("T02"), 1) << "Opt_FMFrmT01" << "TvFrmT02M" << "";
+    QTest::newRow("no notice, T02 chosen") << savedFile("", 0) << "Opt_TvFrmT02" << "TvFrmT02M" << "";
+    QTest::newRow("no notice, no form chosen") << savedFile("", 0) << "" << ""
+                                               << "holds no notice that tells its form";
+    QTest::newRow("not a notice file") << QByteArray("hello\r\n") << "Opt_FMFrmT01" << ""
+                                       << "is not a notice file that can be continued: line 1: ";
+}
+
+void TestMenuCapture::openAFile()
+{
+    QFETCH(QByteArray, fileText);
+    QFETCH(QString, menuForm);
+    QFETCH(QString, window);
+    QFETCH(QString, message);
+    QTemporaryDir folder;
+    const QString path = folder.filePath("saved.txt");
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(fileText) == fileText.size());
+    file.close();
+    if (!menuForm.isEmpty())
+        choose(menuForm.toLatin1().constData());
+    platform::ScopedRecordingAlerts alerts;
+    m_menu->setFileChooser([path](QWidget *) { return path; });
+
+    QString seen;
+    QString fileNameBox;
+    QTimer operatorAtWork;
+    operatorAtWork.setInterval(10);
+    connect(&operatorAtWork, &QTimer::timeout, this, [&] {
+        auto *capture = qobject_cast<CaptureWindow *>(QApplication::activeModalWidget());
+        if (!capture)
+            return;
+        operatorAtWork.stop();
+        seen = capture->objectName();
+        fileNameBox = capture->textBox("Txt_Filename")->isReadOnly() ? capture->text("Txt_Filename") : QString();
+        QTest::mouseClick(capture->button("Button_Finish"), Qt::LeftButton);
+    });
+    operatorAtWork.start();
+    QTest::mouseClick(m_menu->findChild<QPushButton *>(QStringLiteral("ButtonOpen")), Qt::LeftButton);
+    operatorAtWork.stop();
+
+    QCOMPARE(seen, window);
+    QCOMPARE(fileNameBox, window.isEmpty() ? QString() : path);
+    QCOMPARE(alerts.messages().size(), message.isEmpty() ? 0 : 1);
+    if (!message.isEmpty())
+        QVERIFY2(alerts.messages().first().text.contains(message), qPrintable(alerts.messages().first().text));
+    QCOMPARE(QApplication::topLevelWidgets(), QWidgetList{m_menu.get()});
+    // Opened and finished without a notice: the file is as it was.
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), fileText);
 }
 
 QTEST_MAIN(TestMenuCapture)
