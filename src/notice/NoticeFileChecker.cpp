@@ -334,12 +334,19 @@ private:
         m_finished = true;
     }
 
+    // What a file without its end needs, said where the end is missing.
+    static QString notFinished()
+    {
+        return QStringLiteral("the file was not finished (open it with notice-capture, FILE on the command line "
+                              "or \"Open a file...\" on the menu, and press Finish to finish it)");
+    }
+
     // A file with notices and no TAIL was never finished. True when reported.
     bool reportMissingTail(int line)
     {
         if (m_file.notices.isEmpty() || m_file.tail)
             return false;
-        fault(line, QStringLiteral("%1 missing: the file was not finished").arg(quoted(openTag(Section::Tail))));
+        fault(line, QStringLiteral("%1 missing: %2").arg(quoted(openTag(Section::Tail)), notFinished()));
         return true;
     }
 
@@ -349,7 +356,7 @@ private:
         closeLeftOpen(line);
         reportMissingHead(line);
         if (!reportMissingTail(line))
-            fault(line, QStringLiteral("final empty line missing: the file was not finished"));
+            fault(line, QStringLiteral("final empty line missing: ") + notFinished());
     }
 
     // ---- key lines

@@ -7,6 +7,10 @@
 
 Q_DECLARE_METATYPE(NoticeRecord)
 
+// What the checker adds where a file's end is missing.
+const QString NotFinishedHint = " (open it with notice-capture, FILE on the command line or \"Open a file...\" on "
+                                "the menu, and press Finish to finish it)";
+
 namespace {
 
 // The key lines of a parsed notice as "SECTION: key = value", in file order.
@@ -59,7 +63,7 @@ private Q_SLOTS:
             << carriageReturn << QStringList{"14: line end is not CR LF"};
         QTest::newRow("no line end at the end")
             << sound.left(sound.size() - 4)
-            << QStringList{"31: line end missing", "32: final empty line missing: the file was not finished"};
+            << QStringList{"31: line end missing", "32: final empty line missing: the file was not finished" + NotFinishedHint};
         QTest::newRow("the file is empty") << QByteArray() << QStringList{"1: the file is empty"};
 
         // Header lines.
@@ -158,13 +162,13 @@ private Q_SLOTS:
         row("count differs", replaced(base, 30, {"t_num_notices = 2"}),
             {"30: \"t_num_notices\" is 2, the file has 1 notice"});
         row("count missing", removed(base, 30), {"30: \"t_num_notices\" missing"});
-        row("TAIL missing", base.mid(0, 28), {"29: \"<TAIL>\" missing: the file was not finished"});
+        row("TAIL missing", base.mid(0, 28), {"29: \"<TAIL>\" missing: the file was not finished" + NotFinishedHint});
         row("TAIL missing before the empty line", base.mid(0, 28) + QStringList{""},
-            {"29: \"<TAIL>\" missing: the file was not finished"});
+            {"29: \"<TAIL>\" missing: the file was not finished" + NotFinishedHint});
         row("no notice, no empty line", noNotice().mid(0, 6),
-            {"7: final empty line missing: the file was not finished"});
+            {"7: final empty line missing: the file was not finished" + NotFinishedHint});
         row("TAIL without the empty line", base.mid(0, 31),
-            {"32: final empty line missing: the file was not finished"});
+            {"32: final empty line missing: the file was not finished" + NotFinishedHint});
         row("text after the empty line", base + QStringList{"t_adm = F"}, {"33: text after the final empty line"});
         row("second empty line", base + QStringList{""}, {"33: text after the final empty line"});
         row("whole second file", base + base, {"33: text after the final empty line"});
@@ -187,7 +191,7 @@ private Q_SLOTS:
 
         // A notice cut short: the faults that follow from it, and no more.
         row("cut after a key", base.mid(0, 20), {"21: \"<NOTICE>\" of line 7 not closed",
-                                                 "21: \"<TAIL>\" missing: the file was not finished"});
+                                                 "21: \"<TAIL>\" missing: the file was not finished" + NotFinishedHint});
     }
 
     void faults()
