@@ -5,11 +5,11 @@
 // program's folder fixed and every message box recorded; the pieces of the
 // files it writes, and the typing of the notices that make them.
 
+#include "ExpectedAlerts.h"
 #include "WindowDriver.h"
 
 #include "capture/CaptureWindow.h"
 #include "capture/NoticeFileSession.h"
-#include "platform/Alerts.h"
 #include "platform/System.h"
 
 #include <QLineEdit>
@@ -20,16 +20,9 @@
 
 Q_DECLARE_METATYPE(FormKind)
 
-using Entry = platform::RecordingAlerts::Entry;
-
 inline const QString FatalError = QStringLiteral("Fatal Error");
 inline const QString MissingAdministration =
     QStringLiteral("The Notifying administration is missing, Cannot save the notice");
-
-inline Entry message(const QString &title, const QString &text)
-{
-    return {Entry::Message, title, text};
-}
 
 // Lines joined as the file holds them: each followed by CR LF.
 inline QByteArray fileText(const QStringList &lines)

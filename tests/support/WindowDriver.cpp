@@ -10,7 +10,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QShortcutEvent>
+#include <QWheelEvent>
+#include <QWindow>
 #include <QtTest>
+#include <qtestspontaneevent.h>
 
 bool WindowDriver::fail(const QString &what)
 {
@@ -84,6 +88,35 @@ bool WindowDriver::doubleClick(const QString &control)
     QTest::mouseDClick(widget, Qt::LeftButton, {}, clickPoint(widget));
     QCoreApplication::processEvents();
     return true;
+}
+
+bool WindowDriver::wheel(const QString &control)
+{
+    QWidget *widget = need<QWidget>(control, "control");
+    if (!widget)
+        return false;
+    const QPointF middle = QRectF(widget->rect()).center();
+    QWheelEvent turn(middle, widget->mapToGlobal(middle), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                     Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(widget, &turn);
+    return true;
+}
+
+bool WindowDriver::shortcut(const QString &control, const QKeySequence &keys)
+{
+    QWidget *widget = need<QWidget>(control, "control");
+    if (!widget)
+        return false;
+    QShortcutEvent event(keys, 0);
+    QCoreApplication::sendEvent(widget, &event);
+    return true;
+}
+
+void WindowDriver::closeBox()
+{
+    QCloseEvent close;
+    QSpontaneKeyEvent::setSpontaneous(&close);
+    QCoreApplication::sendEvent(m_window.windowHandle(), &close);
 }
 
 bool WindowDriver::choose(const QString &list, const QString &entry)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QKeySequence>
 #include <QList>
 #include <QMetaType>
 #include <QString>
@@ -61,6 +62,12 @@ public:
     // indicator, any other control in its middle.
     bool click(const QString &control);
     bool doubleClick(const QString &control);
+    // One notch of the mouse wheel, turned over the middle of a control.
+    bool wheel(const QString &control);
+    // The shortcut event a control gets when its mnemonic is pressed.
+    bool shortcut(const QString &control, const QKeySequence &keys);
+    // What the platform sends when the window's close box is clicked.
+    void closeBox();
     // A list's entry reached with the arrow keys.
     bool choose(const QString &list, const QString &entry);
     // A check box clicked when it is not already as wanted.
