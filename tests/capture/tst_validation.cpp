@@ -75,9 +75,7 @@ void TestValidation::cleanup()
     m_drive.reset();
     m_window.reset();
     m_alerts.reset();
-    QCoreApplication::processEvents();
-    for (const QWidget *widget : QApplication::topLevelWidgets())
-        QVERIFY2(!widget->isVisible(), qPrintable(widget->objectName()));
+    verifyNoWindowLeftOpen();
 }
 
 bool TestValidation::openWithText(FormKind kind, const QString &box, const QString &text)

@@ -220,3 +220,12 @@ bool WindowDriver::hasFocus(const QString &control) const
     QWidget *widget = find(control);
     return widget && QApplication::focusWidget() == widget;
 }
+
+void verifyNoWindowLeftOpen()
+{
+    QCoreApplication::processEvents();
+    for (const QWidget *widget : QApplication::topLevelWidgets()) {
+        if (widget->isVisible())
+            QTest::qFail(qPrintable("a window was left open: " + widget->objectName()), __FILE__, __LINE__);
+    }
+}

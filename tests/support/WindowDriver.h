@@ -107,3 +107,7 @@ private:
 
     QWidget &m_window;
 };
+
+// Records a test failure for every top-level window still on the screen: each
+// case closes the windows it opened.
+void verifyNoWindowLeftOpen();
