@@ -30,14 +30,14 @@ bool WindowDriver::show(Wait wait)
     return shown || fail(QStringLiteral("the window %1 did not come up").arg(m_window.objectName()));
 }
 
-bool WindowDriver::type(const QString &box, const QString &text)
+bool WindowDriver::type(const QString &control, const QString &text)
 {
-    auto *edit = need<QLineEdit>(box, "text box");
-    if (!edit)
+    QWidget *widget = need<QWidget>(control, "control");
+    if (!widget)
         return false;
     // QTest::keyClicks knows Latin-1 only: each character goes as its own key.
     for (const QChar c : text)
-        QTest::sendKeyEvent(QTest::Click, edit, Qt::Key(c.toUpper().unicode()), QString(c), Qt::NoModifier);
+        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key(c.toUpper().unicode()), QString(c), Qt::NoModifier);
     return true;
 }
 

@@ -52,8 +52,8 @@ public:
         return m_window.findChild<T *>(name);
     }
 
-    // Keys typed into a box one by one, any character included.
-    bool type(const QString &box, const QString &text);
+    // Keys typed one by one into a box (or any control), any character included.
+    bool type(const QString &control, const QString &text);
     // One key (with its modifiers) pressed on a control.
     bool key(const QString &control, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
     // Tab pressed in a box: the operator leaves it for the next control.
