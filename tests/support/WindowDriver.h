@@ -98,7 +98,7 @@ private:
     template<typename T>
     T *need(const QString &name, const char *kind) const
     {
-        T *control = find<T>(name);
+        T *control = name.isEmpty() ? nullptr : find<T>(name);
         if (!control)
             fail(QStringLiteral("no %1 named %2").arg(QLatin1String(kind), name));
         return control;
