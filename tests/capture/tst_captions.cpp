@@ -1,3 +1,9 @@
+// The captions and tool tips of the capture windows in the three languages,
+// checked on a stand-in form whose controls carry a design-time text and that
+// only applyCaptions and applyToolTips touch (which shows what the language
+// sets and what it leaves alone), and on the real window built in it.
+
+#include "capture/CaptureWindow.h"
 #include "capture/WindowTexts.h"
 
 #include <QCheckBox>
@@ -67,26 +73,15 @@ const char *const NestedControls[][2] = {
     { "Txt_2C_YY", "Frame_A11_Only" }, { "Lbl_12A_OpAgcy", "Frame_A11_Only" },
 };
 
-QString windowName(FormKind kind)
-{
-    return kind == FormKind::T01 ? u"FmFrmT01M"_s : u"TvFrmT02M"_s;
-}
-
 // A control of the kind its name's prefix tells, showing DesignText.
 QWidget *makeControl(const QString &name, QWidget *parent)
 {
-    if (name.startsWith(u"Lbl_"))
-        return new QLabel(DesignText, parent);
-    if (name.startsWith(u"Frame"))
-        return new QGroupBox(DesignText, parent);
-    if (name.startsWith(u"Button_"))
-        return new QPushButton(DesignText, parent);
-    if (name.startsWith(u"Chk"))
-        return new QCheckBox(DesignText, parent);
-    if (name.startsWith(u"Opt"))
-        return new QRadioButton(DesignText, parent);
-    if (name.startsWith(u"Combo_"))
-        return new QComboBox(parent);
+    if (name.startsWith(u"Lbl_")) return new QLabel(DesignText, parent);
+    if (name.startsWith(u"Frame")) return new QGroupBox(DesignText, parent);
+    if (name.startsWith(u"Button_")) return new QPushButton(DesignText, parent);
+    if (name.startsWith(u"Chk")) return new QCheckBox(DesignText, parent);
+    if (name.startsWith(u"Opt")) return new QRadioButton(DesignText, parent);
+    if (name.startsWith(u"Combo_")) return new QComboBox(parent);
     return new QLineEdit(parent);
 }
 
@@ -104,7 +99,7 @@ void appendNames(QStringList &names, const char *const (&list)[N])
 std::unique_ptr<QWidget> makeForm(FormKind kind)
 {
     auto form = std::make_unique<QWidget>();
-    form->setObjectName(windowName(kind));
+    form->setObjectName(kind == FormKind::T01 ? u"FmFrmT01M"_s : u"TvFrmT02M"_s);
     form->setWindowTitle(DesignText);
 
     QStringList names;
@@ -139,14 +134,10 @@ std::unique_ptr<QWidget> makeForm(FormKind kind)
 // The caption that the operator sees on a control or, for the window, its title.
 QString captionOf(QWidget *form, QWidget *control)
 {
-    if (control == form)
-        return form->windowTitle();
-    if (auto *label = qobject_cast<QLabel *>(control))
-        return label->text();
-    if (auto *button = qobject_cast<QAbstractButton *>(control))
-        return button->text();
-    if (auto *frame = qobject_cast<QGroupBox *>(control))
-        return frame->title();
+    if (control == form) return form->windowTitle();
+    if (auto *label = qobject_cast<QLabel *>(control)) return label->text();
+    if (auto *button = qobject_cast<QAbstractButton *>(control)) return button->text();
+    if (auto *frame = qobject_cast<QGroupBox *>(control)) return frame->title();
     return QString();
 }
 
@@ -161,6 +152,22 @@ void applyLanguage(QWidget *form, FormKind kind, qint16 languageCode)
     applyCaptions(form, kind, Language(languageCode));
 }
 
+const char *languageName(qint16 code)
+{
+    return code == 0 ? "English" : code == 1 ? "French" : "Spanish";
+}
+
+// A "language" and a "kind" column: every language on each form.
+void addLanguagesAndForms()
+{
+    QTest::addColumn<qint16>("language");
+    QTest::addColumn<FormKind>("kind");
+    for (const qint16 code : {0, 1, 2}) {
+        for (const FormKind kind : {FormKind::T01, FormKind::T02})
+            QTest::addRow("%s %s", languageName(code), kind == FormKind::T01 ? "T01" : "T02") << code << kind;
+    }
+}
+
 } // namespace
 
 class TestCaptions : public QObject
@@ -168,208 +175,165 @@ class TestCaptions : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void cleanup();
-
-    void captions_data();
-    void captions();
-    void toolTips_data();
-    void toolTips();
-    void everyListedControlGetsItsTexts_data();
+    void textsInLanguage_data();
+    void textsInLanguage();
+    void everyListedControlGetsItsTexts_data() { addLanguagesAndForms(); }
     void everyListedControlGetsItsTexts();
     void otherFormsToolTipsAreLeftAlone_data();
     void otherFormsToolTipsAreLeftAlone();
-    void unlistedControlsKeepDesignTexts_data();
-    void unlistedControlsKeepDesignTexts();
+    void designTimeTextsStayInEveryLanguage_data() { addLanguagesAndForms(); }
+    void designTimeTextsStayInEveryLanguage();
     void reloadingInAnotherLanguageReplacesTexts();
 };
 
-void TestCaptions::cleanup()
+void TestCaptions::textsInLanguage_data()
 {
-}
-
-void TestCaptions::captions_data()
-{
-    QTest::addColumn<qint16>("languageCode");
+    QTest::addColumn<qint16>("language");
     QTest::addColumn<FormKind>("kind");
-    QTest::addColumn<QString>("control");
-    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("control"); // the window's own name: its title
+    QTest::addColumn<bool>("isToolTip");
+    QTest::addColumn<QString>("expected");
 
-    const auto row = [](const char *tag, qint16 code, FormKind kind, const char *control,
-                        const QString &caption) {
-        QTest::newRow(tag) << code << kind << QString::fromLatin1(control) << caption;
+    struct Row
+    {
+        qint16 language;
+        FormKind kind;
+        const char *control;
+        bool isToolTip;
+        const char *expected;
     };
+    const FormKind T01 = FormKind::T01, T02 = FormKind::T02;
+    const bool Caption = false, Tip = true;
+    const Row rows[] = {
+        {0, T01, "Button_Reset", Caption, "Reset"},
+        {0, T01, "ChkClearFields", Caption, "Do NOT Clear ALL values "},
+        {0, T01, "FmFrmT01M", Caption, "T01-m      VHF Sound Broadcasting Station - Data Capture - "},
+        {0, T01, "FrameTrg", Caption, " Identification of the Assignment to be: Modified, Suppressed or Withdrawn "},
+        {0, T01, "Frame_A11_Only", Caption, " RR Article 11 Only "},
+        {0, T01, "Lbl_04C_Lat", Caption, "      Latitude            N/S"},
+        {0, T01, "Lbl_AdmRefID", Caption, "Administration's unique ID of the notice"},
+        {0, T02, "Button_Next", Caption, "Save/Next"},
+        {0, T02, "ChkClearFields", Caption, "Do NOT Clear ALL values "},
+        {0, T02, "FrameTrg", Caption, " Identification of the Assignment to be: Modified, Suppressed or Withdrawn "},
+        {0, T02, "Lbl_4C_Long", Caption, "Longitude        E/W"},
+        {0, T02, "TvFrmT02M", Caption, "T02-m      VHF/UHF Television Broadcasting Station - Data Capture - "},
+        {0, T01, "Button_Reset", Tip, "Clears the contents of the screen WITHOUT saving the data to the file"},
+        {0, T01, "Frame_9NH_AttnH", Tip,
+         "Attenuation (dB) of the horizontally polarized component at different azimuths"},
+        {0, T01, "Frame_9NV_AttnV", Tip,
+         "Attenuation (dB) of the vertically polarized component at different azimuths"},
+        {0, T01, "Txt_70_BDWdth", Tip, "Necessary Bandwidth"},
+        {0, T01, "Txt_7D_TranSys", Tip, "Tranmission system"},
+        {0, T01, "Txt_8BH_Erp_H", Tip, "Maximum effective radiated power (dBW) – Horizontal component"},
+        {0, T02, "Combo_7A1_FreqStabl", Tip,
+         "Frequency stability for analogue television (RELAXED, NORMAL or PRECISION)."},
+        {0, T02, "Combo_7C2_Color_Sys", Tip, "Colour system"},
+        {0, T02, "Txt_12A_OpAgcy", Tip, "Code (three digits) of Operating administration or agency"},
+        {0, T02, "Txt_1E_Lf", Tip, "Frequency offset, in terms of the line frequency"},
+        {0, T02, "Txt_1E_kHz", Tip, "Frequency offset, in kHz"},
+        {0, T02, "Txt_7C1_TvSys", Tip, "Television system"},
+        {0, T02, "Txt_8BH_Erp_H", Tip, "Maximum effective radiated power (dBW) – Horizontal component"},
+        {0, T02, "Txt_8BV_Erp_V", Tip, "Maximum effective radiated power (dBW) – Vertical component"},
+        {0, T02, "Txt_8D_Pwr_Ratio", Tip, "Vision/sound power ratio"},
 
-    // English.
-    row("en T01 title", 0, FormKind::T01, "FmFrmT01M",
-        u"T01-m      VHF Sound Broadcasting Station - Data Capture - "_s);
-    row("en T02 title", 0, FormKind::T02, "TvFrmT02M",
-        u"T02-m      VHF/UHF Television Broadcasting Station - Data Capture - "_s);
-    row("en T02 Button_Next", 0, FormKind::T02, "Button_Next", u"Save/Next"_s);
-    row("en T01 Lbl_04C_Lat", 0, FormKind::T01, "Lbl_04C_Lat",
-        u"      Latitude            N/S"_s);
-    row("en T02 Lbl_4C_Long", 0, FormKind::T02, "Lbl_4C_Long", u"Longitude        E/W"_s);
-    row("en T01 Frame_A11_Only", 0, FormKind::T01, "Frame_A11_Only",
-        u" RR Article 11 Only "_s);
-    row("en T02 FrameTrg", 0, FormKind::T02, "FrameTrg",
-        u" Identification of the Assignment to be: Modified, Suppressed or Withdrawn "_s);
-    row("en T01 ChkClearFields", 0, FormKind::T01, "ChkClearFields",
-        u"Do NOT Clear ALL values "_s);
-    row("en T01 Lbl_AdmRefID", 0, FormKind::T01, "Lbl_AdmRefID",
-        u"Administration's unique ID of the notice"_s);
+        {1, T01, "Button_Next", Caption, "Sauvegarder"},
+        {1, T01, "Button_Reset", Caption, "Remise à zéro"},
+        {1, T01, "FmFrmT01M", Caption, "T01-M      Station de Radiodiffusion Sonore en VHF - Saisie des données- "},
+        {1, T01, "Lbl_10B_OphhTo", Caption, "A (UTC)"},
+        {1, T01, "Lbl_AdmRefID", Caption, "Id unique attribué par l'administration"},
+        {1, T01, "Lbl_TrgAdmRefID", Caption, "Id unique attribué par l'administration"},
+        {1, T02, "ChkClearFields", Caption, "Ne pas effacer tous les valeurs affichés "},
+        {1, T02, "Frame_A11_Only", Caption, " Article 11 (RR) uniquement"},
+        {1, T02, "Lbl_10B_OphhTo", Caption, "A (UTC)"},
+        {1, T02, "TvFrmT02M", Caption,
+         "T02-M      Station de Radiodiffusion Télévision VHF/UHF - Saisie des données- "},
+        {1, T01, "Button_Reset", Tip, "Vider le contenu de l'écran  sans sauvegarder les données dans le fichier"},
+        {1, T01, "ChkClearFields", Tip,
+         "Sélectionner cette option afin de copier les données saisies [Date of notification, Fragment] à la "
+         "fiche suivante"},
+        {1, T01, "Frame_9NV_AttnV", Tip,
+         "Affaiblissement (dB) de la composante à polarisation verticale pour différents azimuts \""},
+        {1, T01, "Txt_12A_OpAgcy", Tip, "Code (trois digits) de l'Administration ou la compagine exploitante"},
+        {1, T01, "Txt_70_BDWdth", Tip, "Largeur de bande nécessaire"},
+        {1, T01, "Txt_7D_TranSys", Tip, "Système de transmission"},
+        {1, T01, "Txt_8BH_Erp_H", Tip, "Puissance apparente rayonnée maximale (dBW) – Composante horizontale"},
+        {1, T02, "ChkClearFields", Tip,
+         "Sélectionner cette option afin de copier les données saisies [Date of notification, Fragment] à la "
+         "fiche suivante"},
+        {1, T02, "Frame_9NV_AttnV", Tip,
+         "Affaiblissement (dB) de la composante à polarisation verticale pour différents azimuts \""},
+        {1, T02, "Txt_1E_Lf", Tip, "Décalage de fréquence, en 1/12 de la fréquence de ligne"},
+        {1, T02, "Txt_9E_AntHgt", Tip, "Hauteur d'antenne au-dessus du sol[m]"},
 
-    // French.
-    row("fr T01 title", 1, FormKind::T01, "FmFrmT01M",
-        u"T01-M      Station de Radiodiffusion Sonore en VHF - Saisie des données- "_s);
-    row("fr T02 title", 1, FormKind::T02, "TvFrmT02M",
-        u"T02-M      Station de Radiodiffusion Télévision VHF/UHF - Saisie des données- "_s);
-    row("fr T01 Button_Next", 1, FormKind::T01, "Button_Next", u"Sauvegarder"_s);
-    row("fr T01 Button_Reset", 1, FormKind::T01, "Button_Reset", u"Remise à zéro"_s);
-    row("fr T01 Lbl_AdmRefID", 1, FormKind::T01, "Lbl_AdmRefID",
-        u"Id unique attribué par l'administration"_s);
-    row("fr T01 Lbl_TrgAdmRefID", 1, FormKind::T01, "Lbl_TrgAdmRefID",
-        u"Id unique attribué par l'administration"_s);
-    row("fr T02 Frame_A11_Only", 1, FormKind::T02, "Frame_A11_Only",
-        u" Article 11 (RR) uniquement"_s);
-    row("fr T02 ChkClearFields", 1, FormKind::T02, "ChkClearFields",
-        u"Ne pas effacer tous les valeurs affichés "_s);
-    row("fr T01 Lbl_10B_OphhTo", 1, FormKind::T01, "Lbl_10B_OphhTo", u"A (UTC)"_s);
-
-    // Spanish.
-    row("es T01 title", 2, FormKind::T01, "FmFrmT01M",
-        u"T01-m      Estación de Radiodifusión Sonora en VHF - Captura de datos - "_s);
-    row("es T02 title", 2, FormKind::T02, "TvFrmT02M",
-        u"T02-m      VHF/UHF Estación de Radiodifusión de Televisión - Captura de datos - "_s);
-    row("es T01 Button_Reset", 2, FormKind::T01, "Button_Reset", u"Reset"_s);
-    row("es T02 Button_Reset", 2, FormKind::T02, "Button_Reset", u"Reset"_s);
-    row("es T01 Lbl_10B_OphhFr", 2, FormKind::T01, "Lbl_10B_OphhFr", u"desde"_s);
-    row("es T01 Lbl_10B_OphhTo", 2, FormKind::T01, "Lbl_10B_OphhTo", u"hasta"_s);
-    row("es T02 Lbl_04C_Long", 2, FormKind::T02, "Lbl_04C_Long", u"   Longitud       E/W"_s);
-    row("es T02 Lbl_11_CoordAdm", 2, FormKind::T02, "Lbl_11_CoordAdm",
-        u"11 - Coordinación efectuada con éxito con las administraciones siguientes"_s);
-    row("es T01 Lbl_Ntc_Number", 2, FormKind::T01, "Lbl_Ntc_Number",
-        u"No. de Notificación"_s);
-
-}
-
-void TestCaptions::captions()
-{
-    QFETCH(qint16, languageCode);
-    QFETCH(FormKind, kind);
-    QFETCH(QString, control);
-    QFETCH(QString, caption);
-
-    auto form = makeForm(kind);
-    applyLanguage(form.get(), kind, languageCode);
-
-    QWidget *widget = controlOf(form.get(), control);
-    QVERIFY(widget);
-    QCOMPARE(captionOf(form.get(), widget), caption);
-}
-
-void TestCaptions::toolTips_data()
-{
-    QTest::addColumn<qint16>("languageCode");
-    QTest::addColumn<FormKind>("kind");
-    QTest::addColumn<QString>("control");
-    QTest::addColumn<QString>("toolTip");
-
-    const auto row = [](const char *tag, qint16 code, FormKind kind, const char *control,
-                        const QString &toolTip) {
-        QTest::newRow(tag) << code << kind << QString::fromLatin1(control) << toolTip;
+        {2, T01, "Button_Reset", Caption, "Reset"},
+        {2, T01, "ChkValidate", Caption, "Validación de datos (nivel 1)"},
+        {2, T01, "FmFrmT01M", Caption, "T01-m      Estación de Radiodifusión Sonora en VHF - Captura de datos - "},
+        {2, T01, "Frame_A11_Only", Caption, " RR Artículo 11 únicamente "},
+        {2, T01, "Lbl_10B_OphhFr", Caption, "desde"},
+        {2, T01, "Lbl_10B_OphhTo", Caption, "hasta"},
+        {2, T01, "Lbl_Ntc_Number", Caption, "No. de Notificación"},
+        {2, T02, "Button_Reset", Caption, "Reset"},
+        {2, T02, "Lbl_04C_Long", Caption, "   Longitud       E/W"},
+        {2, T02, "Lbl_10B_OphhTo", Caption, "hasta"},
+        {2, T02, "Lbl_11_CoordAdm", Caption,
+         "11 - Coordinación efectuada con éxito con las administraciones siguientes"},
+        {2, T02, "TvFrmT02M", Caption,
+         "T02-m      VHF/UHF Estación de Radiodifusión de Televisión - Captura de datos - "},
+        {2, T01, "Frame_9EC_EffAntHeight", Tip, " Altura efectiva de la antena en distintos acimutes "},
+        {2, T01, "Txt_70_BDWdth", Tip, "Anchura de banda necesaria"},
+        {2, T01, "Txt_8BH_Erp_H", Tip, "Potencia radiada aparente máxima (dBW) (dBW) - Componente horizontal"},
+        {2, T01, "Txt_B_Adm", Tip, "Administración notificante”"},
+        {2, T02, "Combo_7A1_FreqStabl", Tip, "Estabilidad de frecuencia"},
+        {2, T02, "Combo_7C2_Color_Sys", Tip, "Sistema de color"},
+        {2, T02, "Txt_12A_OpAgcy", Tip, "Símbolo (tres números) de la administración o entidad explotadora."},
+        {2, T02, "Txt_1E_Lf", Tip, "Desplazamiento de frecuencia, en términos de la frecuencia de línea"},
+        {2, T02, "Txt_1E_kHz", Tip, "Desplazamiento de frecuencia (kHz)"},
+        {2, T02, "Txt_7C1_TvSys", Tip, "Sistema de televisión"},
+        {2, T02, "Txt_8BH_Erp_H", Tip, "Potencia radiada aparente máxima (dBW) (dBW) - Componente horizontal"},
+        {2, T02, "Txt_8BV_Erp_V", Tip, "Potencia radiada aparente máxima (dBW) – Componente vertical"},
+        {2, T02, "Txt_8D_Pwr_Ratio", Tip, "Relación de potencias imagen/sonido"},
+        {2, T02, "Txt_B_Adm", Tip, "Administración notificante”"},
     };
-
-    // English.
-    row("en T01 Button_Reset", 0, FormKind::T01, "Button_Reset",
-        u"Clears the contents of the screen WITHOUT saving the data to the file"_s);
-    row("en T01 Txt_8BH_Erp_H", 0, FormKind::T01, "Txt_8BH_Erp_H",
-        u"Maximum effective radiated power (dBW) – Horizontal component"_s);
-    row("en T02 Txt_8BV_Erp_V", 0, FormKind::T02, "Txt_8BV_Erp_V",
-        u"Maximum effective radiated power (dBW) – Vertical component"_s);
-    row("en T01 Txt_7D_TranSys", 0, FormKind::T01, "Txt_7D_TranSys", u"Tranmission system"_s);
-    row("en T01 Txt_70_BDWdth", 0, FormKind::T01, "Txt_70_BDWdth", u"Necessary Bandwidth"_s);
-    row("en T02 Combo_7A1_FreqStabl", 0, FormKind::T02, "Combo_7A1_FreqStabl",
-        u"Frequency stability for analogue television (RELAXED, NORMAL or PRECISION)."_s);
-    row("en T02 Txt_1E_Lf", 0, FormKind::T02, "Txt_1E_Lf",
-        u"Frequency offset, in terms of the line frequency"_s);
-    row("en T01 Frame_9NV_AttnV", 0, FormKind::T01, "Frame_9NV_AttnV",
-        u"Attenuation (dB) of the vertically polarized component at different azimuths"_s);
-    row("en T02 Txt_12A_OpAgcy", 0, FormKind::T02, "Txt_12A_OpAgcy",
-        u"Code (three digits) of Operating administration or agency"_s);
-
-    // French.
-    row("fr T01 Button_Reset", 1, FormKind::T01, "Button_Reset",
-        u"Vider le contenu de l'écran  sans sauvegarder les données dans le fichier"_s);
-    row("fr T01 ChkClearFields", 1, FormKind::T01, "ChkClearFields",
-        u"Sélectionner cette option afin de copier les données saisies [Date of notification, Fragment] à la fiche suivante"_s);
-    row("fr T02 Frame_9NV_AttnV", 1, FormKind::T02, "Frame_9NV_AttnV",
-        u"Affaiblissement (dB) de la composante à polarisation verticale pour différents azimuts \""_s);
-    row("fr T01 Txt_8BH_Erp_H", 1, FormKind::T01, "Txt_8BH_Erp_H",
-        u"Puissance apparente rayonnée maximale (dBW) – Composante horizontale"_s);
-    row("fr T02 Txt_9E_AntHgt", 1, FormKind::T02, "Txt_9E_AntHgt",
-        u"Hauteur d'antenne au-dessus du sol[m]"_s);
-    row("fr T01 Txt_12A_OpAgcy", 1, FormKind::T01, "Txt_12A_OpAgcy",
-        u"Code (trois digits) de l'Administration ou la compagine exploitante"_s);
-    row("fr T02 Txt_1E_Lf", 1, FormKind::T02, "Txt_1E_Lf",
-        u"Décalage de fréquence, en 1/12 de la fréquence de ligne"_s);
-    row("fr T01 Txt_7D_TranSys", 1, FormKind::T01, "Txt_7D_TranSys",
-        u"Système de transmission"_s);
-
-    // Spanish.
-    row("es T01 Txt_B_Adm", 2, FormKind::T01, "Txt_B_Adm", u"Administración notificante”"_s);
-    row("es T02 Txt_B_Adm", 2, FormKind::T02, "Txt_B_Adm", u"Administración notificante”"_s);
-    row("es T01 Txt_8BH_Erp_H", 2, FormKind::T01, "Txt_8BH_Erp_H",
-        u"Potencia radiada aparente máxima (dBW) (dBW) - Componente horizontal"_s);
-    row("es T02 Txt_8BV_Erp_V", 2, FormKind::T02, "Txt_8BV_Erp_V",
-        u"Potencia radiada aparente máxima (dBW) – Componente vertical"_s);
-    row("es T01 Frame_9EC_EffAntHeight", 2, FormKind::T01, "Frame_9EC_EffAntHeight",
-        u" Altura efectiva de la antena en distintos acimutes "_s);
-    row("es T02 Txt_12A_OpAgcy", 2, FormKind::T02, "Txt_12A_OpAgcy",
-        u"Símbolo (tres números) de la administración o entidad explotadora."_s);
-    row("es T02 Combo_7C2_Color_Sys", 2, FormKind::T02, "Combo_7C2_Color_Sys",
-        u"Sistema de color"_s);
-    row("es T01 Txt_70_BDWdth", 2, FormKind::T01, "Txt_70_BDWdth",
-        u"Anchura de banda necesaria"_s);
-
-}
-
-void TestCaptions::toolTips()
-{
-    QFETCH(qint16, languageCode);
-    QFETCH(FormKind, kind);
-    QFETCH(QString, control);
-    QFETCH(QString, toolTip);
-
-    auto form = makeForm(kind);
-    applyLanguage(form.get(), kind, languageCode);
-
-    QWidget *widget = form->findChild<QWidget *>(control);
-    QVERIFY(widget);
-    QCOMPARE(widget->toolTip(), toolTip);
-}
-
-void TestCaptions::everyListedControlGetsItsTexts_data()
-{
-    QTest::addColumn<qint16>("languageCode");
-    QTest::addColumn<FormKind>("kind");
-
-    for (qint16 code : { 0, 1, 2 }) {
-        for (FormKind kind : { FormKind::T01, FormKind::T02 }) {
-            const QByteArray tag = QByteArray::number(code) + ' '
-                    + (kind == FormKind::T01 ? "T01" : "T02");
-            QTest::newRow(tag.constData()) << code << kind;
-        }
+    for (const Row &row : rows) {
+        QTest::addRow("%s %s %s %s", languageName(row.language), row.kind == T01 ? "T01" : "T02", row.control,
+                      row.isToolTip ? "tip" : "caption")
+            << row.language << row.kind << QString(row.control) << row.isToolTip << QString::fromUtf8(row.expected);
     }
+}
+
+void TestCaptions::textsInLanguage()
+{
+    QFETCH(qint16, language);
+    QFETCH(FormKind, kind);
+    QFETCH(QString, control);
+    QFETCH(bool, isToolTip);
+    QFETCH(QString, expected);
+
+    auto form = makeForm(kind);
+    applyLanguage(form.get(), kind, language);
+    QWidget *standIn = controlOf(form.get(), control);
+    QVERIFY(standIn);
+    QCOMPARE(isToolTip ? standIn->toolTip() : captionOf(form.get(), standIn), expected);
+
+    CaptureWindow window(kind, Language(language));
+    QWidget *real = controlOf(&window, control);
+    QVERIFY2(real, qPrintable(control));
+    const QString shown = isToolTip ? real->toolTip() : captionOf(&window, real);
+    if (real == &window) // the set-up completes the title with the version label
+        QVERIFY2(shown.startsWith(expected), qPrintable(shown));
+    else
+        QCOMPARE(shown, expected);
 }
 
 // Every control that should speak the language does, on each form: a row
 // missing from a table, or naming a control wrongly, leaves a design-time text.
 void TestCaptions::everyListedControlGetsItsTexts()
 {
-    QFETCH(qint16, languageCode);
+    QFETCH(qint16, language);
     QFETCH(FormKind, kind);
 
     auto form = makeForm(kind);
-    applyLanguage(form.get(), kind, languageCode);
+    applyLanguage(form.get(), kind, language);
 
     QVERIFY(form->windowTitle() != DesignText);
     for (const char *name : CaptionedControls) {
@@ -380,15 +344,11 @@ void TestCaptions::everyListedControlGetsItsTexts()
     }
 
     QStringList toolTipNames;
-    for (const char *name : ToolTipControls)
-        toolTipNames << QString::fromLatin1(name);
-    if (kind == FormKind::T01) {
-        for (const char *name : T01OnlyToolTipControls)
-            toolTipNames << QString::fromLatin1(name);
-    } else {
-        for (const char *name : T02OnlyToolTipControls)
-            toolTipNames << QString::fromLatin1(name);
-    }
+    appendNames(toolTipNames, ToolTipControls);
+    if (kind == FormKind::T01)
+        appendNames(toolTipNames, T01OnlyToolTipControls);
+    else
+        appendNames(toolTipNames, T02OnlyToolTipControls);
     for (const QString &name : std::as_const(toolTipNames)) {
         QWidget *control = form->findChild<QWidget *>(name);
         QVERIFY2(control, qPrintable(name));
@@ -401,17 +361,16 @@ void TestCaptions::otherFormsToolTipsAreLeftAlone_data()
 {
     QTest::addColumn<FormKind>("kind");
     QTest::addColumn<QStringList>("otherFormsControls");
-
-    QTest::newRow("T01") << FormKind::T01
-                         << QStringList{ u"Txt_1E_Lf"_s, u"Txt_1E_kHz"_s,
-                                         u"Txt_8D_Pwr_Ratio"_s, u"Txt_7C1_TvSys"_s,
-                                         u"Combo_7A1_FreqStabl"_s, u"Combo_7C2_Color_Sys"_s };
-    QTest::newRow("T02") << FormKind::T02
-                         << QStringList{ u"Txt_70_BDWdth"_s, u"Txt_7D_TranSys"_s };
+    QStringList t01Only, t02Only;
+    appendNames(t01Only, T01OnlyToolTipControls);
+    appendNames(t02Only, T02OnlyToolTipControls);
+    QTest::newRow("T01") << FormKind::T01 << t02Only;
+    QTest::newRow("T02") << FormKind::T02 << t01Only;
 }
 
 // The tool tips of one form's own items are not given to the other form, even
-// when it happens to hold a control of the same name.
+// when it happens to hold a control of the same name; the real window of the
+// other form has no such control.
 void TestCaptions::otherFormsToolTipsAreLeftAlone()
 {
     QFETCH(FormKind, kind);
@@ -426,28 +385,25 @@ void TestCaptions::otherFormsToolTipsAreLeftAlone()
 
     for (qint16 code : { 0, 1, 2 }) {
         applyLanguage(form.get(), kind, code);
+        CaptureWindow window(kind, Language(code));
         for (const QString &name : otherFormsControls) {
             QWidget *control = form->findChild<QWidget *>(name);
             QVERIFY(control);
             QCOMPARE(control->toolTip(), DesignText);
+            QVERIFY2(!window.control(name) && !window.findChild<QWidget *>(name), qPrintable(name));
         }
     }
 }
 
-void TestCaptions::unlistedControlsKeepDesignTexts_data()
-{
-    QTest::addColumn<qint16>("languageCode");
-    for (qint16 code : { 0, 1, 2 })
-        QTest::newRow(QByteArray::number(code).constData()) << code;
-}
-
 // Option buttons, item-number labels, azimuth boxes and the captions of the
-// azimuth frames show what the window was built with in every language.
-void TestCaptions::unlistedControlsKeepDesignTexts()
+// azimuth frames show what the window was built with in every language: the
+// language leaves them alone on the stand-in form, and the real window shows
+// the design's texts.
+void TestCaptions::designTimeTextsStayInEveryLanguage()
 {
-    QFETCH(qint16, languageCode);
-
-    for (FormKind kind : { FormKind::T01, FormKind::T02 }) {
+    QFETCH(qint16, language);
+    QFETCH(FormKind, kind);
+    {
         auto form = makeForm(kind);
 
         auto *option = form->findChild<QRadioButton *>(u"OptInt_Add"_s);
@@ -463,7 +419,7 @@ void TestCaptions::unlistedControlsKeepDesignTexts()
         azimuthBox->setObjectName(u"Txt_9NHAzm350"_s);
         azimuthBox->setToolTip(u"350°"_s);
 
-        applyLanguage(form.get(), kind, languageCode);
+        applyLanguage(form.get(), kind, language);
 
         QCOMPARE(option->text(), u"Add"_s);
         QCOMPARE(itemLabel->text(), u"9EB"_s);
@@ -492,6 +448,30 @@ void TestCaptions::unlistedControlsKeepDesignTexts()
         QVERIFY(dateLabel);
         QCOMPARE(dateLabel->toolTip(), DesignText);
     }
+
+    CaptureWindow window(kind, Language(language));
+    const QList<QPair<QString, QString>> captions = {
+        {kind == FormKind::T01 ? "OptFrg_Ge84" : "OptFrg_Ge89", kind == FormKind::T01 ? "GE84" : "GE89"},
+        {"OptFrg_St61", "ST61"}, {"OptFrg_A11", "Art. 11"}, {"OptInt_Add", "Add"}, {"OptInt_Mod", "Mod"},
+        {"OptInt_Sup", "Sup"}, {"OptInt_Wdraw", "Withdraw"}, {"Lbl_B_Adm", "B"}, {"Lbl_1A_FreqAssgn", "1A"},
+        {"Lbl_9EB_Eff_hgtmax", "9EB"}, {"Lbl_04C", "0-4C"}, {"Lbl_FreqUnit", "[MHz]"}, {"Lbl_2C", "2C"},
+    };
+    for (const auto &[name, caption] : captions) {
+        QWidget *control = window.control(name);
+        QVERIFY2(control, qPrintable(name));
+        QCOMPARE(captionOf(&window, control), caption);
+        QVERIFY2(control->toolTip().isEmpty(), qPrintable(name + ": " + control->toolTip()));
+    }
+    // The azimuth frames get a tool tip in the language, but keep their item number.
+    QCOMPARE(captionOf(&window, window.control("Frame_9NH_AttnH")), QStringLiteral("9NH"));
+    QCOMPARE(captionOf(&window, window.control("Frame_9NV_AttnV")), QStringLiteral("9NV"));
+    const QList<QPair<QString, QString>> azimuthTips = {
+        {"Txt_9EC_azm000", "0°"}, {"Txt_9EC_azm080", "80°"}, {"Txt_9NHAzm090", "90°"}, {"Txt_9NVAzm350", "350°"}};
+    for (const auto &[name, tip] : azimuthTips) {
+        QWidget *box = window.control(name);
+        QVERIFY2(box, qPrintable(name));
+        QCOMPARE(box->toolTip(), tip);
+    }
 }
 
 // The language is read each time a window is set up: nothing of an earlier
@@ -509,11 +489,9 @@ void TestCaptions::reloadingInAnotherLanguageReplacesTexts()
              u"Sauvegarder la fiche et vider le contenu de l'écran pour poursuivre avec la notice suivante"_s);
 
     applyLanguage(form.get(), FormKind::T01, 0);
-    QCOMPARE(form->windowTitle(),
-             u"T01-m      VHF Sound Broadcasting Station - Data Capture - "_s);
+    QCOMPARE(form->windowTitle(), u"T01-m      VHF Sound Broadcasting Station - Data Capture - "_s);
     QCOMPARE(next->text(), u"Save/Next"_s);
-    QCOMPARE(next->toolTip(),
-             u"Save Notice and clear screen to continue with next notice"_s);
+    QCOMPARE(next->toolTip(), u"Save Notice and clear screen to continue with next notice"_s);
 }
 
 QTEST_MAIN(TestCaptions)

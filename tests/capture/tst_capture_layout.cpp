@@ -1,8 +1,14 @@
-#include "capture/CaptureWindow.h"
+// The controls of the two capture windows as the forms' design lays them out:
+// the window's shape, every control's name, kind, parent, maximum length and
+// tab index, the focus chain, and the looks and pixel geometry of a sample of
+// them, all written out here from the design. How the controls behave is in
+// tst_capture_controls.
+
+#include "ScreenActs.h"
+
 #include "capture/NoticeList.h"
 #include "platform/Alerts.h"
 
-#include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -10,19 +16,17 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSignalSpy>
 #include <QtTest>
 
 #include <algorithm>
 #include <map>
 
-Q_DECLARE_METATYPE(FormKind)
-
 namespace {
 
+
 // The controls of both forms as the form design lists them. Tab indices are
-// T01's and T02's; -1 marks labels and frames, which take no focus. Forms:
-// 'B' both, '1' T01 only, '2' T02 only.
+// T01's and T02's; -1 marks frames, which take no focus. Forms: 'B' both,
+// '1' T01 only, '2' T02 only.
 struct Expected
 {
     const char *name;
@@ -118,59 +122,32 @@ const Expected typedControls[] = {
     {"Txt_Ntc_Number", "text box", "", 0, 225, 235, 'B'},
     {"ChkValidate", "check box", "", 0, 230, 240, 'B'},
     {"ChkClearFields", "check box", "", 0, 231, 241, 'B'},
-    // Labels.
-    {"Lbl_DNtc", "label", "FrameNotice", 0, -1, -1, 'B'},
-    {"Lbl_AdmRefID", "label", "FrameNotice", 0, -1, -1, 'B'},
-    {"Lbl_B_Adm", "label", "FrameNotice", 0, -1, -1, 'B'},
-    {"Lbl_3A1_CallSign", "label", "FrameNotice", 0, -1, -1, 'B'},
-    {"Lbl_3A2_StationID", "label", "FrameNotice", 0, -1, -1, 'B'},
-    {"Lbl_TrgAdmRefID", "label", "FrameTrg", 0, -1, -1, 'B'},
-    {"Lbl_01A_TrgFreq", "label", "FrameTrg", 0, -1, -1, 'B'},
-    {"Lbl_FreqUnit", "label", "FrameTrg", 0, -1, -1, 'B'},
-    {"Lbl_04C", "label", "FrameTrg", 0, -1, -1, 'B'},
-    {"Lbl_04C_Long", "label", "FrameTrg", 0, -1, -1, 'B'},
-    {"Lbl_04C_Lat", "label", "FrameTrg", 0, -1, -1, 'B'},
-    {"Lbl_4A_Sitename", "label", "FrameNotice", 0, -1, -1, 'B'},
-    {"Lbl_4B_GeoArea", "label", "FrameNotice", 0, -1, -1, 'B'},
-    {"Lbl_4C", "label", "FrameNotice", 0, -1, -1, 'B'},
-    {"Lbl_4C_Long", "label", "FrameNotice", 0, -1, -1, 'B'},
-    {"Lbl_4C_Lat", "label", "FrameNotice", 0, -1, -1, 'B'},
-    {"Lbl_9EA_SiteAlt", "label", "FrameNotice", 0, -1, -1, 'B'},
-    {"Lbl_1A_FreqAssgn", "label", "FrameNotice", 0, -1, -1, 'B'},
-    {"Lbl_7A0_Bdwdth", "label", "FrameNotice", 0, -1, -1, '1'},
-    {"Lbl_7A0_BDWdth_unit", "label", "FrameNotice", 0, -1, -1, '1'},
-    {"Lbl_7A1_FreqStabl", "label", "FrameNotice", 0, -1, -1, '2'},
-    {"Lbl_9D_Polariz", "label", "FrameNotice", 0, -1, -1, 'B'},
-    {"Lbl_8BH_Erp_H", "label", "FrameNotice", 0, -1, -1, 'B'},
-    {"Lbl_8BV_Erp_V", "label", "FrameNotice", 0, -1, -1, 'B'},
-    {"Lbl_7D_TranSys", "label", "FrameNotice", 0, -1, -1, '1'},
-    {"Lbl_8D_PwrRatio", "label", "FrameNotice", 0, -1, -1, '2'},
-    {"Lbl_7C1_TvSys", "label", "FrameNotice", 0, -1, -1, '2'},
-    {"Lbl_7C2_ColorSys", "label", "FrameNotice", 0, -1, -1, '2'},
-    {"Lbl_1E", "label", "FrameNotice", 0, -1, -1, '2'},
-    {"Lbl_1E_LF", "label", "FrameNotice", 0, -1, -1, '2'},
-    {"Lbl_1E_kHz_Sign", "label", "FrameNotice", 0, -1, -1, '2'},
-    {"Lbl_1E_kHz", "label", "FrameNotice", 0, -1, -1, '2'},
-    {"Lbl_9_AntDir", "label", "FrameNotice", 0, -1, -1, 'B'},
-    {"Lbl_9E_AntHgt", "label", "FrameNotice", 0, -1, -1, 'B'},
-    {"Lbl_9E_unit", "label", "FrameNotice", 0, -1, -1, 'B'},
-    {"Lbl_9EB_Eff_hgtmax", "label", "FrameNotice", 0, -1, -1, 'B'},
-    {"Lbl_9EB_unit", "label", "FrameNotice", 0, -1, -1, 'B'},
-    {"Lbl_12A_OpAgcy", "label", "Frame_A11_Only", 0, -1, -1, 'B'},
-    {"Lbl_12B_AddrCde", "label", "Frame_A11_Only", 0, -1, -1, 'B'},
-    {"Lbl_10B_Ophh", "label", "Frame_A11_Only", 0, -1, -1, 'B'},
-    {"Lbl_10B_OphhFr", "label", "Frame_A11_Only", 0, -1, -1, 'B'},
-    {"Lbl_10B_OphhTo", "label", "Frame_A11_Only", 0, -1, -1, 'B'},
-    {"Lbl_2C", "label", "Frame_A11_Only", 0, -1, -1, 'B'},
-    {"Lbl_11_CoordAdm", "label", "FrameCoord", 0, -1, -1, 'B'},
-    {"Lbl_9EC_Azm0_350", "label", "Frame_9EC_EffAntHeight", 0, -1, -1, 'B'},
-    {"Lbl_9NH_Azm0_350", "label", "Frame_9NH_AttnH", 0, -1, -1, 'B'},
-    {"Lbl_9NV_Azm0_350", "label", "Frame_9NV_AttnV", 0, -1, -1, 'B'},
-    {"Lbl_Filename", "label", "", 0, -1, -1, 'B'},
-    {"Lbl_Ntc_Number", "label", "", 0, -1, -1, 'B'},
-    {"Lbl_Notified_Rmks", "label", "", 0, -1, -1, 'B'},
-    {"Lbl_Internal_Rmks", "label", "", 0, -1, -1, 'B'},
 };
+
+// The labels of both forms, which take no focus and have no maximum length, by
+// parent ("" = the window) and forms.
+const struct
+{
+    const char *parent;
+    char forms;
+    const char *names; // separated by blanks
+} labelGroups[] = {
+    {"FrameNotice", 'B',
+     "Lbl_DNtc Lbl_AdmRefID Lbl_B_Adm Lbl_3A1_CallSign Lbl_3A2_StationID Lbl_4A_Sitename Lbl_4B_GeoArea Lbl_4C "
+     "Lbl_4C_Long Lbl_4C_Lat Lbl_9EA_SiteAlt Lbl_1A_FreqAssgn Lbl_9D_Polariz Lbl_8BH_Erp_H Lbl_8BV_Erp_V "
+     "Lbl_9_AntDir Lbl_9E_AntHgt Lbl_9E_unit Lbl_9EB_Eff_hgtmax Lbl_9EB_unit"},
+    {"FrameNotice", '1', "Lbl_7A0_Bdwdth Lbl_7A0_BDWdth_unit Lbl_7D_TranSys"},
+    {"FrameNotice", '2',
+     "Lbl_7A1_FreqStabl Lbl_8D_PwrRatio Lbl_7C1_TvSys Lbl_7C2_ColorSys Lbl_1E Lbl_1E_LF Lbl_1E_kHz_Sign Lbl_1E_kHz"},
+    {"FrameTrg", 'B', "Lbl_TrgAdmRefID Lbl_01A_TrgFreq Lbl_FreqUnit Lbl_04C Lbl_04C_Long Lbl_04C_Lat"},
+    {"Frame_A11_Only", 'B', "Lbl_12A_OpAgcy Lbl_12B_AddrCde Lbl_10B_Ophh Lbl_10B_OphhFr Lbl_10B_OphhTo Lbl_2C"},
+    {"FrameCoord", 'B', "Lbl_11_CoordAdm"},
+    {"Frame_9EC_EffAntHeight", 'B', "Lbl_9EC_Azm0_350"},
+    {"Frame_9NH_AttnH", 'B', "Lbl_9NH_Azm0_350"},
+    {"Frame_9NV_AttnV", 'B', "Lbl_9NV_Azm0_350"},
+    {"", 'B', "Lbl_Filename Lbl_Ntc_Number Lbl_Notified_Rmks Lbl_Internal_Rmks"},
+};
+
 
 struct ExpectedControl
 {
@@ -180,7 +157,7 @@ struct ExpectedControl
     int tabIndex;
 };
 
-// Every control of one form by name: the typed rows, the twelve coordination
+// Every control of one form by name: the typed rows, the labels, the twelve coordination
 // boxes (tab 52-63 on T01, 56-67 on T02) and the three azimuth tables of 36
 // boxes (tab from 64, 100, 136 on T01 and 4 more on T02, down each column).
 std::map<QString, ExpectedControl> expectedControls(FormKind kind)
@@ -190,6 +167,12 @@ std::map<QString, ExpectedControl> expectedControls(FormKind kind)
     for (const Expected &row : typedControls) {
         if (row.forms == 'B' || (row.forms == '1') == t01)
             expected[row.name] = {row.kind, row.parent, row.maxLength, t01 ? row.tabT01 : row.tabT02};
+    }
+    for (const auto &group : labelGroups) {
+        if (group.forms == 'B' || (group.forms == '1') == t01) {
+            for (const QString &name : QString(group.names).split(' '))
+                expected[name] = {"label", group.parent, 0, -1};
+        }
     }
     const int shift = t01 ? 0 : 4;
     for (int n = 1; n <= 12; ++n)
@@ -233,13 +216,6 @@ QString widgetKind(QWidget *widget)
     return "other";
 }
 
-const char *formTag(FormKind kind)
-{
-    return kind == FormKind::T01 ? "T01" : "T02";
-}
-
-const FormKind bothForms[] = {FormKind::T01, FormKind::T02};
-
 // Pixels from twips at 15 twips a pixel, rounded.
 QRect pixels(int left, int top, int width, int height)
 {
@@ -257,12 +233,7 @@ class TestCaptureLayout : public QObject
     platform::ScopedRecordingAlerts m_alerts;
 
 private Q_SLOTS:
-    void cleanup()
-    {
-        QVERIFY(QApplication::topLevelWidgets().isEmpty()
-                || std::none_of(QApplication::topLevelWidgets().cbegin(), QApplication::topLevelWidgets().cend(),
-                                [](QWidget *w) { return w->isVisible(); }));
-    }
+    void cleanup() { verifyNoWindowLeftOpen(); }
 
     void windowShape_data()
     {
@@ -294,12 +265,7 @@ private Q_SLOTS:
 
     // The exact set of named controls of each form, in the window and in the
     // rows it was built from.
-    void controlNames_data()
-    {
-        QTest::addColumn<FormKind>("kind");
-        for (FormKind kind : bothForms)
-            QTest::newRow(formTag(kind)) << kind;
-    }
+    void controlNames_data() { addBothForms(); }
 
     void controlNames()
     {
@@ -309,7 +275,7 @@ private Q_SLOTS:
         for (const auto &entry : expectedControls(kind))
             expected.append(entry.first);
         QStringList rows = expected;
-        expected.append("noticeList");
+        expected.append("noticeList"); // beside the form, not a control of its design
         expected.sort();
         QStringList built;
         for (QWidget *widget : window.findChildren<QWidget *>()) {
@@ -330,9 +296,9 @@ private Q_SLOTS:
     {
         QTest::addColumn<FormKind>("kind");
         QTest::addColumn<QString>("name");
-        for (FormKind kind : bothForms) {
+        for (FormKind kind : BothForms) {
             for (const auto &entry : expectedControls(kind))
-                QTest::addRow("%s %s", formTag(kind), qPrintable(entry.first)) << kind << entry.first;
+                QTest::addRow("%s %s", formName(kind), qPrintable(entry.first)) << kind << entry.first;
         }
     }
 
@@ -369,7 +335,7 @@ private Q_SLOTS:
 
     // Following the focus chain from the first control meets every control
     // that takes the focus, in tab-index order.
-    void focusChainFollowsTabIndices_data() { controlNames_data(); }
+    void focusChainFollowsTabIndices_data() { addBothForms(); }
 
     void focusChainFollowsTabIndices()
     {
@@ -396,333 +362,6 @@ private Q_SLOTS:
             widget = widget->nextInFocusChain();
         } while (widget != first);
         QCOMPARE(chain, expected);
-    }
-
-    void tabFromReset_data()
-    {
-        QTest::addColumn<FormKind>("kind");
-        QTest::addColumn<QString>("unavailable");
-        QTest::addColumn<QStringList>("expected");
-        // The notice list, beside the form, comes after the form's last control.
-        const QStringList all{"Txt_Filename", "Txt_Ntc_Number", "ChkValidate", "ChkClearFields", "noticeList",
-                              "Txt_Ntc_DD"};
-        for (FormKind kind : bothForms) {
-            QTest::addRow("%s", formTag(kind)) << kind << QString() << all;
-            QTest::addRow("%s, file name disabled", formTag(kind))
-                << kind << "disable Txt_Filename"
-                << QStringList{"Txt_Ntc_Number", "ChkValidate", "ChkClearFields", "noticeList", "Txt_Ntc_DD"};
-            QTest::addRow("%s, counter hidden", formTag(kind))
-                << kind << "hide Txt_Ntc_Number"
-                << QStringList{"Txt_Filename", "ChkValidate", "ChkClearFields", "noticeList", "Txt_Ntc_DD"};
-        }
-    }
-
-    void tabFromReset()
-    {
-        QFETCH(FormKind, kind);
-        QFETCH(QString, unavailable);
-        QFETCH(QStringList, expected);
-        CaptureWindow window(kind);
-        if (!unavailable.isEmpty()) {
-            QWidget *widget = window.control(unavailable.section(' ', 1));
-            QVERIFY(widget);
-            if (unavailable.startsWith("disable"))
-                widget->setEnabled(false);
-            else
-                widget->hide();
-        }
-        window.show();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        QWidget *reset = window.button("Button_Reset");
-        QVERIFY(reset);
-        reset->setFocus();
-        QCOMPARE(QApplication::focusWidget(), reset);
-        for (const QString &next : expected) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            QVERIFY(QApplication::focusWidget());
-            QCOMPARE(QApplication::focusWidget()->objectName(), next);
-        }
-    }
-
-    void typingStopsAtMaximum_data()
-    {
-        QTest::addColumn<FormKind>("kind");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("kept");
-        const QString site31 = "ABCDEFGHIJKLMNOPQRSTUVWXYZABCDE";
-        const QString long300 = QString("C:\\Notices\\T01M-2005127-14327-operator").repeated(8);
-        for (FormKind kind : bothForms) {
-            const char *tag = formTag(kind);
-            QTest::addRow("%s site name", tag) << kind << "Txt_4A_SiteName" << site31 << site31.left(30);
-            QTest::addRow("%s administration", tag) << kind << "Txt_B_Adm" << "FRAN" << "FRA";
-            QTest::addRow("%s 9NH box", tag) << kind << "Txt_9NHAzm000" << "12345" << "1234";
-            QTest::addRow("%s 9EC box", tag) << kind << "Txt_9EC_azm080" << "123456" << "12345";
-            QTest::addRow("%s 9NV box", tag) << kind << "Txt_9NVAzm350" << "99999" << "9999";
-            QTest::addRow("%s file name", tag) << kind << "Txt_Filename" << long300 << long300;
-            QTest::addRow("%s notified remarks", tag) << kind << "Txt_notified_Rmks" << long300 << long300;
-            QTest::addRow("%s internal remarks", tag) << kind << "Txt_Internal_Rmks" << long300 << long300;
-        }
-    }
-
-    void typingStopsAtMaximum()
-    {
-        QFETCH(FormKind, kind);
-        QFETCH(QString, name);
-        QFETCH(QString, typed);
-        QFETCH(QString, kept);
-        CaptureWindow window(kind);
-        QLineEdit *box = window.textBox(name);
-        QVERIFY(box);
-        box->clear(); // the file name box comes with a proposed name
-        QTest::keyClicks(box, typed);
-        QCOMPARE(box->text(), kept);
-        QCOMPARE(window.text(name), kept);
-    }
-
-    // The notice counter is shown, not typed into, and holds any length.
-    void noticeCounterIsDisplayOnly_data() { controlNames_data(); }
-
-    void noticeCounterIsDisplayOnly()
-    {
-        QFETCH(FormKind, kind);
-        CaptureWindow window(kind);
-        QLineEdit *counter = window.textBox("Txt_Ntc_Number");
-        QVERIFY(counter);
-        QVERIFY(counter->isReadOnly());
-        QTest::keyClicks(counter, "12");
-        QCOMPARE(counter->text(), QString("1")); // the count set up with the window
-        const QString longText(400, QLatin1Char('7'));
-        counter->setText(longText);
-        QCOMPARE(window.text("Txt_Ntc_Number"), longText);
-    }
-
-    // Beyond the line edit's default limit of 32767 characters.
-    void boxesWithoutMaximumKeepVeryLongText()
-    {
-        CaptureWindow window(FormKind::T01);
-        const QString longText(40000, QLatin1Char('r'));
-        for (const char *name : {"Txt_Filename", "Txt_notified_Rmks", "Txt_Internal_Rmks"}) {
-            QLineEdit *box = window.textBox(name);
-            QVERIFY2(box, name);
-            box->setText(longText);
-            QCOMPARE(box->text().size(), longText.size());
-        }
-    }
-
-    void listsTakeNoTypedText_data()
-    {
-        QTest::addColumn<FormKind>("kind");
-        QTest::addColumn<QString>("name");
-        QTest::newRow("T01 9D") << FormKind::T01 << "Combo_9D_Polariz";
-        QTest::newRow("T01 9") << FormKind::T01 << "Combo_9_AntDir";
-        QTest::newRow("T02 9D") << FormKind::T02 << "Combo_9D_Polariz";
-        QTest::newRow("T02 9") << FormKind::T02 << "Combo_9_AntDir";
-        QTest::newRow("T02 7A1") << FormKind::T02 << "Combo_7A1_FreqStabl";
-        QTest::newRow("T02 7C2") << FormKind::T02 << "Combo_7C2_Color_Sys";
-    }
-
-    void listsTakeNoTypedText()
-    {
-        QFETCH(FormKind, kind);
-        QFETCH(QString, name);
-        CaptureWindow window(kind);
-        QComboBox *list = window.list(name);
-        QVERIFY(list);
-        QVERIFY(!list->isEditable());
-        QVERIFY(!list->lineEdit());
-        // Whatever entries the set-up put in, typing adds none and changes
-        // nothing that reads back.
-        if (list->count() == 0)
-            list->addItems({"", "D", "ND"});
-        list->setCurrentIndex(0);
-        const int entries = list->count();
-        const QString shown = list->currentText();
-        QTest::keyClicks(list, "XYZ");
-        QCOMPARE(list->count(), entries);
-        QCOMPARE(window.text(name), shown);
-        list->setCurrentIndex(entries - 1);
-        QCOMPARE(window.text(name), list->itemText(entries - 1));
-    }
-
-    void optionGroupsAreExclusiveAndClearable_data()
-    {
-        QTest::addColumn<FormKind>("kind");
-        QTest::addColumn<QString>("firstFragment");
-        QTest::newRow("T01") << FormKind::T01 << "OptFrg_Ge84";
-        QTest::newRow("T02") << FormKind::T02 << "OptFrg_Ge89";
-    }
-
-    void optionGroupsAreExclusiveAndClearable()
-    {
-        QFETCH(FormKind, kind);
-        QFETCH(QString, firstFragment);
-        CaptureWindow window(kind);
-        const QStringList fragments{firstFragment, "OptFrg_St61", "OptFrg_A11"};
-        const QStringList intentions{"OptInt_Add", "OptInt_Mod", "OptInt_Sup", "OptInt_Wdraw"};
-        auto selected = [&](const QStringList &group) {
-            QStringList names;
-            for (const QString &name : group) {
-                if (window.isSelected(name))
-                    names.append(name);
-            }
-            return names;
-        };
-        for (const QString &name : fragments + intentions)
-            QVERIFY2(window.option(name), qPrintable(name));
-        QCOMPARE(selected(fragments + intentions), QStringList());
-
-        QTest::mouseClick(window.option(firstFragment), Qt::LeftButton);
-        QTest::mouseClick(window.option("OptFrg_St61"), Qt::LeftButton);
-        QTest::mouseClick(window.option("OptInt_Sup"), Qt::LeftButton);
-        QCOMPARE(selected(fragments), QStringList{"OptFrg_St61"});
-        QCOMPARE(selected(intentions), QStringList{"OptInt_Sup"});
-
-        window.unselectOptions(fragments + intentions);
-        QCOMPARE(selected(fragments + intentions), QStringList());
-        QCOMPARE(window.option("OptFrg_St61")->group()->checkedId(), -1);
-
-        // Still exclusive after the clear.
-        window.option("OptInt_Add")->setChecked(true);
-        window.option("OptInt_Wdraw")->setChecked(true);
-        QCOMPARE(selected(intentions), QStringList{"OptInt_Wdraw"});
-        // Unselecting an option that is not selected leaves the group alone.
-        window.unselectOptions({"OptInt_Add"});
-        QCOMPARE(selected(intentions), QStringList{"OptInt_Wdraw"});
-    }
-
-    void hidingFrameHidesChildren_data()
-    {
-        QTest::addColumn<QString>("frame");
-        QTest::addColumn<QString>("child");
-        QTest::newRow("target") << "FrameTrg" << "Txt_04C_NS";
-        QTest::newRow("article 11") << "Frame_A11_Only" << "Txt_2C_YY";
-        QTest::newRow("coordination") << "FrameCoord" << "Txt_11_Adm12";
-        QTest::newRow("9NH") << "Frame_9NH_AttnH" << "Txt_9NHAzm350";
-        QTest::newRow("notice, nested frame") << "FrameNotice" << "Txt_12A_OpAgcy";
-    }
-
-    void hidingFrameHidesChildren()
-    {
-        QFETCH(QString, frame);
-        QFETCH(QString, child);
-        CaptureWindow window(FormKind::T02);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QWidget *container = window.frame(frame);
-        QWidget *box = window.control(child);
-        QVERIFY(container);
-        QVERIFY(box);
-        QVERIFY(box->isVisible());
-        container->hide();
-        QVERIFY(!box->isVisible());
-        container->show();
-        QVERIFY(box->isVisible());
-        // A child hidden on its own stays hidden when its frame comes back.
-        container->hide();
-        box->hide();
-        container->show();
-        QVERIFY(!box->isVisible());
-        window.close();
-    }
-
-    void formSpecificControls_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<bool>("onT01");
-        QTest::addColumn<bool>("onT02");
-        for (const char *name : {"OptFrg_Ge84", "Txt_70_BDWdth", "Lbl_7A0_Bdwdth", "Lbl_7A0_BDWdth_unit",
-                                 "Txt_7D_TranSys", "Lbl_7D_TranSys"})
-            QTest::newRow(name) << QString(name) << true << false;
-        for (const char *name : {"OptFrg_Ge89", "Combo_7A1_FreqStabl", "Txt_8D_Pwr_Ratio", "Txt_7C1_TvSys",
-                                 "Combo_7C2_Color_Sys", "Txt_1E_Lf", "Txt_1E_kHz", "Lbl_7A1_FreqStabl",
-                                 "Lbl_8D_PwrRatio", "Lbl_7C1_TvSys", "Lbl_7C2_ColorSys", "Lbl_1E", "Lbl_1E_LF",
-                                 "Lbl_1E_kHz_Sign", "Lbl_1E_kHz"})
-            QTest::newRow(name) << QString(name) << false << true;
-        QTest::newRow("shared: OptFrg_St61") << "OptFrg_St61" << true << true;
-        QTest::newRow("shared: Combo_9D_Polariz") << "Combo_9D_Polariz" << true << true;
-    }
-
-    void formSpecificControls()
-    {
-        QFETCH(QString, name);
-        QFETCH(bool, onT01);
-        QFETCH(bool, onT02);
-        CaptureWindow t01(FormKind::T01);
-        CaptureWindow t02(FormKind::T02);
-        QCOMPARE(t01.control(name) != nullptr, onT01);
-        QCOMPARE(t02.control(name) != nullptr, onT02);
-        QCOMPARE(t01.findChild<QWidget *>(name) != nullptr, onT01);
-        QCOMPARE(t02.findChild<QWidget *>(name) != nullptr, onT02);
-    }
-
-    void fragmentGroupHasThreeOptions_data() { controlNames_data(); }
-
-    void fragmentGroupHasThreeOptions()
-    {
-        QFETCH(FormKind, kind);
-        CaptureWindow window(kind);
-        QWidget *fragments = window.frame("FrameFrg");
-        QVERIFY(fragments);
-        QCOMPARE(fragments->findChildren<QRadioButton *>().size(), 3);
-        QCOMPARE(window.option("OptFrg_A11")->group()->buttons().size(), 3);
-    }
-
-    void designTimeTexts_data()
-    {
-        QTest::addColumn<FormKind>("kind");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("text");
-        const FormKind T01 = FormKind::T01;
-        const FormKind T02 = FormKind::T02;
-        QTest::newRow("GE84") << T01 << "OptFrg_Ge84" << "GE84";
-        QTest::newRow("GE89") << T02 << "OptFrg_Ge89" << "GE89";
-        QTest::newRow("ST61") << T01 << "OptFrg_St61" << "ST61";
-        QTest::newRow("Art. 11") << T02 << "OptFrg_A11" << "Art. 11";
-        QTest::newRow("Add") << T01 << "OptInt_Add" << "Add";
-        QTest::newRow("Mod") << T01 << "OptInt_Mod" << "Mod";
-        QTest::newRow("Sup") << T02 << "OptInt_Sup" << "Sup";
-        QTest::newRow("Withdraw") << T02 << "OptInt_Wdraw" << "Withdraw";
-        QTest::newRow("B") << T01 << "Lbl_B_Adm" << "B";
-        QTest::newRow("3A2") << T02 << "Lbl_3A2_StationID" << "3A2";
-        QTest::newRow("0-1A") << T01 << "Lbl_01A_TrgFreq" << "0-1A";
-        QTest::newRow("[MHz]") << T01 << "Lbl_FreqUnit" << "[MHz]";
-        QTest::newRow("0-4C") << T02 << "Lbl_04C" << "0-4C";
-        QTest::newRow("7A0") << T01 << "Lbl_7A0_Bdwdth" << "7A0";
-        QTest::newRow("7A0 unit") << T01 << "Lbl_7A0_BDWdth_unit" << "kHz";
-        QTest::newRow("1/12 LF") << T02 << "Lbl_1E_LF" << "1/12 LF";
-        QTest::newRow("1E kHz") << T02 << "Lbl_1E_kHz" << "kHz";
-        QTest::newRow("[m]") << T01 << "Lbl_9EB_unit" << "[m]";
-        QTest::newRow("10B") << T02 << "Lbl_10B_Ophh" << "10B";
-        QTest::newRow("9EC frame T01") << T01 << "Frame_9EC_EffAntHeight" << "9EC";
-        QTest::newRow("9EC frame T02") << T02 << "Frame_9EC_EffAntHeight" << "";
-        QTest::newRow("9NH frame") << T02 << "Frame_9NH_AttnH" << "9NH";
-        QTest::newRow("9NV frame") << T01 << "Frame_9NV_AttnV" << "9NV";
-        QTest::newRow("notice frame") << T01 << "FrameNotice" << "";
-        QTest::newRow("azimuth 0 tip") << T01 << "tip Txt_9EC_azm000" << "0°";
-        QTest::newRow("azimuth 90 tip") << T02 << "tip Txt_9NVAzm090" << "90°";
-        QTest::newRow("azimuth 350 tip") << T02 << "tip Txt_9NHAzm350" << "350°";
-    }
-
-    void designTimeTexts()
-    {
-        QFETCH(FormKind, kind);
-        QFETCH(QString, name);
-        QFETCH(QString, text);
-        CaptureWindow window(kind);
-        const bool toolTip = name.startsWith("tip ");
-        QWidget *widget = window.control(toolTip ? name.mid(4) : name);
-        QVERIFY(widget);
-        QString shown;
-        if (toolTip)
-            shown = widget->toolTip();
-        else if (auto *label = qobject_cast<QLabel *>(widget))
-            shown = label->text();
-        else if (auto *frame = qobject_cast<QGroupBox *>(widget))
-            shown = frame->title();
-        else if (auto *button = qobject_cast<QAbstractButton *>(widget))
-            shown = button->text();
-        QCOMPARE(shown, text);
     }
 
     void looks_data()
@@ -809,42 +448,6 @@ private Q_SLOTS:
         QWidget *widget = window.control(name);
         QVERIFY(widget);
         QCOMPARE(widget->geometry(), rect);
-    }
-
-    void screenReaderOfOtherKinds()
-    {
-        CaptureWindow window(FormKind::T01);
-        QVERIFY(!window.control("Txt_No_Such_Box"));
-        QCOMPARE(window.text("Txt_No_Such_Box"), QString());
-        QVERIFY(!window.isSelected("OptInt_None"));
-        QCOMPARE(window.text("Lbl_B_Adm"), QString());
-        QVERIFY(!window.isSelected("ChkValidate"));
-        // The typed look-ups answer only for their own kind.
-        QVERIFY(!window.textBox("Combo_9_AntDir"));
-        QVERIFY(!window.list("Txt_B_Adm"));
-        QVERIFY(!window.frame("Lbl_B_Adm"));
-        QVERIFY(window.checkBox("ChkValidate"));
-        QVERIFY(window.button("Button_Next"));
-    }
-
-    // Enter in a box does not press a button, and Escape does not close the
-    // window: both would bypass what the buttons and the close box do.
-    void enterAndEscapeLeaveTheWindowAlone()
-    {
-        CaptureWindow window(FormKind::T02);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        QSignalSpy nextClicks(window.button("Button_Next"), &QPushButton::clicked);
-        QSignalSpy finishClicks(window.button("Button_Finish"), &QPushButton::clicked);
-        QLineEdit *adm = window.textBox("Txt_B_Adm");
-        adm->setFocus();
-        QTest::keyClick(adm, Qt::Key_Return);
-        QTest::keyClick(adm, Qt::Key_Enter);
-        QTest::keyClick(adm, Qt::Key_Escape);
-        QCOMPARE(nextClicks.count(), 0);
-        QCOMPARE(finishClicks.count(), 0);
-        QVERIFY(window.isVisible());
-        window.close();
     }
 };
 

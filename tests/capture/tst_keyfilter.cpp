@@ -1,3 +1,9 @@
+// The capital-letter filter of the capture windows: which boxes turn typed
+// small letters into capitals, and what it leaves alone (other boxes, editing
+// keys, pasted text and the program's own texts).
+
+#include "WindowDriver.h"
+
 #include "capture/CaptureWindow.h"
 #include "capture/CapitalLettersFilter.h"
 
@@ -7,17 +13,6 @@
 #include <QtTest>
 
 Q_DECLARE_METATYPE(FormKind)
-
-namespace {
-
-// Types the text key by key, any character included (QTest::keyClicks knows ASCII only).
-void typeText(QWidget *widget, const QString &text)
-{
-    for (QChar c : text)
-        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key(c.toUpper().unicode()), QString(c), Qt::NoModifier);
-}
-
-} // namespace
 
 class TestKeyFilter : public QObject
 {
@@ -59,11 +54,12 @@ void TestKeyFilter::filteredBoxes()
     for (const QString &name : boxes)
         QVERIFY2(window.textBox(name), qPrintable(name));
 
+    WindowDriver drive(window);
     for (QLineEdit *box : window.findChildren<QLineEdit *>()) {
         if (box->isReadOnly())
             continue;
         box->clear();
-        QTest::keyClicks(box, "a");
+        drive.type(box->objectName(), "a");
         const QString expected = boxes.contains(box->objectName()) ? "A" : "a";
         QVERIFY2(box->text() == expected, qPrintable(box->objectName() + ": " + box->text()));
     }
@@ -103,10 +99,8 @@ void TestKeyFilter::typing()
     QFETCH(QString, shown);
 
     CaptureWindow window(kind);
-    QLineEdit *box = window.textBox(control);
-    QVERIFY(box);
-    typeText(box, typed);
-    QCOMPARE(box->text(), shown);
+    QVERIFY(WindowDriver(window).type(control, typed));
+    QCOMPARE(window.text(control), shown);
 }
 
 // A letter composed with a dead key reaches the box as committed text.
@@ -140,22 +134,22 @@ void TestKeyFilter::composedLetters()
 void TestKeyFilter::editingKeysStillEdit()
 {
     CaptureWindow window(FormKind::T01);
-    QLineEdit *box = window.textBox("Txt_4A_SiteName");
-    QVERIFY(box);
+    WindowDriver drive(window);
+    const QString site = Control::Txt_4A_SiteName;
 
-    QTest::keyClicks(box, "abc");
-    QCOMPARE(box->text(), QString("ABC"));
-    QTest::keyClick(box, Qt::Key_Left);
-    QTest::keyClick(box, Qt::Key_Backspace);
-    QCOMPARE(box->text(), QString("AC"));
-    QTest::keyClick(box, Qt::Key_Delete);
-    QCOMPARE(box->text(), QString("A"));
-    QTest::keyClick(box, Qt::Key_Home);
-    QTest::keyClicks(box, "z");
-    QCOMPARE(box->text(), QString("ZA"));
-    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier); // select all, not a capital A
-    QTest::keyClick(box, Qt::Key_Backspace);
-    QCOMPARE(box->text(), QString());
+    drive.type(site, "abc");
+    QCOMPARE(drive.text(site), QString("ABC"));
+    drive.key(site, Qt::Key_Left);
+    drive.key(site, Qt::Key_Backspace);
+    QCOMPARE(drive.text(site), QString("AC"));
+    drive.key(site, Qt::Key_Delete);
+    QCOMPARE(drive.text(site), QString("A"));
+    drive.key(site, Qt::Key_Home);
+    drive.type(site, "z");
+    QCOMPARE(drive.text(site), QString("ZA"));
+    drive.key(site, Qt::Key_A, Qt::ControlModifier); // select all, not a capital A
+    drive.key(site, Qt::Key_Backspace);
+    QCOMPARE(drive.text(site), QString());
 }
 
 void TestKeyFilter::pastedAndProgramTextUnchanged()
@@ -169,7 +163,7 @@ void TestKeyFilter::pastedAndProgramTextUnchanged()
 
     box->clear();
     QGuiApplication::clipboard()->setText("pasted");
-    QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+    WindowDriver(window).key(Control::Txt_4A_SiteName, Qt::Key_V, Qt::ControlModifier);
     QCOMPARE(box->text(), QString("pasted"));
 }
 

@@ -352,43 +352,10 @@ private Q_SLOTS:
             QVERIFY2(file.writeLine(piece, &error), qPrintable(error));
         QVERIFY2(file.close(&error), qPrintable(error));
 
-        const QStringList expected{
-            "File captured on 07.12.2005-14:03:27",
-            "Processed by operator",
-            "Program Id:  Norvane Analog Version 1.61 / 12.12.2005",
-            "<HEAD>",
-            "t_adm = F",
-            "</HEAD>",
-            "<NOTICE>",
-            "Notice No = 1",
-            "t_notice_type = T01",
-            "t_d_adm_ntc = 2005-12-07",
-            "t_fragment = GE84",
-            "t_action = ADD",
-            "t_site_name = MONTMARTRE",
-            "t_ctry = F",
-            "t_freq_assgn = 98.5",
-            "t_long = +0022030",
-            "t_lat = +485310",
-            "t_polar = H",
-            "t_erp_h_dbw = 40",
-            "t_tran_sys = 4",
-            "t_bdwdth = 180",
-            "t_hgt_agl = 150",
-            "t_eff_hgtmax = 320",
-            "<ANT_HGT>",
-            "t_eff_hgt@azm0 = 300",
-            "t_eff_hgt@azm10 = 310",
-            "</ANT_HGT>",
-            "</NOTICE>",
-            "<TAIL>",
-            "t_num_notices = 1",
-            "</TAIL>",
-            "",
-        };
-        QByteArray bytes;
-        for (const QString &line : expected)
-            bytes += line.toLatin1() + "\r\n";
+        // The example notice of the README, as the capture window writes it.
+        const QString example = QFINDTESTDATA("data/montmartre-T01.txt");
+        QVERIFY(!example.isEmpty());
+        const QByteArray bytes = fileBytes(example);
         const QByteArray written = fileBytes(path);
         const QByteArray headerEnd = "12.12.2005\r\n";
         const qsizetype split = bytes.indexOf(headerEnd) + headerEnd.size();

@@ -1,5 +1,10 @@
+// The main menu: its texts in the three languages, the choice of language and
+// form, Go and Exit, and its layout, worked through key and mouse events.
+
+#include "ExpectedAlerts.h"
+#include "WindowDriver.h"
+
 #include "notice/FormKind.h"
-#include "platform/Alerts.h"
 #include "shell/MainMenu.h"
 
 #include <QGroupBox>
@@ -9,8 +14,6 @@
 #include <QtTest>
 
 #include <memory>
-
-using Entry = platform::RecordingAlerts::Entry;
 
 namespace {
 
@@ -88,10 +91,11 @@ private:
             return m_menu->findChild<T *>(QLatin1String(name));
     }
     void choose(const char *optionName);
-    void pressGo();
+    void pressGo() { m_drive->click("ButtonGo"); }
     void compareTexts(const ExpectedTexts &expected);
 
     std::unique_ptr<MainMenu> m_menu;
+    std::unique_ptr<WindowDriver> m_drive;
     QList<FormKind> m_opened;
     QList<Language> m_openedLanguages; // the language each opening was handed
 };
@@ -105,8 +109,8 @@ void TestMenu::init()
         m_opened.append(kind);
         m_openedLanguages.append(language);
     });
-    m_menu->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_menu.get()));
+    m_drive = std::make_unique<WindowDriver>(*m_menu);
+    QVERIFY(m_drive->show());
     // Every control the tests address exists, so a lookup below never comes back empty.
     for (const char *name : ControlNames)
         QVERIFY2(m_menu->findChild<QWidget *>(QLatin1String(name)), name);
@@ -114,6 +118,7 @@ void TestMenu::init()
 
 void TestMenu::cleanup()
 {
+    m_drive.reset();
     m_menu.reset();
     QVERIFY(QApplication::topLevelWidgets().isEmpty());
 }
@@ -121,14 +126,8 @@ void TestMenu::cleanup()
 // A click on the option's indicator, as the operator would do it.
 void TestMenu::choose(const char *optionName)
 {
-    auto *option = control<QRadioButton>(optionName);
-    QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(6, option->height() / 2));
-    QVERIFY(option->isChecked());
-}
-
-void TestMenu::pressGo()
-{
-    QTest::mouseClick(control<QPushButton>("ButtonGo"), Qt::LeftButton);
+    m_drive->click(optionName);
+    QVERIFY(m_drive->isChecked(optionName));
 }
 
 void TestMenu::compareTexts(const ExpectedTexts &expected)
@@ -148,6 +147,7 @@ void TestMenu::compareTexts(const ExpectedTexts &expected)
 
 void TestMenu::startsInEnglishWithNoFormChosen()
 {
+    m_drive.reset();
     m_menu.reset();
     m_menu = std::make_unique<MainMenu>();
     for (const char *name : ControlNames)
@@ -239,8 +239,7 @@ void TestMenu::goWithoutFormBeepsThenReminds()
     platform::ScopedRecordingAlerts alerts;
     pressGo();
 
-    const QList<Entry> expected{{Entry::Beep, {}, {}}, {Entry::Message, "Dravel", reminder}};
-    QCOMPARE(alerts.entries, expected);
+    QCOMPARE(alerts.entries, (Entries{Beep, message("Dravel", reminder)}));
     QVERIFY(m_opened.isEmpty());
     // The menu stays as it was.
     QVERIFY(control<QRadioButton>(language.toLatin1().constData())->isChecked());
@@ -316,7 +315,7 @@ void TestMenu::onlyTheLanguageOptionsChangeTheLanguage()
 void TestMenu::exitClosesTheMenu()
 {
     QVERIFY(m_menu->isVisible());
-    QTest::mouseClick(control<QPushButton>("ButtonExit"), Qt::LeftButton);
+    m_drive->click("ButtonExit");
     QVERIFY(!m_menu->isVisible());
 }
 

@@ -1,3 +1,8 @@
+// The menu with the real capture windows behind Go: the window it shows, modal
+// and in the chosen language, and the files that two runs write.
+
+#include "WindowDriver.h"
+
 #include "CaptureOpener.h"
 #include "capture/CaptureWindow.h"
 #include "platform/Alerts.h"
@@ -41,11 +46,12 @@ private Q_SLOTS:
     void openAFile();
 
 private:
-    void choose(const char *optionName);
+    void choose(const QString &optionName);
     ModalRun pressGoAndCloseTheModalWindow();
     void pressGoAndSaveOneNotice(const QString &frequency);
 
     std::unique_ptr<MainMenu> m_menu;
+    std::unique_ptr<WindowDriver> m_drive;
 };
 
 void TestMenuCapture::init()
@@ -53,22 +59,21 @@ void TestMenuCapture::init()
     m_menu = std::make_unique<MainMenu>();
     m_menu->setFormOpener(captureWindowOpener(m_menu.get()));
     m_menu->setFileOpener(captureFileOpener(m_menu.get()));
-    m_menu->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_menu.get()));
+    m_drive = std::make_unique<WindowDriver>(*m_menu);
+    QVERIFY(m_drive->show());
 }
 
 void TestMenuCapture::cleanup()
 {
+    m_drive.reset();
     m_menu.reset();
     QVERIFY(QApplication::topLevelWidgets().isEmpty());
 }
 
-void TestMenuCapture::choose(const char *optionName)
+void TestMenuCapture::choose(const QString &optionName)
 {
-    auto *option = m_menu->findChild<QRadioButton *>(QLatin1String(optionName));
-    QVERIFY2(option, optionName);
-    QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(6, option->height() / 2));
-    QVERIFY(option->isChecked());
+    m_drive->click(optionName);
+    QVERIFY(m_drive->isChecked(optionName));
 }
 
 // Presses Go and, from inside the modal run, notes the modal window and hides
@@ -94,9 +99,7 @@ ModalRun TestMenuCapture::pressGoAndCloseTheModalWindow()
     });
     watcher.start();
 
-    auto *go = m_menu->findChild<QPushButton *>(QStringLiteral("ButtonGo"));
-    if (go)
-        QTest::mouseClick(go, Qt::LeftButton);
+    m_drive->click("ButtonGo");
     goReturned = true;
     return run;
 }
@@ -128,8 +131,8 @@ void TestMenuCapture::goShowsTheChosenWindowModallyInTheChosenLanguage()
     QFETCH(qint16, code);
     QFETCH(QString, title);
 
-    choose(language.toLatin1().constData());
-    choose(form.toLatin1().constData());
+    choose(language);
+    choose(form);
     platform::ScopedRecordingAlerts alerts;
 
     const ModalRun run = pressGoAndCloseTheModalWindow();
@@ -172,12 +175,13 @@ void TestMenuCapture::pressGoAndSaveOneNotice(const QString &frequency)
         if (!window)
             return;
         operatorAtWork.stop();
-        QTest::keyClicks(window->textBox("Txt_B_Adm"), "F");
-        QTest::keyClicks(window->textBox("Txt_1A_FreqAssgn"), frequency);
-        QTest::mouseClick(window->button("Button_Finish"), Qt::LeftButton);
+        WindowDriver capture(*window);
+        capture.type(Control::Txt_B_Adm, "F");
+        capture.type(Control::Txt_1A_FreqAssgn, frequency);
+        capture.finish();
     });
     operatorAtWork.start();
-    QTest::mouseClick(m_menu->findChild<QPushButton *>(QStringLiteral("ButtonGo")), Qt::LeftButton);
+    m_drive->click("ButtonGo");
 }
 
 void TestMenuCapture::goTwiceWritesTwoFiles()
