@@ -23,8 +23,8 @@
 #include "capture/CaptureApplication.h"
 #include "capture/CaptureWindow.h"
 #include "capture/NoticeFileSession.h"
-#include "notice/NoticeRecord.h"
 #include "form/ScreenBinding.h"
+#include "notice/NoticeRecord.h"
 #include "notice/NoticeWriter.h"
 #include "platform/Alerts.h"
 #include "platform/System.h"
@@ -78,7 +78,7 @@ Spread spreadOf(std::vector<double> samples)
     std::sort(samples.begin(), samples.end());
     const std::size_t n = samples.size();
     const double median = n % 2 ? samples[n / 2] : (samples[n / 2 - 1] + samples[n / 2]) / 2;
-    return { median, samples.front(), samples.back() };
+    return {median, samples.front(), samples.back()};
 }
 
 // A target is met when the median lies under the limit (times, memory) or
@@ -101,16 +101,16 @@ public:
     void add(const QString &figure, const QString &unit, const std::vector<double> &samples,
              Target target = Target::None, double limit = 0)
     {
-        m_rows.push_back({ figure, unit, spreadOf(samples), target, limit, int(samples.size()) });
+        m_rows.push_back({figure, unit, spreadOf(samples), target, limit, int(samples.size())});
     }
 
     void print() const
     {
-        std::printf("| %-44s | %9s | %9s | %9s | %-5s | %-10s | %-6s |\n", "Figure", "Median", "Min", "Max",
-                    "Unit", "Target", "Result");
+        std::printf("| %-44s | %9s | %9s | %9s | %-5s | %-10s | %-6s |\n", "Figure", "Median", "Min", "Max", "Unit",
+                    "Target", "Result");
         std::printf("|%s|%s:|%s:|%s:|%s|%s|%s|\n", dashes(46).constData(), dashes(10).constData(),
-                    dashes(10).constData(), dashes(10).constData(), dashes(7).constData(),
-                    dashes(12).constData(), dashes(8).constData());
+                    dashes(10).constData(), dashes(10).constData(), dashes(7).constData(), dashes(12).constData(),
+                    dashes(8).constData());
         for (const Row &row : m_rows) {
             std::printf("| %-44s | %9s | %9s | %9s | %-5s | %-10s | %-6s |\n", qPrintable(row.figure),
                         qPrintable(number(row.spread.median)), qPrintable(number(row.spread.min)),
@@ -137,12 +137,9 @@ private:
     static QString targetText(const Row &row)
     {
         switch (row.target) {
-        case Target::None:
-            return QString();
-        case Target::Under:
-            return QStringLiteral("< ") + number(row.limit);
-        case Target::AtLeast:
-            return QStringLiteral(">= ") + number(row.limit);
+        case Target::None: return QString();
+        case Target::Under: return QStringLiteral("< ") + number(row.limit);
+        case Target::AtLeast: return QStringLiteral(">= ") + number(row.limit);
         }
         return QString();
     }
@@ -151,12 +148,9 @@ private:
     {
         const double median = row.spread.median;
         switch (row.target) {
-        case Target::None:
-            return QString();
-        case Target::Under:
-            return median < row.limit ? QStringLiteral("pass") : QStringLiteral("miss");
-        case Target::AtLeast:
-            return median >= row.limit ? QStringLiteral("pass") : QStringLiteral("miss");
+        case Target::None: return QString();
+        case Target::Under: return median < row.limit ? QStringLiteral("pass") : QStringLiteral("miss");
+        case Target::AtLeast: return median >= row.limit ? QStringLiteral("pass") : QStringLiteral("miss");
         }
         return QString();
     }
@@ -178,10 +172,10 @@ void progress(const QString &text)
 
 // Boxes the operator does not fill for each notice: the file name and the
 // counter belong to the file, the administration is typed once per file.
-const QStringList BoxesNotFilledPerNotice = { "Txt_Filename", "Txt_Ntc_Number", "Txt_B_Adm" };
+const QStringList BoxesNotFilledPerNotice = {"Txt_Filename", "Txt_Ntc_Number", "Txt_B_Adm"};
 
 // List entries that show both attenuation tables: directional, mixed polarization.
-const QList<QPair<QString, QString>> ListChoices = { { "Combo_9_AntDir", "D" }, { "Combo_9D_Polariz", "M" } };
+const QList<QPair<QString, QString>> ListChoices = {{"Combo_9_AntDir", "D"}, {"Combo_9D_Polariz", "M"}};
 
 QString firstFragmentOption(FormKind kind)
 {
@@ -261,7 +255,7 @@ struct Settings
     int runs = 21;
     int memoryRuns = 3;
     int notices = 10000;
-    QString folder; // where the output files go
+    QString folder;  // where the output files go
     QString program; // notice-capture
 };
 
@@ -285,7 +279,7 @@ void measureStartUp(const Settings &settings, Table &table)
         process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         QElapsedTimer timer;
         timer.start();
-        process.start(settings.program, { QStringLiteral("--quit-after-show") });
+        process.start(settings.program, {QStringLiteral("--quit-after-show")});
         if (!process.waitForFinished(30000) || process.exitCode() != 0)
             qFatal("%s --quit-after-show failed", qPrintable(settings.program));
         const qint64 elapsed = timer.nsecsElapsed();
@@ -312,8 +306,8 @@ void measureWindowSetUp(const Settings &settings, FormKind kind, Table &table)
         samples.push_back(milliseconds(timer.nsecsElapsed()));
     }
     const QString name = kind == FormKind::T01 ? QStringLiteral("T01") : QStringLiteral("T02");
-    table.add(QStringLiteral("Window set-up %1 until shown").arg(name), QStringLiteral("ms"), samples,
-              Target::Under, 60);
+    table.add(QStringLiteral("Window set-up %1 until shown").arg(name), QStringLiteral("ms"), samples, Target::Under,
+              60);
 }
 
 // Save/Next of a full notice: once with the sync turned off (collection,
@@ -344,8 +338,8 @@ void measureSaveNext(const Settings &settings, FormKind kind, Table &table)
         withSync.push_back(with);
         sync.push_back(std::max(0.0, with - without));
     }
-    table.add(QStringLiteral("Save/Next full %1 notice, without sync").arg(name), QStringLiteral("ms"),
-              withoutSync, Target::Under, 3);
+    table.add(QStringLiteral("Save/Next full %1 notice, without sync").arg(name), QStringLiteral("ms"), withoutSync,
+              Target::Under, 3);
     table.add(QStringLiteral("  sync to disk of that notice"), QStringLiteral("ms"), sync);
     table.add(QStringLiteral("  Save/Next full %1 notice, with sync").arg(name), QStringLiteral("ms"), withSync);
 }
@@ -447,12 +441,15 @@ void measureWriterThroughput(const Settings &settings, Table &table)
 QJsonObject typicalNotice()
 {
     QJsonObject screen{
-        { "OptInt_Add", true },          { "Txt_4A_SiteName", "montmartre" }, { "Txt_4B_GeoArea", "f" },
-        { "Txt_4C_Deg_Long", "2" },      { "Txt_4C_Min_Long", "20" },         { "Txt_4C_Sec_Long", "30" },
-        { "Txt_4C_EW", "e" },            { "Txt_4C_Deg_Lat", "48" },          { "Txt_4C_Min_Lat", "53" },
-        { "Txt_4C_Sec_Lat", "10" },      { "Txt_4C_NS", "n" },                { "Txt_1A_FreqAssgn", "98.5" },
-        { "Combo_9D_Polariz", "H" },     { "Txt_8BH_Erp_H", "40" },           { "Txt_7D_TranSys", "4" },
-        { "Txt_70_BDWdth", "180" },      { "Txt_9E_AntHgt", "150" },          { "Txt_9EB_Eff_hgtmax", "320" },
+        {"OptInt_Add", true},      {"Txt_4A_SiteName", "montmartre"},
+        {"Txt_4B_GeoArea", "f"},   {"Txt_4C_Deg_Long", "2"},
+        {"Txt_4C_Min_Long", "20"}, {"Txt_4C_Sec_Long", "30"},
+        {"Txt_4C_EW", "e"},        {"Txt_4C_Deg_Lat", "48"},
+        {"Txt_4C_Min_Lat", "53"},  {"Txt_4C_Sec_Lat", "10"},
+        {"Txt_4C_NS", "n"},        {"Txt_1A_FreqAssgn", "98.5"},
+        {"Combo_9D_Polariz", "H"}, {"Txt_8BH_Erp_H", "40"},
+        {"Txt_7D_TranSys", "4"},   {"Txt_70_BDWdth", "180"},
+        {"Txt_9E_AntHgt", "150"},  {"Txt_9EB_Eff_hgtmax", "320"},
     };
     for (int azimuth = 0; azimuth < 360; azimuth += 10)
         screen.insert(QStringLiteral("Txt_9EC_azm%1").arg(azimuth, 3, 10, QLatin1Char('0')),
@@ -476,11 +473,11 @@ QJsonObject firstNotice()
 // A script of count notices into one file, for notice-capture --replay.
 QByteArray memoryScript(int count)
 {
-    QJsonArray notices{ firstNotice() };
+    QJsonArray notices{firstNotice()};
     const QJsonObject next = typicalNotice();
     for (int notice = 2; notice <= count; ++notice)
         notices.append(next);
-    return QJsonDocument(QJsonObject{ { "form", "T01" }, { "notices", notices } }).toJson(QJsonDocument::Compact);
+    return QJsonDocument(QJsonObject{{"form", "T01"}, {"notices", notices}}).toJson(QJsonDocument::Compact);
 }
 
 // --- The typed run: the capture window alone, no script in memory ---------------
@@ -604,9 +601,9 @@ std::optional<ChildRun> runScript(const Settings &settings, const QString &scrip
     const QByteArray program = QFile::encodeName(settings.program);
     const QByteArray scriptArgument = QFile::encodeName(script);
     const QByteArray outputArgument = QFile::encodeName(output);
-    char *arguments[] = { const_cast<char *>(program.constData()), const_cast<char *>("--replay"),
-                          const_cast<char *>(scriptArgument.constData()), const_cast<char *>("--output"),
-                          const_cast<char *>(outputArgument.constData()), nullptr };
+    char *arguments[] = {const_cast<char *>(program.constData()),        const_cast<char *>("--replay"),
+                         const_cast<char *>(scriptArgument.constData()), const_cast<char *>("--output"),
+                         const_cast<char *>(outputArgument.constData()), nullptr};
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
@@ -630,7 +627,7 @@ std::optional<ChildRun> runScript(const Settings &settings, const QString &scrip
     }
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
         return std::nullopt;
-    return ChildRun{ peak, double(timer.nsecsElapsed()) / 1e9 };
+    return ChildRun{peak, double(timer.nsecsElapsed()) / 1e9};
 }
 
 // The peak of a run of the whole script, and its growth from notice 1,000 on:
@@ -641,7 +638,7 @@ void measureMemory(const Settings &settings, Table &table)
     const int early = std::min(1000, settings.notices);
     const QString earlyScript = QDir(settings.folder).filePath(QStringLiteral("memory-%1.json").arg(early));
     const QString fullScript = QDir(settings.folder).filePath(QStringLiteral("memory-%1.json").arg(settings.notices));
-    for (const auto &[path, count] : { std::pair{ earlyScript, early }, std::pair{ fullScript, settings.notices } }) {
+    for (const auto &[path, count] : {std::pair{earlyScript, early}, std::pair{fullScript, settings.notices}}) {
         QFile file(path);
         if (!file.open(QIODevice::WriteOnly) || file.write(memoryScript(count)) < 0)
             qFatal("Cannot write %s", qPrintable(path));
@@ -650,12 +647,14 @@ void measureMemory(const Settings &settings, Table &table)
 
     std::vector<double> peaks, growths, runSeconds;
     for (int run = 0; run < settings.memoryRuns; ++run) {
-        progress(QStringLiteral("memory run %1 of %2 (%3 notices)...").arg(run + 1).arg(settings.memoryRuns)
+        progress(QStringLiteral("memory run %1 of %2 (%3 notices)...")
+                     .arg(run + 1)
+                     .arg(settings.memoryRuns)
                      .arg(settings.notices));
-        const std::optional<ChildRun> earlyRun =
-            runScript(settings, earlyScript, QDir(settings.folder).filePath(QStringLiteral("memory-early.txt")));
-        const std::optional<ChildRun> fullRun =
-            runScript(settings, fullScript, QDir(settings.folder).filePath(QStringLiteral("memory-full.txt")));
+        const std::optional<ChildRun> earlyRun
+            = runScript(settings, earlyScript, QDir(settings.folder).filePath(QStringLiteral("memory-early.txt")));
+        const std::optional<ChildRun> fullRun
+            = runScript(settings, fullScript, QDir(settings.folder).filePath(QStringLiteral("memory-full.txt")));
         if (!earlyRun || !fullRun)
             qFatal("The scripted run of %s failed", qPrintable(settings.program));
         peaks.push_back(fullRun->peakMegabytes);
@@ -664,15 +663,17 @@ void measureMemory(const Settings &settings, Table &table)
     }
     // The program as it is run: the real --replay of the script file, which it
     // reads a screen at a time, so the script's length must not show.
-    table.add(QStringLiteral("Peak memory, %1 notices --replay").arg(settings.notices), QStringLiteral("MB"),
-              peaks, Target::Under, 80);
+    table.add(QStringLiteral("Peak memory, %1 notices --replay").arg(settings.notices), QStringLiteral("MB"), peaks,
+              Target::Under, 80);
     table.add(QStringLiteral("Growth from notice %1 to %2, --replay").arg(early).arg(settings.notices),
               QStringLiteral("MB"), growths, Target::Under, 2);
     table.add(QStringLiteral("  scripted run, time per notice"), QStringLiteral("ms"), runSeconds);
 
     std::vector<double> typedPeaks, typedGrowths, typedSeconds;
     for (int run = 0; run < settings.memoryRuns; ++run) {
-        progress(QStringLiteral("typed run %1 of %2 (%3 notices)...").arg(run + 1).arg(settings.memoryRuns)
+        progress(QStringLiteral("typed run %1 of %2 (%3 notices)...")
+                     .arg(run + 1)
+                     .arg(settings.memoryRuns)
                      .arg(settings.notices));
         QProcess child;
         child.setProcessEnvironment(childEnvironment());
@@ -680,8 +681,8 @@ void measureMemory(const Settings &settings, Table &table)
         QElapsedTimer timer;
         timer.start();
         child.start(QCoreApplication::applicationFilePath(),
-                    { QStringLiteral("--typed-run"), QString::number(settings.notices), QStringLiteral("--folder"),
-                      settings.folder });
+                    {QStringLiteral("--typed-run"), QString::number(settings.notices), QStringLiteral("--folder"),
+                     settings.folder});
         if (!child.waitForFinished(-1) || child.exitCode() != 0)
             qFatal("The typed run failed");
         const QList<QByteArray> figures = child.readAllStandardOutput().trimmed().split(' ');
@@ -715,17 +716,17 @@ int main(int argc, char *argv[])
                                               QStringLiteral("Runs of the memory measurement (3)."),
                                               QStringLiteral("n"), QStringLiteral("3"));
     const QCommandLineOption noticesOption(QStringLiteral("notices"),
-                                           QStringLiteral("Notices of the memory run (10000)."),
-                                           QStringLiteral("n"), QStringLiteral("10000"));
+                                           QStringLiteral("Notices of the memory run (10000)."), QStringLiteral("n"),
+                                           QStringLiteral("10000"));
     const QCommandLineOption folderOption(QStringLiteral("folder"),
                                           QStringLiteral("Folder for the output files (a new one in the "
                                                          "current folder by default)."),
                                           QStringLiteral("dir"));
     QCommandLineOption typedRunOption(QStringLiteral("typed-run"),
-                                            QStringLiteral("Internal: the child process of the memory figure."),
-                                            QStringLiteral("n"));
+                                      QStringLiteral("Internal: the child process of the memory figure."),
+                                      QStringLiteral("n"));
     typedRunOption.setFlags(QCommandLineOption::HiddenFromHelp);
-    parser.addOptions({ runsOption, memoryRunsOption, noticesOption, folderOption, typedRunOption });
+    parser.addOptions({runsOption, memoryRunsOption, noticesOption, folderOption, typedRunOption});
     parser.process(app);
     if (parser.isSet(typedRunOption)) {
         platform::SystemOverrides system;

@@ -10,7 +10,7 @@ namespace {
 QString countOf(qsizetype count, const char *singular)
 {
     return QString::number(count) + QLatin1Char(' ') + QLatin1String(singular)
-           + (count == 1 ? QString() : QStringLiteral("s"));
+        + (count == 1 ? QString() : QStringLiteral("s"));
 }
 
 } // namespace

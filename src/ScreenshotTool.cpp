@@ -48,14 +48,29 @@ struct ShownValue
 };
 
 const ShownValue MontmartreNotice[] = {
-    {"Txt_B_Adm", "F"},           {"Txt_Ntc_DD", "7"},         {"Txt_Ntc_MM", "12"},
-    {"Txt_Ntc_YY", "2005"},       {"Txt_4A_SiteName", "MONTMARTRE"}, {"Txt_4B_GeoArea", "F"},
-    {"Txt_4C_Deg_Long", "2"},     {"Txt_4C_Min_Long", "20"},   {"Txt_4C_Sec_Long", "30"},
-    {"Txt_4C_EW", "E"},           {"Txt_4C_Deg_Lat", "48"},    {"Txt_4C_Min_Lat", "53"},
-    {"Txt_4C_Sec_Lat", "10"},     {"Txt_4C_NS", "N"},          {"Txt_1A_FreqAssgn", "98.5"},
-    {"Combo_9D_Polariz", "H"},    {"Txt_8BH_Erp_H", "40"},     {"Txt_7D_TranSys", "4"},
-    {"Txt_70_BDWdth", "180"},     {"Txt_9E_AntHgt", "150"},    {"Txt_9EB_Eff_hgtmax", "320"},
-    {"Txt_9EC_azm000", "300"},    {"Txt_9EC_azm010", "310"},
+    {"Txt_B_Adm", "F"},
+    {"Txt_Ntc_DD", "7"},
+    {"Txt_Ntc_MM", "12"},
+    {"Txt_Ntc_YY", "2005"},
+    {"Txt_4A_SiteName", "MONTMARTRE"},
+    {"Txt_4B_GeoArea", "F"},
+    {"Txt_4C_Deg_Long", "2"},
+    {"Txt_4C_Min_Long", "20"},
+    {"Txt_4C_Sec_Long", "30"},
+    {"Txt_4C_EW", "E"},
+    {"Txt_4C_Deg_Lat", "48"},
+    {"Txt_4C_Min_Lat", "53"},
+    {"Txt_4C_Sec_Lat", "10"},
+    {"Txt_4C_NS", "N"},
+    {"Txt_1A_FreqAssgn", "98.5"},
+    {"Combo_9D_Polariz", "H"},
+    {"Txt_8BH_Erp_H", "40"},
+    {"Txt_7D_TranSys", "4"},
+    {"Txt_70_BDWdth", "180"},
+    {"Txt_9E_AntHgt", "150"},
+    {"Txt_9EB_Eff_hgtmax", "320"},
+    {"Txt_9EC_azm000", "300"},
+    {"Txt_9EC_azm010", "310"},
 };
 
 const char *const MontmartreOptions[] = {"OptFrg_Ge84", "OptInt_Add"};
@@ -129,7 +144,6 @@ bool saveScreenshots(const QString &folderName)
     }
 
     for (const auto &entry : alerts.messages())
-        std::fprintf(stderr, "Message while rendering: %s: %s\n", qPrintable(entry.title),
-                     qPrintable(entry.text));
+        std::fprintf(stderr, "Message while rendering: %s: %s\n", qPrintable(entry.title), qPrintable(entry.text));
     return allSaved;
 }

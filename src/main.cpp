@@ -15,11 +15,11 @@ namespace {
 
 struct Options
 {
-    QString screenshotFolder; // --screenshot DIR: render the windows to PNG files and end
+    QString screenshotFolder;   // --screenshot DIR: render the windows to PNG files and end
     bool quitAfterShow = false; // --quit-after-show: end as soon as the menu is up
-    QString replayScript; // --replay SCRIPT.json: play a scripted capture run and end
-    QString replayOutput; // --output FILE: the output file of the scripted run
-    bool replace = false; // --replace: the scripted run may replace an existing output file
+    QString replayScript;       // --replay SCRIPT.json: play a scripted capture run and end
+    QString replayOutput;       // --output FILE: the output file of the scripted run
+    bool replace = false;       // --replace: the scripted run may replace an existing output file
 };
 
 // The notice file named on the command line, read once the application has
@@ -56,8 +56,7 @@ bool parseOptions(int argc, char *argv[], Options &options)
     const QCommandLineOption replay(QStringLiteral("replay"),
                                     QStringLiteral("Play the capture run of the JSON <script> and end."),
                                     QStringLiteral("script"));
-    const QCommandLineOption output(QStringLiteral("output"),
-                                    QStringLiteral("Output file of the scripted run."),
+    const QCommandLineOption output(QStringLiteral("output"), QStringLiteral("Output file of the scripted run."),
                                     QStringLiteral("file"));
     const QCommandLineOption replace(QStringLiteral("replace"),
                                      QStringLiteral("Let the scripted run replace an existing output file."));

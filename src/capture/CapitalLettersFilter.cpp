@@ -66,8 +66,8 @@ bool CapitalLettersFilter::eventFilter(QObject *watched, QEvent *event)
     // A key event's text cannot be changed: the box receives a copy carrying the
     // capital instead of the original.
     QKeyEvent replacement(QEvent::KeyPress, key->key(), key->modifiers(), key->nativeScanCode(),
-                          key->nativeVirtualKey(), key->nativeModifiers(), QString(capital),
-                          key->isAutoRepeat(), key->count());
+                          key->nativeVirtualKey(), key->nativeModifiers(), QString(capital), key->isAutoRepeat(),
+                          key->count());
     QCoreApplication::sendEvent(watched, &replacement);
     key->setAccepted(replacement.isAccepted());
     return true;

@@ -4,8 +4,7 @@
 
 CaptureApplication::CaptureApplication(int &argc, char **argv)
     : QApplication(argc, argv)
-{
-}
+{ }
 
 bool CaptureApplication::notify(QObject *receiver, QEvent *event)
 {

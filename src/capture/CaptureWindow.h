@@ -59,8 +59,8 @@ protected:
 private:
     void addNoticeList(Language language);
 
-    FormControls *m_controls = nullptr;     // child object of the window
+    FormControls *m_controls = nullptr;      // child object of the window
     VisibilityRules *m_visibility = nullptr; // child object of the window
-    NoticeFileSession *m_saving = nullptr;  // child object of the window
-    NoticeList *m_noticeList = nullptr;     // child widget of the window
+    NoticeFileSession *m_saving = nullptr;   // child object of the window
+    NoticeList *m_noticeList = nullptr;      // child widget of the window
 };

@@ -56,22 +56,14 @@ Presentation presentation(Look look)
 {
     switch (look) {
     case Look::Default:
-    case Look::CaptionLabel:
-        return {sansFont(WindowPoints), Black};
-    case Look::ItemNumberLabel:
-        return {serifFont(SmallPoints), Blue};
-    case Look::SmallLabel:
-        return {serifFont(SmallPoints), Black};
-    case Look::BlueCaptionLabel:
-        return {sansFont(WindowPoints), Blue};
-    case Look::RedFrame:
-        return {sansFont(WindowPoints), Red};
-    case Look::AzimuthFrame:
-        return {serifFont(SmallPoints), Blue};
-    case Look::DarkRedBoldLabel:
-        return {sansFont(WindowPoints, true), DarkRed};
-    case Look::OptionButton:
-        return {serifFont(OptionPoints), Black};
+    case Look::CaptionLabel: return {sansFont(WindowPoints), Black};
+    case Look::ItemNumberLabel: return {serifFont(SmallPoints), Blue};
+    case Look::SmallLabel: return {serifFont(SmallPoints), Black};
+    case Look::BlueCaptionLabel: return {sansFont(WindowPoints), Blue};
+    case Look::RedFrame: return {sansFont(WindowPoints), Red};
+    case Look::AzimuthFrame: return {serifFont(SmallPoints), Blue};
+    case Look::DarkRedBoldLabel: return {sansFont(WindowPoints, true), DarkRed};
+    case Look::OptionButton: return {serifFont(OptionPoints), Black};
     }
     return {sansFont(WindowPoints), Black};
 }
@@ -98,7 +90,9 @@ constexpr int TwoLineLabelHeight = 300;
 } // namespace
 
 FormControls::FormControls(QWidget &window, FormKind kind)
-    : QObject(&window), m_window(window), m_kind(kind)
+    : QObject(&window)
+    , m_window(window)
+    , m_kind(kind)
 {
     setObjectName(QStringLiteral("formControls"));
     m_window.setFont(sansFont(WindowPoints));
@@ -168,8 +162,7 @@ QWidget *FormControls::createControl(const ControlSpec &spec, QWidget *parent)
         group->addButton(option);
         return option;
     }
-    case ControlKind::CheckBox:
-        return new QCheckBox(spec.text, parent);
+    case ControlKind::CheckBox: return new QCheckBox(spec.text, parent);
     case ControlKind::CommandButton: {
         auto *button = new QPushButton(spec.text, parent);
         // The form has no default button: Enter in a box must not save.

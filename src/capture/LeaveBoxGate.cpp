@@ -40,7 +40,7 @@ FocusedRule focusedRuledBox(QWidget *anyWindow)
     const FieldRule *rule = ruleFor(controls->formKind(), box->objectName());
     if (!rule)
         return {};
-    return { controls, box, rule };
+    return {controls, box, rule};
 }
 
 bool isValidationOn(const FormControls &controls)
@@ -92,14 +92,10 @@ bool isAttemptToLeave(const QLineEdit *box, QWidget *target, const QEvent *event
         return tabKey && !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
     }
     case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonDblClick:
-        return movesFocusAway(target, Qt::ClickFocus, box);
-    case QEvent::Wheel:
-        return movesFocusAway(target, Qt::WheelFocus, box);
-    case QEvent::Shortcut:
-        return target != box;
-    default:
-        return false;
+    case QEvent::MouseButtonDblClick: return movesFocusAway(target, Qt::ClickFocus, box);
+    case QEvent::Wheel: return movesFocusAway(target, Qt::WheelFocus, box);
+    case QEvent::Shortcut: return target != box;
+    default: return false;
     }
 }
 
@@ -110,10 +106,8 @@ bool isCheckedEventType(QEvent::Type type)
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
     case QEvent::Wheel:
-    case QEvent::Shortcut:
-        return true;
-    default:
-        return false;
+    case QEvent::Shortcut: return true;
+    default: return false;
     }
 }
 

@@ -1,15 +1,15 @@
 #include "capture/NoticeFileSession.h"
 
 #include "capture/FormControls.h"
-#include "form/ControlNames.h"
 #include "capture/VisibilityRules.h"
+#include "form/ControlNames.h"
 #include "form/ScreenBinding.h"
-#include "notice/NoticeRecord.h"
 #include "notice/Formatting.h"
+#include "notice/NoticeRecord.h"
 #include "notice/NoticeWriter.h"
+#include "notice/ProgramVersion.h"
 #include "platform/Alerts.h"
 #include "platform/System.h"
-#include "notice/ProgramVersion.h"
 
 #include <QDir>
 #include <QFile>
@@ -24,27 +24,24 @@ namespace {
 // language, like the field checks' messages.
 namespace Message {
 const QString FatalErrorTitle = QStringLiteral("Fatal Error");
-const QString MissingAdministration =
-    QStringLiteral("The Notifying administration is missing, Cannot save the notice");
+const QString MissingAdministration = QStringLiteral("The Notifying administration is missing, Cannot save the notice");
 
 const QString NoticeNotSavedTitle = QStringLiteral("Notice not saved");
-const QString NoFrequencyNorCoordinates =
-    QStringLiteral("The notice has no frequency and no coordinates: it was not saved.");
+const QString NoFrequencyNorCoordinates
+    = QStringLiteral("The notice has no frequency and no coordinates: it was not saved.");
 
 // %1 the box, %2 the character with its code
-const QString UnencodableCharacter =
-    QStringLiteral("The box %1 holds the character %2, which the notice file cannot hold, "
-                   "Cannot save the notice");
+const QString UnencodableCharacter
+    = QStringLiteral("The box %1 holds the character %2, which the notice file cannot hold, "
+                     "Cannot save the notice");
 
 const QString FileExistsTitle = QStringLiteral("The file exists");
 // %1 the file name
-const QString FileExists = QStringLiteral(
-    "The file %1 exists already.\n\n"
-    "Replace: a new file takes its place, and the notices it holds are lost.\n"
-    "Continue: the notice is added to the notices it holds.\n"
-    "Cancel: nothing is saved, the screen stays as it is.");
-const QStringList FileExistsAnswers = {QStringLiteral("Replace"), QStringLiteral("Continue"),
-                                       QStringLiteral("Cancel")};
+const QString FileExists = QStringLiteral("The file %1 exists already.\n\n"
+                                          "Replace: a new file takes its place, and the notices it holds are lost.\n"
+                                          "Continue: the notice is added to the notices it holds.\n"
+                                          "Cancel: nothing is saved, the screen stays as it is.");
+const QStringList FileExistsAnswers = {QStringLiteral("Replace"), QStringLiteral("Continue"), QStringLiteral("Cancel")};
 
 const QString FileOpenedTitle = QStringLiteral("Notice file opened");
 // %1 the file name, %2 what was left out
@@ -52,28 +49,26 @@ const QString SectionLeftOut = QStringLiteral("The file %1 was not finished, and
 // %1 the file name, %2 and %3 the forms
 const QString OtherForm = QStringLiteral("The file %1 holds %2 notices: open it on the %2 form, not on the %3 form.");
 // %1 the file's administration
-const QString OtherAdministration =
-    QStringLiteral("The file holds the notices of the administration %1, shown now in its box. "
-                   "The notice was not saved: check it, then press Save/Next again.");
+const QString OtherAdministration
+    = QStringLiteral("The file holds the notices of the administration %1, shown now in its box. "
+                     "The notice was not saved: check it, then press Save/Next again.");
 
 const QString CorrectionTitle = QStringLiteral("Correct a notice");
 const QString SaveFirst = QStringLiteral("The screen holds a notice that is not saved: press Save/Next or Reset "
                                          "before you choose a notice to correct.");
 const QString NotAPlainFile = QStringLiteral("The notices of %1 cannot be corrected: it is not a plain file.");
 // %1 the notice number, %2 the boxes
-const QString CannotShowExactly =
-    QStringLiteral("Notice %1 cannot be put back on the screen exactly as the file holds it (%2); "
-                   "it is left as it is.");
+const QString CannotShowExactly
+    = QStringLiteral("Notice %1 cannot be put back on the screen exactly as the file holds it (%2); "
+                     "it is left as it is.");
 
 // Added to the file service's own sentence, which names the file and the reason.
 const QString FileNotStarted = QStringLiteral(" The file was not started; the screen stays as it was.");
 const QString NoticeNotWritten = QStringLiteral(" The notice was not saved; it stays on the screen.");
-const QString NoticeNotReplaced =
-    QStringLiteral(" The notice was not replaced; the file is as it was, and the notice stays on the screen.");
-const QString TailNotWritten =
-    QStringLiteral(" The file is not finished: mend the fault, then press Finish again.");
-const QString CloseFailed =
-    QStringLiteral(" Every line had been written to the disk before; check the file.");
+const QString NoticeNotReplaced
+    = QStringLiteral(" The notice was not replaced; the file is as it was, and the notice stays on the screen.");
+const QString TailNotWritten = QStringLiteral(" The file is not finished: mend the fault, then press Finish again.");
+const QString CloseFailed = QStringLiteral(" Every line had been written to the disk before; check the file.");
 } // namespace Message
 
 // The answers to the question about an existing file, in button order.
@@ -82,17 +77,19 @@ enum FileExistsAnswer { ReplaceFile, ContinueFile, CancelSave };
 // The boxes whose text makes a notice worth writing: the frequency and the
 // coordinates, of the station and of the target assignment.
 const QLatin1String NoticeBoxes[] = {
-    Control::Txt_1A_FreqAssgn, Control::Txt_01A_TrgFreq,
-    Control::Txt_4C_Deg_Long,  Control::Txt_4C_Min_Long,  Control::Txt_4C_Sec_Long, Control::Txt_4C_EW,
-    Control::Txt_4C_Deg_Lat,   Control::Txt_4C_Min_Lat,   Control::Txt_4C_Sec_Lat,  Control::Txt_4C_NS,
-    Control::Txt_04C_Deg_Long, Control::Txt_04C_Min_Long, Control::Txt_04C_Sec_Long, Control::Txt_04C_EW,
-    Control::Txt_04C_Deg_Lat,  Control::Txt_04C_Min_Lat,  Control::Txt_04C_Sec_Lat,  Control::Txt_04C_NS,
+    Control::Txt_1A_FreqAssgn, Control::Txt_01A_TrgFreq, Control::Txt_4C_Deg_Long,  Control::Txt_4C_Min_Long,
+    Control::Txt_4C_Sec_Long,  Control::Txt_4C_EW,       Control::Txt_4C_Deg_Lat,   Control::Txt_4C_Min_Lat,
+    Control::Txt_4C_Sec_Lat,   Control::Txt_4C_NS,       Control::Txt_04C_Deg_Long, Control::Txt_04C_Min_Long,
+    Control::Txt_04C_Sec_Long, Control::Txt_04C_EW,      Control::Txt_04C_Deg_Lat,  Control::Txt_04C_Min_Lat,
+    Control::Txt_04C_Sec_Lat,  Control::Txt_04C_NS,
 };
 
 } // namespace
 
 NoticeFileSession::NoticeFileSession(FormControls &controls, VisibilityRules &visibility)
-    : QObject(&controls.window()), m_controls(controls), m_visibility(visibility)
+    : QObject(&controls.window())
+    , m_controls(controls)
+    , m_visibility(visibility)
 {
     connectButtons();
 }
@@ -115,13 +112,11 @@ QString NoticeFileSession::defaultFileName(FormKind kind)
     const QTime time = now.time();
     const QString prefix = kind == FormKind::T02 ? QStringLiteral("T02M-") : QStringLiteral("T01M-");
     // Plain numbers: no leading zeros, so 7 December 2005 is "2005127".
-    const QString day = QString::number(date.year()) + QString::number(date.month())
-                        + QString::number(date.day());
-    const QString moment = QString::number(time.hour()) + QString::number(time.minute())
-                           + QString::number(time.second());
-    return QDir::toNativeSeparators(platform::programFolder()) + QDir::separator() + prefix + day
-           + QLatin1Char('-') + moment + QLatin1Char('-') + Formatting::currentUserName()
-           + QStringLiteral(".txt");
+    const QString day = QString::number(date.year()) + QString::number(date.month()) + QString::number(date.day());
+    const QString moment
+        = QString::number(time.hour()) + QString::number(time.minute()) + QString::number(time.second());
+    return QDir::toNativeSeparators(platform::programFolder()) + QDir::separator() + prefix + day + QLatin1Char('-')
+        + moment + QLatin1Char('-') + Formatting::currentUserName() + QStringLiteral(".txt");
 }
 
 void NoticeFileSession::setUp()
@@ -193,14 +188,12 @@ bool NoticeFileSession::mayFinishAfter(SaveOutcome outcome) const
 {
     switch (outcome) {
     case SaveOutcome::NoticeWritten:
-    case SaveOutcome::NoNoticeOnScreen:
-        return true;
+    case SaveOutcome::NoNoticeOnScreen: return true;
     case SaveOutcome::NoAdministration:
         // The message has been shown; a screen without a notice has nothing
         // to lose, but a notice typed without its administration stays.
         return !isNewNotice();
-    case SaveOutcome::Refused:
-        return false;
+    case SaveOutcome::Refused: return false;
     }
     return false;
 }
@@ -234,8 +227,8 @@ bool NoticeFileSession::startFile(const QString &adm, bool replaceConfirmed)
     }
     // The date in the header follows the program's locale, which is the
     // system's unless the program chose another.
-    const QStringList header = makeHeaderLines(platform::currentDateTime(), Formatting::currentUserName(),
-                                               ProgramVersionLabel, QLocale());
+    const QStringList header
+        = makeHeaderLines(platform::currentDateTime(), Formatting::currentUserName(), ProgramVersionLabel, QLocale());
     if (!m_file.store.writeStart(header, adm, &error)) {
         fatalError(error + Message::FileNotStarted);
         return false;
@@ -252,12 +245,11 @@ bool NoticeFileSession::startFile(const QString &adm, bool replaceConfirmed)
 // or keeps the screen. True when the save may go on.
 bool NoticeFileSession::mayReplaceExistingFile(const QString &name, const QString &adm)
 {
-    const int answer = platform::alerts().question(&m_controls.window(), Message::FileExistsTitle,
-                                                   Message::FileExists.arg(name), Message::FileExistsAnswers,
-                                                   ContinueFile, CancelSave);
+    const int answer
+        = platform::alerts().question(&m_controls.window(), Message::FileExistsTitle, Message::FileExists.arg(name),
+                                      Message::FileExistsAnswers, ContinueFile, CancelSave);
     switch (answer) {
-    case ReplaceFile:
-        return startFile(adm, true);
+    case ReplaceFile: return startFile(adm, true);
     case ContinueFile:
         if (!openFile(name))
             return false;
@@ -266,8 +258,7 @@ bool NoticeFileSession::mayReplaceExistingFile(const QString &name, const QStrin
         platform::alerts().exclamation(&m_controls.window(), Message::NoticeNotSavedTitle,
                                        Message::OtherAdministration.arg(m_file.store.saved().adm));
         return false;
-    default:
-        return false;
+    default: return false;
     }
 }
 
@@ -283,9 +274,8 @@ bool NoticeFileSession::openFile(const QString &name)
     const SavedNoticeFile &saved = m_file.store.saved();
     if (saved.formKind && *saved.formKind != m_controls.formKind()) {
         m_file.store.abandon();
-        const auto formName = [](FormKind kind) {
-            return kind == FormKind::T02 ? QStringLiteral("T02") : QStringLiteral("T01");
-        };
+        const auto formName
+            = [](FormKind kind) { return kind == FormKind::T02 ? QStringLiteral("T02") : QStringLiteral("T01"); };
         fatalError(Message::OtherForm.arg(name, formName(*saved.formKind), formName(m_controls.formKind())));
         return false;
     }

@@ -14,20 +14,20 @@ struct NoticeRecord;
 // The output file of one opening of a capture window.
 struct CaptureFile
 {
-    NoticeFileStore store;         // the output file while it is open
-    bool fileOpen = false;         // from the file's start (header and HEAD written) or
-                                   // its opening until Finish
-    qint32 noticeNumber = 1;       // number of the next notice; noticeNumber - 1 were written
-    bool finished = false;         // Finish has run: the window may close without it
+    NoticeFileStore store;   // the output file while it is open
+    bool fileOpen = false;   // from the file's start (header and HEAD written) or
+                             // its opening until Finish
+    qint32 noticeNumber = 1; // number of the next notice; noticeNumber - 1 were written
+    bool finished = false;   // Finish has run: the window may close without it
 };
 
 // What one Save/Next did.
 enum class SaveOutcome {
-    NoticeWritten,       // a NOTICE section was written; the screen is ready for the next notice
-    NoNoticeOnScreen,    // the screen held no notice: nothing but the file's start was written,
-                         // and the screen is ready for the next notice
-    NoAdministration,    // refused: no notifying administration; nothing happened
-    Refused,             // refused with a message: the screen and the file are as they were
+    NoticeWritten,    // a NOTICE section was written; the screen is ready for the next notice
+    NoNoticeOnScreen, // the screen held no notice: nothing but the file's start was written,
+                      // and the screen is ready for the next notice
+    NoAdministration, // refused: no notifying administration; nothing happened
+    Refused,          // refused with a message: the screen and the file are as they were
 };
 
 // Ties a capture window to its output file: the window's set-up after the
@@ -122,6 +122,6 @@ private:
     FormControls &m_controls;
     VisibilityRules &m_visibility;
     CaptureFile m_file;
-    int m_correcting = 0;          // the notice on the screen for correction
-    QString m_correctedSection;    // its NOTICE section as the file holds it
+    int m_correcting = 0;       // the notice on the screen for correction
+    QString m_correctedSection; // its NOTICE section as the file holds it
 };

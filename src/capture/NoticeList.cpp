@@ -32,12 +32,9 @@ const ListTexts &textsFor(Language language)
                        "para corregirla."),
         QStringLiteral("Notificaciones del archivo")};
     switch (language) {
-    case Language::French:
-        return french;
-    case Language::Spanish:
-        return spanish;
-    case Language::English:
-        break;
+    case Language::French: return french;
+    case Language::Spanish: return spanish;
+    case Language::English: break;
     }
     return english;
 }

@@ -30,13 +30,13 @@ void VisibilityRules::connectHandlers()
         QString option;
         void (VisibilityRules::*handler)();
     } optionHandlers[] = {
-        { OptInt_Add, &VisibilityRules::addChosen },
-        { OptInt_Mod, &VisibilityRules::modifyChosen },
-        { OptInt_Sup, &VisibilityRules::suppressChosen },
-        { OptInt_Wdraw, &VisibilityRules::withdrawChosen },
-        { m_firstFragmentOption, &VisibilityRules::firstFragmentChosen },
-        { OptFrg_St61, &VisibilityRules::st61Chosen },
-        { OptFrg_A11, &VisibilityRules::article11Chosen },
+        {OptInt_Add, &VisibilityRules::addChosen},
+        {OptInt_Mod, &VisibilityRules::modifyChosen},
+        {OptInt_Sup, &VisibilityRules::suppressChosen},
+        {OptInt_Wdraw, &VisibilityRules::withdrawChosen},
+        {m_firstFragmentOption, &VisibilityRules::firstFragmentChosen},
+        {OptFrg_St61, &VisibilityRules::st61Chosen},
+        {OptFrg_A11, &VisibilityRules::article11Chosen},
     };
     for (const auto &row : optionHandlers) {
         auto *option = qobject_cast<QRadioButton *>(widget(row.option));
@@ -56,8 +56,8 @@ void VisibilityRules::connectHandlers()
         QLatin1String list;
         void (VisibilityRules::*handler)();
     } listHandlers[] = {
-        { Combo_9_AntDir, &VisibilityRules::directivityChosen },
-        { Combo_9D_Polariz, &VisibilityRules::polarizationChosen },
+        {Combo_9_AntDir, &VisibilityRules::directivityChosen},
+        {Combo_9D_Polariz, &VisibilityRules::polarizationChosen},
     };
     for (const auto &row : listHandlers) {
         auto *list = qobject_cast<QComboBox *>(widget(row.list));
@@ -75,8 +75,8 @@ QWidget *VisibilityRules::widget(const QString &name) const
 {
     QWidget *control = m_controls.control(name);
     if (!control) {
-        qWarning("Capture window %s has no control named %s",
-                 qPrintable(m_controls.window().objectName()), qPrintable(name));
+        qWarning("Capture window %s has no control named %s", qPrintable(m_controls.window().objectName()),
+                 qPrintable(name));
         Q_ASSERT_X(false, "VisibilityRules", "a control that the visibility rules name is missing");
     }
     return control;
@@ -122,6 +122,7 @@ bool VisibilityRules::isNonArticle11FragmentSelected() const
     return isSelected(m_firstFragmentOption) || isSelected(OptFrg_St61);
 }
 
+// clang-format off
 void VisibilityRules::hideFrameA11() { setShown(Frame_A11_Only, false); }
 void VisibilityRules::showFrameA11() { setShown(Frame_A11_Only, true); }
 void VisibilityRules::hideFrameTrg() { setShown(FrameTrg, false); }
@@ -130,6 +131,7 @@ void VisibilityRules::hideFrame9NH() { setShown(Frame_9NH_AttnH, false); }
 void VisibilityRules::showFrame9NH() { setShown(Frame_9NH_AttnH, true); }
 void VisibilityRules::hideFrame9NV() { setShown(Frame_9NV_AttnV, false); }
 void VisibilityRules::showFrame9NV() { setShown(Frame_9NV_AttnV, true); }
+// clang-format on
 
 void VisibilityRules::hideNoticeItems()
 {
@@ -178,7 +180,9 @@ void VisibilityRules::setAntennaFrames()
     }
 }
 
+// clang-format off
 void VisibilityRules::clearNoticeItems() { clear(ClearGroup::NoticeItems); }
+// clang-format on
 
 void VisibilityRules::clearIntentionAndItems()
 {
@@ -186,11 +190,16 @@ void VisibilityRules::clearIntentionAndItems()
     clear(ClearGroup::Intention);
 }
 
-void VisibilityRules::clearArticle11Items() { clear(ClearGroup::Article11); }
+void VisibilityRules::clearArticle11Items()
+{
+    clear(ClearGroup::Article11);
+}
+// clang-format off
 void VisibilityRules::clearTargetItems() { clear(ClearGroup::Target); }
 void VisibilityRules::clearHorizontalPattern() { clear(ClearGroup::HorizontalPattern); }
 void VisibilityRules::clearVerticalPattern() { clear(ClearGroup::VerticalPattern); }
 void VisibilityRules::clearEffectiveHeights() { clear(ClearGroup::EffectiveHeights); }
+// clang-format on
 
 void VisibilityRules::clearForNextNotice()
 {
@@ -205,9 +214,9 @@ void VisibilityRules::clearForNextNotice()
 
 bool VisibilityRules::holdsTypedData() const
 {
-    for (ClearGroup group : { ClearGroup::NoticeItems, ClearGroup::Article11, ClearGroup::Target,
-                              ClearGroup::HorizontalPattern, ClearGroup::VerticalPattern,
-                              ClearGroup::EffectiveHeights }) {
+    for (ClearGroup group :
+         {ClearGroup::NoticeItems, ClearGroup::Article11, ClearGroup::Target, ClearGroup::HorizontalPattern,
+          ClearGroup::VerticalPattern, ClearGroup::EffectiveHeights}) {
         for (const QString &name : namesIn(m_controls.formKind(), group)) {
             QWidget *control = widget(name);
             if (auto *box = qobject_cast<QLineEdit *>(control); box && !box->text().isEmpty())
@@ -227,7 +236,7 @@ void VisibilityRules::clearDateAndFragment()
 
 void VisibilityRules::initControls()
 {
-    for (QLatin1String name : { ChkValidate, ChkClearFields }) {
+    for (QLatin1String name : {ChkValidate, ChkClearFields}) {
         if (auto *check = qobject_cast<QCheckBox *>(widget(name)))
             check->setChecked(true);
     }
@@ -286,8 +295,14 @@ void VisibilityRules::withdrawChosen()
     hideNoticeItems();
 }
 
-void VisibilityRules::firstFragmentChosen() { hideFrameA11(); }
-void VisibilityRules::st61Chosen() { hideFrameA11(); }
+void VisibilityRules::firstFragmentChosen()
+{
+    hideFrameA11();
+}
+void VisibilityRules::st61Chosen()
+{
+    hideFrameA11();
+}
 
 void VisibilityRules::article11Chosen()
 {
@@ -295,5 +310,11 @@ void VisibilityRules::article11Chosen()
         showFrameA11();
 }
 
-void VisibilityRules::directivityChosen() { setAntennaFrames(); }
-void VisibilityRules::polarizationChosen() { setAntennaFrames(); }
+void VisibilityRules::directivityChosen()
+{
+    setAntennaFrames();
+}
+void VisibilityRules::polarizationChosen()
+{
+    setAntennaFrames();
+}

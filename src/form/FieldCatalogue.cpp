@@ -61,6 +61,8 @@ QRect ControlSpec::pixelRect() const
 
 namespace catalogue {
 
+// The setters, one per line.
+// clang-format off
 Row &Row::tab(int both) { spec.tabIndex = both; t02TabIndex = both; return *this; }
 Row &Row::tab(int onT01, int onT02) { spec.tabIndex = onT01; t02TabIndex = onT02; return *this; }
 Row &Row::on(Forms forms) { spec.forms = forms; return *this; }
@@ -74,6 +76,7 @@ Row &Row::entries(const QStringList &entries) { spec.entries = entries; return *
 Row &Row::binds(const Binding &binding) { spec.binding = binding; return *this; }
 Row &Row::above(QLatin1String control) { place = Place::Above; reference = control; return *this; }
 Row &Row::rightOf(QLatin1String control) { place = Place::RightOf; reference = control; return *this; }
+// clang-format on
 
 Row &Row::caption(const char16_t *english, const char16_t *french, const char16_t *spanish)
 {
@@ -108,8 +111,8 @@ Row makeRow(QLatin1String name, ControlKind kind, QLatin1String parent, int left
 
 } // namespace
 
-Row frame(QLatin1String name, QLatin1String parent, int left, int top, int width, int height,
-          const QString &caption, Look look)
+Row frame(QLatin1String name, QLatin1String parent, int left, int top, int width, int height, const QString &caption,
+          Look look)
 {
     Row row = makeRow(name, ControlKind::Frame, parent, left, top, width, height);
     row.spec.text = caption;
@@ -321,8 +324,7 @@ const FormTable &formTable(FormKind kind)
     return kind == FormKind::T02 ? t02 : t01;
 }
 
-template <typename Predicate>
-QStringList namesWhere(FormKind kind, Predicate predicate)
+template <typename Predicate> QStringList namesWhere(FormKind kind, Predicate predicate)
 {
     QStringList names;
     for (const ControlSpec &control : controlTable(kind)) {

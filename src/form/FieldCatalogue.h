@@ -111,36 +111,36 @@ struct Binding
     BindingKind kind = BindingKind::None;
     Reading reading = Reading::ForStation;
     Condition condition = Condition::IfGiven;
-    qint16 padWidth = 0;                       // zero padding of the text, 0 for none
-    QString NoticeRecord::*field = nullptr;    // Text, DatePart; TargetText: the own item it identifies
+    qint16 padWidth = 0;                              // zero padding of the text, 0 for none
+    QString NoticeRecord::*field = nullptr;           // Text, DatePart; TargetText: the own item it identifies
     QString TargetAssignment::*targetField = nullptr; // TargetText
     QString OperatingHours::*hoursField = nullptr;    // Hours
     AzimuthTable NoticeRecord::*table = nullptr;      // Azimuth
-    DatePart part = DatePart::Year;            // DatePart
-    int index = 0;                             // Coordination: box 1 to 12; Azimuth: entry 0 to 35
-    const char *code = nullptr;                // Intention, Fragment: the text written
+    DatePart part = DatePart::Year;                   // DatePart
+    int index = 0;                                    // Coordination: box 1 to 12; Azimuth: entry 0 to 35
+    const char *code = nullptr;                       // Intention, Fragment: the text written
 };
 
 // One control of one form, as the window builds it.
 struct ControlSpec
 {
-    QString name;        // the control's objectName
+    QString name; // the control's objectName
     ControlKind kind = ControlKind::Label;
-    QString parent;      // the frame that holds it; empty for the window itself
+    QString parent;                               // the frame that holds it; empty for the window itself
     int left = 0, top = 0, width = 0, height = 0; // twips, relative to the parent
-    int maxLength = 0;   // 0 = no maximum
-    int tabIndex = -1;   // -1 for labels and frames, which never take the focus
-    QString text;        // design-time caption (labels, frames, buttons, options, check boxes)
+    int maxLength = 0;                            // 0 = no maximum
+    int tabIndex = -1;                            // -1 for labels and frames, which never take the focus
+    QString text;                                 // design-time caption (labels, frames, buttons, options, check boxes)
     Look look = Look::Default;
     Forms forms = Forms::Both;
     QString toolTip;     // design-time tool tip, e.g. "0°" on an azimuth box
     QStringList entries; // a drop-down list's entries, the empty one first
 
-    Texts captions;      // the caption in the interface language, when it has one
-    Texts toolTips;      // the tool tip in the interface language, when it has one
+    Texts captions; // the caption in the interface language, when it has one
+    Texts toolTips; // the tool tip in the interface language, when it has one
     ClearGroup clear = ClearGroup::None;
-    bool hiddenWithStation = false; // hidden for a suppression or withdrawal
-    bool capitals = false;          // typed letters become capitals
+    bool hiddenWithStation = false;  // hidden for a suppression or withdrawal
+    bool capitals = false;           // typed letters become capitals
     const FieldRule *rule = nullptr; // checked when the operator leaves the box
     Binding binding;
 
@@ -185,14 +185,14 @@ enum class Place { At, Above, RightOf };
 
 struct Row
 {
-    ControlSpec spec;    // with the T01 values where the forms differ
+    ControlSpec spec; // with the T01 values where the forms differ
     int t02TabIndex = Same;
     int t02Left = Same;
     int t02Top = Same;
     Place place = Place::At;
-    QString reference;   // the control a label is placed against
+    QString reference; // the control a label is placed against
     bool hasT02Text = false;
-    QString t02Text;     // the design-time caption on T02, when it differs
+    QString t02Text; // the design-time caption on T02, when it differs
 
     Row &tab(int both);
     Row &tab(int onT01, int onT02);
@@ -220,14 +220,13 @@ Row frame(QLatin1String name, QLatin1String parent, int left, int top, int width
 Row textBox(QLatin1String name, QLatin1String parent, int left, int top, int width, int maxLength,
             int height = BoxHeight);
 Row list(QLatin1String name, int left, int top, int width, int height = ListHeight);
-Row option(QLatin1String name, QLatin1String parent, int left, int top, int width, int height,
-           const char *caption);
+Row option(QLatin1String name, QLatin1String parent, int left, int top, int width, int height, const char *caption);
 Row windowControl(QLatin1String name, ControlKind kind, int left, int top, int width, int height,
                   const char *caption = "");
 // A label at a place of its own; above() or rightOf() place it against a control.
 Row label(QLatin1String name, const char *text, Look look = Look::ItemNumberLabel);
-Row labelAt(QLatin1String name, const char *text, QLatin1String parent, Look look, int left, int top,
-            int width, int height = SmallLabelHeight);
+Row labelAt(QLatin1String name, const char *text, QLatin1String parent, Look look, int left, int top, int width,
+            int height = SmallLabelHeight);
 
 // Bindings.
 Binding text(QString NoticeRecord::*field, Reading reading = Reading::ForStation,

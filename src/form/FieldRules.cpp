@@ -65,12 +65,12 @@ using namespace FieldChecks;
 
 const FieldRule NoticeDay = whole(isValidDay, "Value should be between [1,31]",
                                   QStringLiteral("Prevalidation Error - Date (day)"), Beep::Yes);
-const FieldRule NoticeMonth = whole(isValidMonth, "Value should be between [1,12]",
-                                    QStringLiteral("Prevalidation Error - Date (month)"));
-const FieldRule NoticeYear = whole(isValidNoticeYear, "Invalid year in date of notice",
-                                   QStringLiteral("Prevalidation Error - Date (year)"));
-const FieldRule NotifyingAdministration =
-    simple(RuleKind::NoDigit, OnlyCharacters, "Prevalidation Error - Notifying administration");
+const FieldRule NoticeMonth
+    = whole(isValidMonth, "Value should be between [1,12]", QStringLiteral("Prevalidation Error - Date (month)"));
+const FieldRule NoticeYear
+    = whole(isValidNoticeYear, "Invalid year in date of notice", QStringLiteral("Prevalidation Error - Date (year)"));
+const FieldRule NotifyingAdministration
+    = simple(RuleKind::NoDigit, OnlyCharacters, "Prevalidation Error - Notifying administration");
 const FieldRule GeographicalArea = simple(RuleKind::NoDigit, OnlyCharacters, "Prevalidation Error - Geographical Area");
 const FieldRule TargetFrequency = numeric("Prevalidation Error / 0-1a Target frequency");
 const FieldRule AssignedFrequency = numeric("Prevalidation Error - 1a Assigned frequency");
@@ -98,18 +98,18 @@ const FieldRule FrequencyOffset = numeric("Prevalidation Error - Frequency offse
 const FieldRule AntennaHeight = numeric("Prevalidation Error - Height of antenna");
 const FieldRule MaxEffectiveHeight = numeric("Prevalidation Error - Max effective Ant. height");
 
-const FieldRule OperatingHours = whole(isValidHours, "Value must be between [0000,2400]",
-                                       QStringLiteral("Prevalidation Error - Operating hours"));
+const FieldRule OperatingHours
+    = whole(isValidHours, "Value must be between [0000,2400]", QStringLiteral("Prevalidation Error - Operating hours"));
 const FieldRule OperatingAgency = numeric("Prevalidation Error - Operating agency");
-const FieldRule ResponsibleAdministration =
-    simple(RuleKind::NotNumeric, OnlyCharacters, "Prevalidation Error - responsible Administration");
+const FieldRule ResponsibleAdministration
+    = simple(RuleKind::NotNumeric, OnlyCharacters, "Prevalidation Error - responsible Administration");
 const FieldRule InUseDay = whole(isValidDay, "Value should be between [1,31]", InUseDate, Beep::Yes);
 const FieldRule InUseMonth = whole(isValidMonth, "Value should be between [1,12]", InUseDate);
-const FieldRule InUseYear =
-    whole(isValidInUseYear, "The year must be entered as YYYY and must be after 2000", InUseDate);
+const FieldRule InUseYear
+    = whole(isValidInUseYear, "The year must be entered as YYYY and must be after 2000", InUseDate);
 
-const FieldRule CoordinationAdministration =
-    simple(RuleKind::NotNumeric, OnlyCharacters, "Prevalidation Error - Coordination Adm code");
+const FieldRule CoordinationAdministration
+    = simple(RuleKind::NotNumeric, OnlyCharacters, "Prevalidation Error - Coordination Adm code");
 const FieldRule EffectiveHeight = numeric("Prevalidation Error - Eff. ant. height");
 // The one box of the effective heights whose title differs from the rest.
 const FieldRule EffectiveHeightAt260 = numeric("Prevalidation Error - Eff.ant.Height");
@@ -166,14 +166,10 @@ const FieldRule *ruleFor(FormKind kind, const QString &controlName)
 bool passesRule(const FieldRule &rule, const QString &text)
 {
     switch (rule.kind) {
-    case RuleKind::Numeric:
-        return FieldChecks::isNumeric(text);
-    case RuleKind::NotNumeric:
-        return !FieldChecks::isNumeric(text);
-    case RuleKind::NoDigit:
-        return FieldChecks::hasNoDigit(text);
-    case RuleKind::Hemisphere:
-        return rule.letterCheck(text) && !FieldChecks::isNumeric(text);
+    case RuleKind::Numeric: return FieldChecks::isNumeric(text);
+    case RuleKind::NotNumeric: return !FieldChecks::isNumeric(text);
+    case RuleKind::NoDigit: return FieldChecks::hasNoDigit(text);
+    case RuleKind::Hemisphere: return rule.letterCheck(text) && !FieldChecks::isNumeric(text);
     case RuleKind::BoundedNumber: {
         if (!FieldChecks::isNumeric(text))
             return false;

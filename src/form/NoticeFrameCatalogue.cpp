@@ -68,6 +68,8 @@ Row intentionOption(QLatin1String name, int left, int top, int width, int height
 
 } // namespace
 
+// The rows read as a table, one control per line: kept as laid out by hand.
+// clang-format off
 QList<Row> noticeFrameRows()
 {
     const Reading always = Reading::Always;
@@ -306,5 +308,6 @@ QList<Row> noticeFrameRows()
         label(Lbl_2C, "2C").above(Txt_2C_DD).hiddenWithStation(),
     };
 }
+// clang-format on
 
 } // namespace catalogue

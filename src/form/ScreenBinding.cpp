@@ -65,16 +65,11 @@ struct Shape
     {
         switch (condition) {
         case Condition::IfGiven:
-        case Condition::EvenEmpty:
-            return true;
-        case Condition::WithHorizontal:
-            return hasHorizontalComponent(polarization);
-        case Condition::WithVertical:
-            return hasVerticalComponent(polarization);
-        case Condition::PatternHorizontal:
-            return directional && hasHorizontalComponent(polarization);
-        case Condition::PatternVertical:
-            return directional && hasVerticalComponent(polarization);
+        case Condition::EvenEmpty: return true;
+        case Condition::WithHorizontal: return hasHorizontalComponent(polarization);
+        case Condition::WithVertical: return hasVerticalComponent(polarization);
+        case Condition::PatternHorizontal: return directional && hasHorizontalComponent(polarization);
+        case Condition::PatternVertical: return directional && hasVerticalComponent(polarization);
         }
         return false;
     }
@@ -142,8 +137,8 @@ void collectScreen(NoticeRecord &record, const ScreenReader &screen, FormKind ki
     const Shape shape{record.action, screen.text(Control::Combo_9D_Polariz),
                       screen.text(Control::Combo_9_AntDir) == QLatin1String("D")};
     record.notice_type = shape.removal() ? QStringLiteral("TB5")
-                         : kind == FormKind::T01 ? QStringLiteral("T01")
-                                                 : QStringLiteral("T02");
+        : kind == FormKind::T01          ? QStringLiteral("T01")
+                                         : QStringLiteral("T02");
 
     for (const ControlSpec &control : controls) {
         const Binding &binding = control.binding;
@@ -182,13 +177,12 @@ void collectScreen(NoticeRecord &record, const ScreenReader &screen, FormKind ki
             break;
         case BindingKind::Azimuth:
             if (!text.isEmpty() && shape.takes(binding.condition))
-                (record.*binding.table)[std::size_t(binding.index)] = {
-                    QString::number(binding.index * kAzimuthStep), text};
+                (record.*binding.table)[std::size_t(binding.index)]
+                    = {QString::number(binding.index * kAzimuthStep), text};
             break;
         case BindingKind::None:
         case BindingKind::Intention:
-        case BindingKind::Fragment:
-            break;
+        case BindingKind::Fragment: break;
         }
     }
 
@@ -227,8 +221,8 @@ QStringList showRecord(const NoticeRecord &record, ScreenWriter &screen, FormKin
             // ("D") lets the attenuation tables through, so it is "D" when the
             // record has an attenuation and left empty otherwise.
             if (control.name == Control::Combo_9_AntDir)
-                put(control.name, hasPattern(record.attn_h) || hasPattern(record.attn_v) ? QStringLiteral("D")
-                                                                                          : QString());
+                put(control.name,
+                    hasPattern(record.attn_h) || hasPattern(record.attn_v) ? QStringLiteral("D") : QString());
             break;
         case BindingKind::Intention:
             screen.setSelected(control.name, record.action == QLatin1String(binding.code));
@@ -246,8 +240,8 @@ QStringList showRecord(const NoticeRecord &record, ScreenWriter &screen, FormKin
             if (binding.part != DatePart::Year)
                 break;
             const DateBoxes date = dateBoxes(kind, binding.field);
-            const std::optional<std::array<QString, 3>> parts =
-                splitDate(read ? record.*binding.field : QString(), date);
+            const std::optional<std::array<QString, 3>> parts
+                = splitDate(read ? record.*binding.field : QString(), date);
             for (int part = 0; part < 3; ++part) {
                 if (parts)
                     put(date.parts[part]->name, parts->at(std::size_t(part)));
@@ -256,15 +250,9 @@ QStringList showRecord(const NoticeRecord &record, ScreenWriter &screen, FormKin
             }
             break;
         }
-        case BindingKind::Hours:
-            put(control.name, read ? record.op_hours.*binding.hoursField : QString());
-            break;
-        case BindingKind::TargetText:
-            put(control.name, read ? record.trg.*binding.targetField : QString());
-            break;
-        case BindingKind::Coordination:
-            put(control.name, read ? record.coord.adm(binding.index) : QString());
-            break;
+        case BindingKind::Hours: put(control.name, read ? record.op_hours.*binding.hoursField : QString()); break;
+        case BindingKind::TargetText: put(control.name, read ? record.trg.*binding.targetField : QString()); break;
+        case BindingKind::Coordination: put(control.name, read ? record.coord.adm(binding.index) : QString()); break;
         case BindingKind::Azimuth:
             put(control.name, read ? (record.*binding.table)[std::size_t(binding.index)].value : QString());
             break;
@@ -301,24 +289,19 @@ std::optional<UnencodableField> unencodableIn(const NoticeRecord &record, const 
 {
     const Binding &binding = control.binding;
     switch (binding.kind) {
-    case BindingKind::Text:
-        return unencodable(record.*binding.field, control.name);
+    case BindingKind::Text: return unencodable(record.*binding.field, control.name);
     case BindingKind::DatePart:
         if (binding.part != DatePart::Year)
             return std::nullopt;
         return unencodableDate(record.*binding.field, dateBoxes(kind, binding.field));
-    case BindingKind::Hours:
-        return unencodable(record.op_hours.*binding.hoursField, control.name);
-    case BindingKind::TargetText:
-        return unencodable(record.trg.*binding.targetField, control.name);
-    case BindingKind::Coordination:
-        return unencodable(record.coord.adm(binding.index), control.name);
+    case BindingKind::Hours: return unencodable(record.op_hours.*binding.hoursField, control.name);
+    case BindingKind::TargetText: return unencodable(record.trg.*binding.targetField, control.name);
+    case BindingKind::Coordination: return unencodable(record.coord.adm(binding.index), control.name);
     case BindingKind::Azimuth:
         return unencodable((record.*binding.table)[std::size_t(binding.index)].value, control.name);
     case BindingKind::None:
     case BindingKind::Intention:
-    case BindingKind::Fragment:
-        return std::nullopt;
+    case BindingKind::Fragment: return std::nullopt;
     }
     return std::nullopt;
 }
@@ -334,9 +317,9 @@ std::optional<UnencodableField> findUnencodableField(const NoticeRecord &record)
         return c.binding.kind == BindingKind::Text && c.binding.reading == Reading::Always;
     };
     const auto isRest = [&](const ControlSpec &c) { return !isTarget(c) && !isAlwaysText(c); };
-    for (const auto &belongs : {std::function<bool(const ControlSpec &)>(isTarget),
-                                std::function<bool(const ControlSpec &)>(isAlwaysText),
-                                std::function<bool(const ControlSpec &)>(isRest)}) {
+    for (const auto &belongs :
+         {std::function<bool(const ControlSpec &)>(isTarget), std::function<bool(const ControlSpec &)>(isAlwaysText),
+          std::function<bool(const ControlSpec &)>(isRest)}) {
         for (const ControlSpec &control : controls) {
             if (!belongs(control))
                 continue;

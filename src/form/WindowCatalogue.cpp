@@ -16,6 +16,8 @@ using namespace Control;
 
 // Item 11: twelve boxes in a row, 751 twips apart; the last one was placed
 // by hand one twip further.
+// The rows read as a table, one control per line: kept as laid out by hand.
+// clang-format off
 QList<Row> coordinationRows()
 {
     QList<Row> rows;
@@ -33,6 +35,7 @@ QList<Row> coordinationRows()
     }
     return rows;
 }
+// clang-format on
 
 struct AzimuthGrid
 {
@@ -42,7 +45,7 @@ struct AzimuthGrid
     int rowTops[9];
     int width;
     int maxLength;
-    int firstTab;    // on T01; T02 has four more controls before it
+    int firstTab; // on T01; T02 has four more controls before it
     ClearGroup clear;
     AzimuthTable NoticeRecord::*field;
     Condition condition;
@@ -50,15 +53,39 @@ struct AzimuthGrid
 };
 
 const AzimuthGrid azimuthGrids[] = {
-    {AzimuthTableId::EffectiveHeight, Frame_9EC_EffAntHeight, {165, 1205, 2245, 3285},
-     {480, 965, 1450, 1935, 2420, 2905, 3390, 3875, 4350}, 780, 5, 64, ClearGroup::EffectiveHeights,
-     &NoticeRecord::eff_hgt, Condition::IfGiven, Rule::EffectiveHeight},
-    {AzimuthTableId::HorizontalPattern, Frame_9NH_AttnH, {165, 1050, 1920, 2805},
-     {435, 930, 1440, 1905, 2400, 2880, 3375, 3870, 4395}, 630, 4, 100, ClearGroup::HorizontalPattern,
-     &NoticeRecord::attn_h, Condition::PatternHorizontal, Rule::HorizontalAttenuation},
-    {AzimuthTableId::VerticalPattern, Frame_9NV_AttnV, {150, 1035, 1890, 2790},
-     {435, 930, 1440, 1905, 2400, 2880, 3375, 3870, 4395}, 630, 4, 136, ClearGroup::VerticalPattern,
-     &NoticeRecord::attn_v, Condition::PatternVertical, Rule::VerticalAttenuation},
+    {AzimuthTableId::EffectiveHeight,
+     Frame_9EC_EffAntHeight,
+     {165, 1205, 2245, 3285},
+     {480, 965, 1450, 1935, 2420, 2905, 3390, 3875, 4350},
+     780,
+     5,
+     64,
+     ClearGroup::EffectiveHeights,
+     &NoticeRecord::eff_hgt,
+     Condition::IfGiven,
+     Rule::EffectiveHeight},
+    {AzimuthTableId::HorizontalPattern,
+     Frame_9NH_AttnH,
+     {165, 1050, 1920, 2805},
+     {435, 930, 1440, 1905, 2400, 2880, 3375, 3870, 4395},
+     630,
+     4,
+     100,
+     ClearGroup::HorizontalPattern,
+     &NoticeRecord::attn_h,
+     Condition::PatternHorizontal,
+     Rule::HorizontalAttenuation},
+    {AzimuthTableId::VerticalPattern,
+     Frame_9NV_AttnV,
+     {150, 1035, 1890, 2790},
+     {435, 930, 1440, 1905, 2400, 2880, 3375, 3870, 4395},
+     630,
+     4,
+     136,
+     ClearGroup::VerticalPattern,
+     &NoticeRecord::attn_v,
+     Condition::PatternVertical,
+     Rule::VerticalAttenuation},
 };
 
 // 36 boxes per table, one per 10 degrees: the four columns hold 0-80, 90-170,
@@ -93,6 +120,8 @@ const Look DarkRedBold = Look::DarkRedBoldLabel;
 
 } // namespace
 
+// The rows read as a table, one control per line: kept as laid out by hand.
+// clang-format off
 QList<Row> windowRows()
 {
     QList<Row> rows = {
@@ -187,21 +216,20 @@ QList<Row> windowRows()
     };
     return rows;
 }
+// clang-format on
 
 const WindowRow &windowRow(FormKind kind)
 {
-    static const WindowRow t01{
-        FmFrmT01M,
-        "T01-m      VHF Sound Broadcasting Station - Data Capture - ",
-        {{u"T01-m      VHF Sound Broadcasting Station - Data Capture - ",
-          u"T01-M      Station de Radiodiffusion Sonore en VHF - Saisie des données- ",
-          u"T01-m      Estación de Radiodifusión Sonora en VHF - Captura de datos - "}}};
-    static const WindowRow t02{
-        TvFrmT02M,
-        "T02-m      VHF/UHF Television Broadcasting Station - Data Capture - ",
-        {{u"T02-m      VHF/UHF Television Broadcasting Station - Data Capture - ",
-          u"T02-M      Station de Radiodiffusion Télévision VHF/UHF - Saisie des données- ",
-          u"T02-m      VHF/UHF Estación de Radiodifusión de Televisión - Captura de datos - "}}};
+    static const WindowRow t01{FmFrmT01M,
+                               "T01-m      VHF Sound Broadcasting Station - Data Capture - ",
+                               {{u"T01-m      VHF Sound Broadcasting Station - Data Capture - ",
+                                 u"T01-M      Station de Radiodiffusion Sonore en VHF - Saisie des données- ",
+                                 u"T01-m      Estación de Radiodifusión Sonora en VHF - Captura de datos - "}}};
+    static const WindowRow t02{TvFrmT02M,
+                               "T02-m      VHF/UHF Television Broadcasting Station - Data Capture - ",
+                               {{u"T02-m      VHF/UHF Television Broadcasting Station - Data Capture - ",
+                                 u"T02-M      Station de Radiodiffusion Télévision VHF/UHF - Saisie des données- ",
+                                 u"T02-m      VHF/UHF Estación de Radiodifusión de Televisión - Captura de datos - "}}};
     return kind == FormKind::T02 ? t02 : t01;
 }
 

@@ -150,14 +150,12 @@ bool hasNoDigit(const QString &text)
 
 bool isNorthSouth(const QString &text)
 {
-    return text.compare(u"N", Qt::CaseInsensitive) == 0
-        || text.compare(u"S", Qt::CaseInsensitive) == 0;
+    return text.compare(u"N", Qt::CaseInsensitive) == 0 || text.compare(u"S", Qt::CaseInsensitive) == 0;
 }
 
 bool isEastWest(const QString &text)
 {
-    return text.compare(u"E", Qt::CaseInsensitive) == 0
-        || text.compare(u"W", Qt::CaseInsensitive) == 0;
+    return text.compare(u"E", Qt::CaseInsensitive) == 0 || text.compare(u"W", Qt::CaseInsensitive) == 0;
 }
 
 } // namespace FieldChecks

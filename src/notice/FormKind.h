@@ -13,5 +13,5 @@ enum class Forms { Both, T01Only, T02Only };
 constexpr bool isOnForm(Forms forms, FormKind kind)
 {
     return forms == Forms::Both || (forms == Forms::T01Only && kind == FormKind::T01)
-           || (forms == Forms::T02Only && kind == FormKind::T02);
+        || (forms == Forms::T02Only && kind == FormKind::T02);
 }

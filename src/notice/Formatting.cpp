@@ -140,8 +140,7 @@ QString makeTail(qint32 count)
     if (count <= 0)
         return {};
     using namespace NoticeKeys;
-    return makeSection(tag(Section::Tail), makeKeyLine(text(Key::NumNotices), QString::number(count)))
-           + kCrLf;
+    return makeSection(tag(Section::Tail), makeKeyLine(text(Key::NumNotices), QString::number(count))) + kCrLf;
 }
 
 QString formatCoordinate(const QString &degrees, const QString &minutes, const QString &seconds,
@@ -149,9 +148,8 @@ QString formatCoordinate(const QString &degrees, const QString &minutes, const Q
 {
     if (degrees.isEmpty() || minutes.isEmpty())
         return {};
-    const auto is = [&hemisphere](char letter) {
-        return hemisphere.compare(QLatin1Char(letter), Qt::CaseInsensitive) == 0;
-    };
+    const auto is
+        = [&hemisphere](char letter) { return hemisphere.compare(QLatin1Char(letter), Qt::CaseInsensitive) == 0; };
     const bool longitude = is('E') || is('W');
     const bool latitude = is('N') || is('S');
     if (!longitude && !latitude)
@@ -205,8 +203,7 @@ QString formatDateDMY(const QString &date)
     const QString separator = readIntlSetting(QStringLiteral("sdate"));
     if (!separator.isEmpty())
         text.replace(separator, QStringLiteral("/"));
-    static const QRegularExpression pattern(
-        QStringLiteral("^\\s*([0-9]{4})[-/]([0-9]{1,2})[-/]([0-9]{1,2})\\s*$"));
+    static const QRegularExpression pattern(QStringLiteral("^\\s*([0-9]{4})[-/]([0-9]{1,2})[-/]([0-9]{1,2})\\s*$"));
     const QRegularExpressionMatch match = pattern.match(text);
     if (!match.hasMatch())
         return date;

@@ -23,7 +23,7 @@ QString quoted(const QString &text)
 QString countOf(qsizetype count, const char *singular)
 {
     return QString::number(count) + QLatin1Char(' ') + QLatin1String(singular)
-           + (count == 1 ? QString() : QStringLiteral("s"));
+        + (count == 1 ? QString() : QStringLiteral("s"));
 }
 
 // Reads the bytes of a notice file and finds every fault, line by line. The
@@ -34,7 +34,8 @@ QString countOf(qsizetype count, const char *singular)
 class Checker
 {
 public:
-    explicit Checker(const QByteArray &bytes) : m_lines(splitLines(bytes))
+    explicit Checker(const QByteArray &bytes)
+        : m_lines(splitLines(bytes))
     {
         for (const Line &line : m_lines) {
             if (!line.lineEndFault.isEmpty())
@@ -61,8 +62,8 @@ public:
 private:
     struct OpenSection
     {
-        ParsedNotice parsed; // a section other than NOTICE uses only its ParsedSection part
-        bool kept = true;    // false for a section out of place: checked, not kept
+        ParsedNotice parsed;                    // a section other than NOTICE uses only its ParsedSection part
+        bool kept = true;                       // false for a section out of place: checked, not kept
         std::size_t lastPosition = kNoPosition; // of the last key or sub-section
         int lastAzimuth = -1;
         int repeatCount = 0;
@@ -90,9 +91,8 @@ private:
                 const Line &line = m_lines[index++];
                 m_file.headerLines.append(line.text);
                 if (!line.text.startsWith(beginning))
-                    fault(line.number, QStringLiteral("header line %1 does not begin with %2")
-                                           .arg(h + 1)
-                                           .arg(quoted(beginning)));
+                    fault(line.number,
+                          QStringLiteral("header line %1 does not begin with %2").arg(h + 1).arg(quoted(beginning)));
             } else {
                 const int at = index < m_lines.size() ? m_lines[index].number : endLine();
                 fault(at, QStringLiteral("header line %1 missing (%2...)").arg(h + 1).arg(quoted(beginning)));
@@ -204,9 +204,10 @@ private:
 
     void leftOpen(const OpenSection &open, int line)
     {
-        fault(line, QStringLiteral("%1 of line %2 not closed")
-                        .arg(quoted(openTag(open.parsed.section)))
-                        .arg(open.parsed.openLine));
+        fault(line,
+              QStringLiteral("%1 of line %2 not closed")
+                  .arg(quoted(openTag(open.parsed.section)))
+                  .arg(open.parsed.openLine));
     }
 
     // Reports and ends the sections still open where a new section or the
@@ -266,8 +267,7 @@ private:
             requireKey(Key::NumNotices);
             m_file.tail = parsed;
             break;
-        default:
-            break;
+        default: break;
         }
     }
 
@@ -324,7 +324,7 @@ private:
             return false;
         const QString &next = m_lines[index + 1].text;
         return next == openTag(Section::AntDiagrH) || next == openTag(Section::AntDiagrV)
-               || next == closeTag(Section::Notice);
+            || next == closeTag(Section::Notice);
     }
 
     void readFinalEmptyLine(int line)
@@ -380,9 +380,10 @@ private:
         int azimuth = -1;
         const std::size_t position = positionOfKey(section, keyLine.key, &azimuth);
         if (position == kNoPosition) {
-            fault(line.number, isKnownKey(keyLine.key)
-                                   ? QStringLiteral("key %1 out of place in %2").arg(key, quoted(openTag(section)))
-                                   : QStringLiteral("unknown key %1").arg(key));
+            fault(line.number,
+                  isKnownKey(keyLine.key)
+                      ? QStringLiteral("key %1 out of place in %2").arg(key, quoted(openTag(section)))
+                      : QStringLiteral("unknown key %1").arg(key));
             return;
         }
         if (keyLine.value.isEmpty())
@@ -410,14 +411,15 @@ private:
             fault(keyLine.line, QStringLiteral("key %1 repeated").arg(key));
         } else if (NoticeKeys::takesAzimuth(placement.key)) {
             if (azimuth <= open.lastAzimuth)
-                fault(keyLine.line, QStringLiteral("key %1 %2").arg(key, azimuth == open.lastAzimuth
-                                                                             ? QStringLiteral("repeated")
-                                                                             : QStringLiteral("out of order")));
+                fault(keyLine.line,
+                      QStringLiteral("key %1 %2")
+                          .arg(key,
+                               azimuth == open.lastAzimuth ? QStringLiteral("repeated")
+                                                           : QStringLiteral("out of order")));
             else
                 open.lastAzimuth = azimuth;
         } else if (++open.repeatCount == CoordinationList::kCount + 1) {
-            fault(keyLine.line,
-                  QStringLiteral("more than %1 %2 lines").arg(CoordinationList::kCount).arg(key));
+            fault(keyLine.line, QStringLiteral("more than %1 %2 lines").arg(CoordinationList::kCount).arg(key));
         }
     }
 
@@ -430,13 +432,14 @@ private:
         if (section == Section::Notice && keyLine.key == NoticeKeys::text(Key::NoticeNo)) {
             const QString expected = QString::number(m_file.notices.size() + 1);
             if (keyLine.value != expected)
-                fault(keyLine.line, QStringLiteral("%1 is %2, expected %3")
-                                        .arg(quoted(keyLine.key), keyLine.value, expected));
+                fault(keyLine.line,
+                      QStringLiteral("%1 is %2, expected %3").arg(quoted(keyLine.key), keyLine.value, expected));
         } else if (section == Section::Tail && keyLine.key == NoticeKeys::text(Key::NumNotices)) {
             const qsizetype count = m_file.notices.size();
             if (keyLine.value != QString::number(count))
-                fault(keyLine.line, QStringLiteral("%1 is %2, the file has %3")
-                                        .arg(quoted(keyLine.key), keyLine.value, countOf(count, "notice")));
+                fault(keyLine.line,
+                      QStringLiteral("%1 is %2, the file has %3")
+                          .arg(quoted(keyLine.key), keyLine.value, countOf(count, "notice")));
         }
     }
 

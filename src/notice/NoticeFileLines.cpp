@@ -78,8 +78,7 @@ std::optional<TagLine> readTag(const QString &text)
         return std::nullopt;
     const bool closing = text.startsWith(QLatin1String("</"));
     const qsizetype nameStart = closing ? 2 : 1;
-    const std::optional<Section> section =
-        NoticeKeys::sectionForTag(text.mid(nameStart, text.size() - 1 - nameStart));
+    const std::optional<Section> section = NoticeKeys::sectionForTag(text.mid(nameStart, text.size() - 1 - nameStart));
     if (!section)
         return std::nullopt;
     return TagLine{*section, closing};

@@ -17,8 +17,8 @@ namespace NoticeFileLines {
 
 struct Line
 {
-    int number = 0; // 1 for the first line of the file
-    QString text;   // without its line end, and without any stray carriage return
+    int number = 0;       // 1 for the first line of the file
+    QString text;         // without its line end, and without any stray carriage return
     QString lineEndFault; // what is wrong with the line end, or empty
 };
 

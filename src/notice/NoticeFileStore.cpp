@@ -88,8 +88,9 @@ bool NoticeFileStore::open(const QString &name, QString *error)
     if (!identity || !identity->regular) {
         if (error)
             *error = QStringLiteral("Cannot open the file %1: %2.")
-                         .arg(quoted(name), identity ? QStringLiteral("it is not a plain file")
-                                                     : QStringLiteral("there is no such file"));
+                         .arg(quoted(name),
+                              identity ? QStringLiteral("it is not a plain file")
+                                       : QStringLiteral("there is no such file"));
         return false;
     }
     if (!takeLock(name, error))

@@ -30,8 +30,8 @@ QString tag(Section section)
 
 std::optional<Section> sectionForTag(const QString &text)
 {
-    for (Section section : {Section::Head, Section::Notice, Section::Coordination, Section::AntHgt,
-                            Section::AntDiagrH, Section::AntDiagrV, Section::Tail}) {
+    for (Section section : {Section::Head, Section::Notice, Section::Coordination, Section::AntHgt, Section::AntDiagrH,
+                            Section::AntDiagrV, Section::Tail}) {
         if (tag(section) == text)
             return section;
     }
@@ -40,8 +40,8 @@ std::optional<Section> sectionForTag(const QString &text)
 
 bool isInsideNotice(Section section)
 {
-    return section == Section::Coordination || section == Section::AntHgt
-           || section == Section::AntDiagrH || section == Section::AntDiagrV;
+    return section == Section::Coordination || section == Section::AntHgt || section == Section::AntDiagrH
+        || section == Section::AntDiagrV;
 }
 
 QString text(Key key)

@@ -98,8 +98,8 @@ struct Placement
 {
     Section section;
     Key key;
-    const char *text;                         // the key as written before " = "
-    QString NoticeRecord::*field = nullptr;   // a NOTICE key written as its field stands
+    const char *text;                       // the key as written before " = "
+    QString NoticeRecord::*field = nullptr; // a NOTICE key written as its field stands
 };
 
 // Every key in the order in which the writer puts it: the HEAD section, the

@@ -1,7 +1,7 @@
 #include "NoticeWriter.h"
 
-#include "NoticeKeys.h"
 #include "Formatting.h"
+#include "NoticeKeys.h"
 #include "platform/TextFile.h"
 
 using namespace Formatting;
@@ -23,8 +23,7 @@ void appendKeyLine(QString &text, Key key, QStringView value)
 
 // Appends the section which with the body that appendBody appends, or nothing
 // when that body is empty.
-template <typename AppendBody>
-void appendSection(QString &text, Section which, AppendBody appendBody)
+template <typename AppendBody> void appendSection(QString &text, Section which, AppendBody appendBody)
 {
     const QString tag = NoticeKeys::tag(which);
     const qsizetype start = openSection(text, tag);
@@ -33,8 +32,7 @@ void appendSection(QString &text, Section which, AppendBody appendBody)
 }
 
 // Appends CR LF and then the section, or nothing when the section is empty.
-template <typename AppendBody>
-void appendSectionOnNewLine(QString &text, Section which, AppendBody appendBody)
+template <typename AppendBody> void appendSectionOnNewLine(QString &text, Section which, AppendBody appendBody)
 {
     const qsizetype start = text.size();
     text.append(kCrLf);
@@ -88,10 +86,8 @@ void appendAntennaSections(QString &text, const NoticeRecord &r)
 {
     text.append(kCrLf);
     appendSection(text, Section::AntHgt, [&] { appendAzimuthLines(text, Key::EffHgtAzm, r.eff_hgt); });
-    appendSectionOnNewLine(text, Section::AntDiagrH,
-                           [&] { appendAzimuthLines(text, Key::AttnAzm, r.attn_h); });
-    appendSectionOnNewLine(text, Section::AntDiagrV,
-                           [&] { appendAzimuthLines(text, Key::AttnAzm, r.attn_v); });
+    appendSectionOnNewLine(text, Section::AntDiagrH, [&] { appendAzimuthLines(text, Key::AttnAzm, r.attn_h); });
+    appendSectionOnNewLine(text, Section::AntDiagrV, [&] { appendAzimuthLines(text, Key::AttnAzm, r.attn_v); });
 }
 
 bool isNtfdRrNotice(const NoticeRecord &r)
@@ -111,36 +107,23 @@ QString noticeLineValue(const NoticeKeys::Placement &placement, const NoticeReco
     const bool station = isStationNotice(r);
     const bool article11 = isNtfdRrNotice(r);
     switch (placement.key) {
-    case Key::NoticeNo:
-        return QString::number(noticeNumber);
-    case Key::DAdmNtc:
-        return reformatStoredDate(r.d_adm_ntc);
-    case Key::TrgAdmRefId:
-        return t.trg_given ? t.trg_adm_ref_id : QString();
-    case Key::TrgFreqAssgn:
-        return t.trg_given ? t.trg_freq_assgn : QString();
+    case Key::NoticeNo: return QString::number(noticeNumber);
+    case Key::DAdmNtc: return reformatStoredDate(r.d_adm_ntc);
+    case Key::TrgAdmRefId: return t.trg_given ? t.trg_adm_ref_id : QString();
+    case Key::TrgFreqAssgn: return t.trg_given ? t.trg_freq_assgn : QString();
     case Key::TrgLong:
         return t.trg_given ? formatCoordinate(t.trg_long_deg, t.trg_long_min, t.trg_long_sec, t.trg_long_ew)
                            : QString();
     case Key::TrgLat:
-        return t.trg_given ? formatCoordinate(t.trg_lat_deg, t.trg_lat_min, t.trg_lat_sec, t.trg_lat_ns)
-                           : QString();
-    case Key::FreqAssgn:
-        return station ? r.freq_assgn : QString();
-    case Key::Long:
-        return station ? formatCoordinate(r.long_deg, r.long_min, r.long_sec, r.long_ew) : QString();
-    case Key::Lat:
-        return station ? formatCoordinate(r.lat_deg, r.lat_min, r.lat_sec, r.lat_ns) : QString();
-    case Key::OpAgcy:
-        return article11 ? r.op_agcy : QString();
-    case Key::AddrCode:
-        return article11 ? r.addr_code : QString();
-    case Key::OpHhFr:
-        return article11 && r.op_hours.op_hours_given ? formatHourMinute(r.op_hours.op_hh_fr) : QString();
-    case Key::OpHhTo:
-        return article11 && r.op_hours.op_hours_given ? formatHourMinute(r.op_hours.op_hh_to) : QString();
-    case Key::DInuse:
-        return article11 ? reformatStoredDate(r.d_inuse) : QString();
+        return t.trg_given ? formatCoordinate(t.trg_lat_deg, t.trg_lat_min, t.trg_lat_sec, t.trg_lat_ns) : QString();
+    case Key::FreqAssgn: return station ? r.freq_assgn : QString();
+    case Key::Long: return station ? formatCoordinate(r.long_deg, r.long_min, r.long_sec, r.long_ew) : QString();
+    case Key::Lat: return station ? formatCoordinate(r.lat_deg, r.lat_min, r.lat_sec, r.lat_ns) : QString();
+    case Key::OpAgcy: return article11 ? r.op_agcy : QString();
+    case Key::AddrCode: return article11 ? r.addr_code : QString();
+    case Key::OpHhFr: return article11 && r.op_hours.op_hours_given ? formatHourMinute(r.op_hours.op_hh_fr) : QString();
+    case Key::OpHhTo: return article11 && r.op_hours.op_hours_given ? formatHourMinute(r.op_hours.op_hh_to) : QString();
+    case Key::DInuse: return article11 ? reformatStoredDate(r.d_inuse) : QString();
     default:
         Q_ASSERT_X(placement.field, "noticeLineValue", "a NOTICE key without a field is worked out above");
         return placement.field ? r.*placement.field : QString();
@@ -180,8 +163,8 @@ QString shortDateFormatWithFullYear(const QLocale &locale)
 
 } // namespace
 
-QStringList makeHeaderLines(const QDateTime &moment, const QString &userName,
-                            const QString &versionLabel, const QLocale &locale)
+QStringList makeHeaderLines(const QDateTime &moment, const QString &userName, const QString &versionLabel,
+                            const QLocale &locale)
 {
     QString date = locale.toString(moment.date(), shortDateFormatWithFullYear(locale));
     // Some locales write their own digits or words ("7.12.2005 г."), which the

@@ -17,8 +17,8 @@
 //   "Program Id: " + versionLabel
 // The date is the locale's short date format with a four-digit year, the time
 // is HH:mm:ss on the 24-hour clock.
-QStringList makeHeaderLines(const QDateTime &moment, const QString &userName,
-                            const QString &versionLabel, const QLocale &locale = QLocale::system());
+QStringList makeHeaderLines(const QDateTime &moment, const QString &userName, const QString &versionLabel,
+                            const QLocale &locale = QLocale::system());
 
 // The HEAD section: "<HEAD>", "t_adm = " + adm, "</HEAD>", without a final
 // line end.

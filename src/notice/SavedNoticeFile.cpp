@@ -13,8 +13,8 @@ const QByteArray kCrLf = QByteArrayLiteral("\r\n");
 
 QByteArray tagLine(Section section, bool closing)
 {
-    return (closing ? QByteArrayLiteral("</") : QByteArrayLiteral("<")) + NoticeKeys::tag(section).toLatin1()
-           + '>' + kCrLf;
+    return (closing ? QByteArrayLiteral("</") : QByteArrayLiteral("<")) + NoticeKeys::tag(section).toLatin1() + '>'
+        + kCrLf;
 }
 
 // The offset of each line of bytes, and one past the last line.
@@ -49,7 +49,7 @@ bool isCutNotice(const QByteArray &rest)
     if (open.startsWith(rest))
         return true;
     return rest.startsWith(open) && !rest.contains(tagLine(Section::Notice, true))
-           && !rest.contains(tagLine(Section::Tail, false));
+        && !rest.contains(tagLine(Section::Tail, false));
 }
 
 // The entry of an azimuth table that a key such as "t_attn@azm350" names, or
@@ -146,10 +146,10 @@ void readSubSection(NoticeRecord &r, const ParsedSection &sub)
         }
         return;
     }
-    AzimuthTable *table = sub.section == Section::AntHgt      ? &r.eff_hgt
-                          : sub.section == Section::AntDiagrH ? &r.attn_h
-                          : sub.section == Section::AntDiagrV ? &r.attn_v
-                                                              : nullptr;
+    AzimuthTable *table = sub.section == Section::AntHgt ? &r.eff_hgt
+        : sub.section == Section::AntDiagrH              ? &r.attn_h
+        : sub.section == Section::AntDiagrV              ? &r.attn_v
+                                                         : nullptr;
     if (!table)
         return;
     const qsizetype keySize = NoticeKeys::text(sub.section == Section::AntHgt ? Key::EffHgtAzm : Key::AttnAzm).size();
@@ -204,10 +204,11 @@ SavedNoticeFile readSavedNoticeFile(const QByteArray &bytes)
     saved.finished = rest == finishingBytes(count);
     if (!rest.isEmpty() && isCutNotice(rest)) {
         const int line = int(starts.size());
-        saved.leftOut = NoticeFileFault{
-            line, QStringLiteral("notice %1, from line %2, is cut off before its end: it is left out")
-                      .arg(count + 1)
-                      .arg(line)};
+        saved.leftOut
+            = NoticeFileFault{line,
+                              QStringLiteral("notice %1, from line %2, is cut off before its end: it is left out")
+                                  .arg(count + 1)
+                                  .arg(line)};
     }
     return saved;
 }

@@ -26,15 +26,15 @@ struct NoticeSpan
 
 struct SavedNoticeFile
 {
-    QString adm;                      // the administration of the HEAD
-    std::optional<FormKind> formKind; // told by the first notice of type T01 or T02
-    qint64 startSize = 0;             // the three header lines and the HEAD
-    QList<NoticeSpan> notices;        // the complete notices, in file order
-    QStringList summaries;            // noticeSummary() of each
-    qint64 keptSize = 0;              // the bytes kept: up to the end of the last complete notice
-    bool finished = false;            // the file ends with its TAIL and the empty line
+    QString adm;                            // the administration of the HEAD
+    std::optional<FormKind> formKind;       // told by the first notice of type T01 or T02
+    qint64 startSize = 0;                   // the three header lines and the HEAD
+    QList<NoticeSpan> notices;              // the complete notices, in file order
+    QStringList summaries;                  // noticeSummary() of each
+    qint64 keptSize = 0;                    // the bytes kept: up to the end of the last complete notice
+    bool finished = false;                  // the file ends with its TAIL and the empty line
     std::optional<NoticeFileFault> leftOut; // a last section cut in the middle, not kept
-    QList<NoticeFileFault> faults;    // why the file cannot be continued; empty when it can
+    QList<NoticeFileFault> faults;          // why the file cannot be continued; empty when it can
 
     bool canContinue() const { return faults.isEmpty(); }
 };

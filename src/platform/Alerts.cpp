@@ -53,8 +53,8 @@ void RecordingAlerts::exclamation(QWidget *, const QString &title, const QString
         onMessage(entries.last());
 }
 
-int RecordingAlerts::question(QWidget *, const QString &title, const QString &text, const QStringList &,
-                              int, int cancelAnswer)
+int RecordingAlerts::question(QWidget *, const QString &title, const QString &text, const QStringList &, int,
+                              int cancelAnswer)
 {
     entries.append({Entry::Question, title, text});
     return answers.isEmpty() ? cancelAnswer : answers.takeFirst();

@@ -24,7 +24,8 @@ public:
     // answer chosen. Escape or the close box choose cancelAnswer, and
     // defaultAnswer has the focus.
     virtual int question(QWidget *parent, const QString &title, const QString &text, const QStringList &answers,
-                         int defaultAnswer, int cancelAnswer) = 0;
+                         int defaultAnswer, int cancelAnswer)
+        = 0;
     virtual void beep() = 0;
 };
 

@@ -39,8 +39,7 @@ QString regionalSetting(const QString &, const QString &)
 
 SystemOverrides::SystemOverrides()
     : m_saved(g_overrides)
-{
-}
+{ }
 
 SystemOverrides::~SystemOverrides()
 {

@@ -74,8 +74,7 @@ qsizetype encodeInto(const QString &text, char *out)
 }
 
 // Runs one system call, or fails it with the injected error number.
-template <typename Call>
-auto callOrFail(const std::optional<int> &fault, Call call) -> decltype(call())
+template <typename Call> auto callOrFail(const std::optional<int> &fault, Call call) -> decltype(call())
 {
     if (fault) {
         errno = *fault;
@@ -102,8 +101,7 @@ bool writeAll(int descriptor, const QByteArray &bytes, qsizetype &written)
     const char *data = bytes.constData();
     qsizetype left = bytes.size();
     while (left > 0) {
-        const ssize_t count =
-            callOrFail(g_faults.write, [&] { return ::write(descriptor, data, size_t(left)); });
+        const ssize_t count = callOrFail(g_faults.write, [&] { return ::write(descriptor, data, size_t(left)); });
         if (count < 0) {
             if (errno == EINTR)
                 continue;
@@ -190,17 +188,16 @@ qsizetype findUnencodable(const QString &text)
 
 QString characterAt(const QString &text, qsizetype position)
 {
-    const bool pair = text.at(position).isHighSurrogate() && position + 1 < text.size()
-                      && text.at(position + 1).isLowSurrogate();
+    const bool pair
+        = text.at(position).isHighSurrogate() && position + 1 < text.size() && text.at(position + 1).isLowSurrogate();
     return text.mid(position, pair ? 2 : 1);
 }
 
 QString describeCharacter(const QString &text, qsizetype position)
 {
     const QString character = characterAt(text, position);
-    const char32_t code = character.size() == 2
-                              ? QChar::surrogateToUcs4(character.at(0), character.at(1))
-                              : character.at(0).unicode();
+    const char32_t code
+        = character.size() == 2 ? QChar::surrogateToUcs4(character.at(0), character.at(1)) : character.at(0).unicode();
     const QString hex = QString::number(uint(code), 16).toUpper().rightJustified(4, QLatin1Char('0'));
     return quoted(character) + QStringLiteral(" (U+") + hex + QLatin1Char(')');
 }
@@ -222,9 +219,8 @@ bool TextFile::create(const QString &name, QString *error)
     const QByteArray path = QFile::encodeName(name);
     int descriptor = -1;
     do {
-        descriptor = callOrFail(g_faults.create, [&] {
-            return ::open(path.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-        });
+        descriptor = callOrFail(
+            g_faults.create, [&] { return ::open(path.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666); });
     } while (descriptor < 0 && errno == EINTR);
     if (descriptor < 0) {
         m_lastReason = reason();
@@ -280,17 +276,17 @@ bool TextFile::replaceWith(const QString &name, const QByteArray &bytes, QString
     if (target.isEmpty() || ::stat(QFile::encodeName(target).constData(), &old) != 0)
         return fail(QStringLiteral("Cannot replace the file %1: %2."));
     const QFileInfo targetInfo(target);
-    QByteArray temporary =
-        QFile::encodeName(targetInfo.absolutePath() + QStringLiteral("/.") + targetInfo.fileName())
-        + ".XXXXXX";
+    QByteArray temporary
+        = QFile::encodeName(targetInfo.absolutePath() + QStringLiteral("/.") + targetInfo.fileName()) + ".XXXXXX";
     const int descriptor = callOrFail(g_faults.create, [&] { return ::mkostemp(temporary.data(), O_CLOEXEC); });
     if (descriptor < 0)
         return fail(QStringLiteral("Cannot replace the file %1: no new file could be made beside it: %2."));
     qsizetype written = 0;
     const bool complete = writeAll(descriptor, bytes, written) && syncToDisk(descriptor)
-                          && ::fchmod(descriptor, old.st_mode & 07777) == 0
-                          && callOrFail(g_faults.rename, [&] { return ::rename(temporary.constData(),
-                                                                              QFile::encodeName(target).constData()); }) == 0;
+        && ::fchmod(descriptor, old.st_mode & 07777) == 0
+        && callOrFail(g_faults.rename,
+                      [&] { return ::rename(temporary.constData(), QFile::encodeName(target).constData()); })
+            == 0;
     if (!complete) {
         const int cause = errno;
         ::close(descriptor);
@@ -336,8 +332,7 @@ bool TextFile::writeLine(const QString &text, QString *error)
         // all of the line in the file: cut it off again, so that a later write
         // of the same line does not stand after a fragment or a copy of itself.
         const bool undone = written == 0
-                            || (::ftruncate(m_descriptor, before) == 0
-                                && ::lseek(m_descriptor, before, SEEK_SET) == before);
+            || (::ftruncate(m_descriptor, before) == 0 && ::lseek(m_descriptor, before, SEEK_SET) == before);
         if (undone)
             m_end = before;
         if (error) {
@@ -392,8 +387,7 @@ QString TextFile::fileName() const
 
 TextFileFaults::TextFileFaults()
     : m_saved(g_faults)
-{
-}
+{ }
 
 TextFileFaults::~TextFileFaults()
 {

@@ -29,10 +29,7 @@ struct FileIdentity
     qint64 size = 0;
     bool regular = false; // a plain file, not a device, pipe or folder
 
-    bool isSameFile(const FileIdentity &other) const
-    {
-        return device == other.device && inode == other.inode;
-    }
+    bool isSameFile(const FileIdentity &other) const { return device == other.device && inode == other.inode; }
 };
 
 // The file that name leads to (through symbolic links), or nothing when it

@@ -18,9 +18,9 @@ bool isDelimiter(int c)
 } // namespace
 
 JsonValueCutter::JsonValueCutter(QIODevice *device, qsizetype pieceSize)
-    : m_device(device), m_pieceSize(pieceSize > 0 ? pieceSize : 1)
-{
-}
+    : m_device(device)
+    , m_pieceSize(pieceSize > 0 ? pieceSize : 1)
+{ }
 
 // Reads the next piece once the current one is used up; false at the end of
 // the text.
@@ -139,15 +139,9 @@ bool JsonValueCutter::readContainer(QByteArray *text)
             continue;
         }
         switch (c) {
-        case '"':
-            inString = true;
-            break;
-        case '[':
-            awaited.append(']');
-            break;
-        case '{':
-            awaited.append('}');
-            break;
+        case '"': inString = true; break;
+        case '[': awaited.append(']'); break;
+        case '{': awaited.append('}'); break;
         case ']':
         case '}':
             if (awaited.isEmpty() || awaited.back() != c)
@@ -158,8 +152,7 @@ bool JsonValueCutter::readContainer(QByteArray *text)
                 return true;
             }
             break;
-        default:
-            break;
+        default: break;
         }
     }
 }

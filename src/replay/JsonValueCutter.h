@@ -65,5 +65,5 @@ private:
     qsizetype m_position = 0;    // the next byte in m_piece
     qint64 m_consumedBefore = 0; // bytes of the pieces read before m_piece
     bool m_deviceDone = false;
-    bool m_firstElement = true;  // no element of the array read yet
+    bool m_firstElement = true; // no element of the array read yet
 };

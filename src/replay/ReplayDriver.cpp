@@ -58,7 +58,7 @@ const QString CounterBox = QStringLiteral("Txt_Ntc_Number");
 
 Stop replayStop(const QString &control, const QString &reason)
 {
-    return { control, ReplayTitle, reason };
+    return {control, ReplayTitle, reason};
 }
 
 // The first character that an operator cannot type into a box: a control
@@ -109,7 +109,7 @@ Step Replay::messageStop(const QString &control)
         return std::nullopt;
     const platform::RecordingAlerts::Entry first = messages.at(m_messagesSeen);
     m_messagesSeen = messages.size();
-    return Stop{ control, first.title, first.text };
+    return Stop{control, first.title, first.text};
 }
 
 QString Replay::lastMessage() const
@@ -179,7 +179,8 @@ Step Replay::typeText(QLineEdit *box, const QString &text)
     if (text.size() > box->maxLength())
         return replayStop(name, Reason::TooLong.arg(text.size()).arg(box->maxLength()));
     if (const std::optional<QChar> c = untypeableCharacter(text))
-        return replayStop(name, Reason::Untypeable.arg(QStringLiteral("U+%1").arg(c->unicode(), 4, 16, QLatin1Char('0')).toUpper()));
+        return replayStop(
+            name, Reason::Untypeable.arg(QStringLiteral("U+%1").arg(c->unicode(), 4, 16, QLatin1Char('0')).toUpper()));
     if (Step stop = moveFocusTo(box))
         return stop;
 

@@ -42,7 +42,10 @@ using Step = std::optional<Stop>;
 class Replay
 {
 public:
-    Replay(CaptureWindow &window, const platform::RecordingAlerts &alerts) : m_window(window), m_alerts(alerts) {}
+    Replay(CaptureWindow &window, const platform::RecordingAlerts &alerts)
+        : m_window(window)
+        , m_alerts(alerts)
+    { }
 
     bool activateWindow();
     // Opens a saved file to continue it, in place of typing a file name.

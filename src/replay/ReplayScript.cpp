@@ -13,7 +13,7 @@ struct Languages
     const char *code;
     Language language;
 };
-const Languages KnownLanguages[] = { { "en", Language::English }, { "fr", Language::French }, { "es", Language::Spanish } };
+const Languages KnownLanguages[] = {{"en", Language::English}, {"fr", Language::French}, {"es", Language::Spanish}};
 
 bool isActionValue(const QJsonValue &value)
 {
@@ -50,7 +50,7 @@ QString readScreen(const QJsonValue &value, int number, Screen &screen)
             }
             if (!isActionValue(it.value()))
                 return QStringLiteral("%1: the value of \"%2\" must be a text, true, 0 or 1").arg(where, it.key());
-            screen.actions.append({ it.key(), it.value() });
+            screen.actions.append({it.key(), it.value()});
         }
         screen.inTabOrder = true;
         return {};
@@ -61,14 +61,15 @@ QString readScreen(const QJsonValue &value, int number, Screen &screen)
             const QJsonArray pair = pairs.at(i).toArray();
             if (!pairs.at(i).isArray() || pair.size() != 2 || !pair.at(0).isString() || !isActionValue(pair.at(1)))
                 return QStringLiteral("%1: entry %2 must be a pair [control name, text, true, 0 or 1]")
-                    .arg(where).arg(i + 1);
+                    .arg(where)
+                    .arg(i + 1);
             if (pair.at(0).toString() == NoticeKey) {
                 const QString fault = readNoticeNumber(pair.at(1), where, screen);
                 if (!fault.isEmpty())
                     return fault;
                 continue;
             }
-            screen.actions.append({ pair.at(0).toString(), pair.at(1) });
+            screen.actions.append({pair.at(0).toString(), pair.at(1)});
         }
         screen.inTabOrder = false;
         return {};
@@ -78,7 +79,7 @@ QString readScreen(const QJsonValue &value, int number, Screen &screen)
 
 QString readHeader(const QJsonObject &object, Script &script)
 {
-    static const QStringList keys = { "form", "language", "output", "open", "notices" };
+    static const QStringList keys = {"form", "language", "output", "open", "notices"};
     for (auto it = object.begin(); it != object.end(); ++it) {
         if (!keys.contains(it.key()))
             return QStringLiteral("unknown key \"%1\" (known: form, language, output, open, notices)").arg(it.key());

@@ -67,7 +67,9 @@ public:
 class ArrayScreens : public Screens
 {
 public:
-    explicit ArrayScreens(const QJsonArray &screens) : m_screens(screens) {}
+    explicit ArrayScreens(const QJsonArray &screens)
+        : m_screens(screens)
+    { }
     int count() const override { return int(m_screens.size()); }
     QString next(int number, Screen &screen) override { return readScreen(m_screens.at(number - 1), number, screen); }
 

@@ -41,9 +41,10 @@ class FileScreens : public Screens
 {
 public:
     FileScreens(QIODevice &file, const ScannedScript &scanned)
-        : m_file(file), m_offset(scanned.noticesOffset), m_count(scanned.screenCount)
-    {
-    }
+        : m_file(file)
+        , m_offset(scanned.noticesOffset)
+        , m_count(scanned.screenCount)
+    { }
 
     int count() const override { return m_count; }
     QString next(int number, Screen &screen) override;

@@ -24,7 +24,9 @@ namespace {
 class ReplayAlerts : public platform::ScopedRecordingAlerts
 {
 public:
-    explicit ReplayAlerts(bool replace) : m_replace(replace) {}
+    explicit ReplayAlerts(bool replace)
+        : m_replace(replace)
+    { }
 
     int question(QWidget *, const QString &title, const QString &text, const QStringList &, int,
                  int cancelAnswer) override
@@ -144,8 +146,7 @@ int checkAndPlay(const QJsonObject &header, int screenCount, const QString &scre
 
 } // namespace
 
-int run(const QJsonObject &object, const QString &outputOverride, QTextStream &out, QTextStream &err,
-        bool replace)
+int run(const QJsonObject &object, const QString &outputOverride, QTextStream &out, QTextStream &err, bool replace)
 {
     const QJsonValue notices = object.value(QStringLiteral("notices"));
     const QJsonArray list = notices.toArray();
@@ -154,8 +155,7 @@ int run(const QJsonObject &object, const QString &outputOverride, QTextStream &o
                         outputOverride, replace, out, err);
 }
 
-int runFile(const QString &scriptPath, const QString &outputOverride, QTextStream &out, QTextStream &err,
-            bool replace)
+int runFile(const QString &scriptPath, const QString &outputOverride, QTextStream &out, QTextStream &err, bool replace)
 {
     QFile file(scriptPath);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -168,8 +168,8 @@ int runFile(const QString &scriptPath, const QString &outputOverride, QTextStrea
     ScannedScript scanned;
     if (scanScriptFile(file, scanned)) {
         FileScreens screens(file, scanned);
-        return checkAndPlay(scanned.header, scanned.noticesOffset < 0 ? -1 : scanned.screenCount,
-                            scanned.screenFault, screens, outputOverride, replace, out, err);
+        return checkAndPlay(scanned.header, scanned.noticesOffset < 0 ? -1 : scanned.screenCount, scanned.screenFault,
+                            screens, outputOverride, replace, out, err);
     }
 
     // A file that the reading above declines is parsed whole: the parser
@@ -182,8 +182,8 @@ int runFile(const QString &scriptPath, const QString &outputOverride, QTextStrea
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &parseError);
     if (parseError.error != QJsonParseError::NoError) {
-        err << "The script " << scriptPath << " is not valid JSON: " << parseError.errorString()
-            << " at character " << parseError.offset << Qt::endl;
+        err << "The script " << scriptPath << " is not valid JSON: " << parseError.errorString() << " at character "
+            << parseError.offset << Qt::endl;
         return BadScript;
     }
     if (!document.isObject()) {

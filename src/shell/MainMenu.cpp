@@ -1,8 +1,8 @@
 #include "shell/MainMenu.h"
 
-#include "platform/Alerts.h"
 #include "form/Twips.h"
 #include "notice/ProgramVersion.h"
+#include "platform/Alerts.h"
 
 #include <QFileDialog>
 #include <QFont>
@@ -40,24 +40,20 @@ const std::array<MenuTexts, 3> &menuTexts()
     static const std::array<MenuTexts, 3> texts{{
         {QStringLiteral("Velkor Offline Data Capture System - Terrestrial Broadcasting Services"),
          QStringLiteral("English"), QStringLiteral("French"), QStringLiteral("Spanish"),
-         QStringLiteral("VHF Sound Broadcasting Station"),
-         QStringLiteral(" VHF/UHF Television Broadcasting Station"),
+         QStringLiteral("VHF Sound Broadcasting Station"), QStringLiteral(" VHF/UHF Television Broadcasting Station"),
          QStringLiteral("Exit"), QStringLiteral("Go"), QStringLiteral("Open a file..."),
-         QStringLiteral("Language options"),
-         QStringLiteral(" Select one Notice Form type from the list below ")},
+         QStringLiteral("Language options"), QStringLiteral(" Select one Notice Form type from the list below ")},
         {QStringLiteral("Velkor Système de Saisie de données - Services de Radiodiffusion de Terre"),
          QStringLiteral("Anglais"), QStringLiteral("Français"), QStringLiteral("Espagnol"),
          QStringLiteral(" Station de Radiodiffusion Sonore en VHF"),
-         QStringLiteral(" Station de Radiodiffusion Television en VHF/UHF"),
-         QStringLiteral("Sortie"), QStringLiteral("OK"), QStringLiteral("Ouvrir un fichier..."),
-         QStringLiteral("Langue"),
+         QStringLiteral(" Station de Radiodiffusion Television en VHF/UHF"), QStringLiteral("Sortie"),
+         QStringLiteral("OK"), QStringLiteral("Ouvrir un fichier..."), QStringLiteral("Langue"),
          QStringLiteral(" Choisissez le type de formulaire ")},
         {QStringLiteral("Velkor Sistema de Captura de Datos - Servicios de Radiodifusión Terrenal"),
          QStringLiteral("Inglés"), QStringLiteral("Francés"), QStringLiteral("Español"),
          QStringLiteral(" Estación de Radiodifusión Sonora en VHF"),
-         QStringLiteral(" Estación de Radiodifusión Televisión en VHF/UHF"),
-         QStringLiteral("Salida"), QStringLiteral("OK"), QStringLiteral("Abrir un archivo..."),
-         QStringLiteral("Idioma"),
+         QStringLiteral(" Estación de Radiodifusión Televisión en VHF/UHF"), QStringLiteral("Salida"),
+         QStringLiteral("OK"), QStringLiteral("Abrir un archivo..."), QStringLiteral("Idioma"),
          QStringLiteral(" Seleccione el tipo de formulario ")},
     }};
     return texts;
@@ -94,8 +90,8 @@ void keepOrdinaryTextColour(QWidget *control)
 QFont sansSerifFont(qreal pointSize)
 {
     QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
-                      QStringLiteral("DejaVu Sans")});
+    font.setFamilies(
+        {QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"), QStringLiteral("DejaVu Sans")});
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(pointSize);
     return font;
@@ -142,10 +138,10 @@ void MainMenu::setFileChooser(FileChooser chooser)
 
 void MainMenu::chooseAndOpenFile()
 {
-    const QString file = m_fileChooser ? m_fileChooser(this)
-                                       : QFileDialog::getOpenFileName(this, m_buttonOpen->text().remove(QStringLiteral("...")),
-                                                                      QString(),
-                                                                      QStringLiteral("Notice files (*.txt);;All files (*)"));
+    const QString file = m_fileChooser
+        ? m_fileChooser(this)
+        : QFileDialog::getOpenFileName(this, m_buttonOpen->text().remove(QStringLiteral("...")), QString(),
+                                       QStringLiteral("Notice files (*.txt);;All files (*)"));
     if (!file.isEmpty())
         openFile(file);
 }
@@ -165,13 +161,11 @@ void MainMenu::openFile(const QString &file)
 // captions by the English texts.
 void MainMenu::buildControls()
 {
-    setWindowTitle(QStringLiteral(
-        "Velkor Offline Data Capture System - Terrestrial Broadcasting Services"));
+    setWindowTitle(QStringLiteral("Velkor Offline Data Capture System - Terrestrial Broadcasting Services"));
     setFixedSize(twipsRect(0, 0, 8520, 5280).size());
     setFont(sansSerifFont(MenuPointSize));
 
-    m_frmSelectNtc = new QGroupBox(
-        QStringLiteral("Select one Notice Form type from the list below "), this);
+    m_frmSelectNtc = new QGroupBox(QStringLiteral("Select one Notice Form type from the list below "), this);
     m_frmSelectNtc->setObjectName(QStringLiteral("FrmSelectNtc"));
     m_frmSelectNtc->setGeometry(twipsRect(600, 1320, 7035, 2175));
 
@@ -179,8 +173,7 @@ void MainMenu::buildControls()
     m_optT01->setObjectName(QStringLiteral("Opt_FMFrmT01"));
     m_optT01->setGeometry(twipsRect(240, 480, 5652, 330));
 
-    m_optT02 = new QRadioButton(QStringLiteral("VHF/UHF TELEVISION BROADCASTING STATION"),
-                                m_frmSelectNtc);
+    m_optT02 = new QRadioButton(QStringLiteral("VHF/UHF TELEVISION BROADCASTING STATION"), m_frmSelectNtc);
     m_optT02->setObjectName(QStringLiteral("Opt_TvFrmT02"));
     m_optT02->setGeometry(twipsRect(240, 1080, 6015, 330));
 
@@ -235,8 +228,8 @@ void MainMenu::buildControls()
 void MainMenu::arrangeTabOrder()
 {
     // Frames and the label take no focus; the rest follow their tab index.
-    QWidget *const order[] = {m_optT01,    m_optT02,   m_buttonGo,    m_buttonExit,
-                              m_optEnglish, m_optFrench, m_optSpanish, m_buttonOpen};
+    QWidget *const order[]
+        = {m_optT01, m_optT02, m_buttonGo, m_buttonExit, m_optEnglish, m_optFrench, m_optSpanish, m_buttonOpen};
     for (size_t i = 1; i < std::size(order); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 }
@@ -245,8 +238,8 @@ void MainMenu::connectHandlers()
 {
     // Selecting a language runs its handler whether the operator clicked it or
     // the program selected it (start-up selects English).
-    const std::pair<QRadioButton *, Language> languageOptions[] = {
-        {m_optEnglish, Language::English}, {m_optFrench, Language::French}, {m_optSpanish, Language::Spanish}};
+    const std::pair<QRadioButton *, Language> languageOptions[]
+        = {{m_optEnglish, Language::English}, {m_optFrench, Language::French}, {m_optSpanish, Language::Spanish}};
     for (const auto &[option, language] : languageOptions) {
         connect(option, &QRadioButton::toggled, this, [this, language = language](bool selected) {
             if (selected)
@@ -301,7 +294,7 @@ void MainMenu::remindToChooseForm()
 {
     platform::alerts().beep();
     const QString &text = m_optSpanish->isChecked() ? ReminderSpanish
-                        : m_optFrench->isChecked()  ? ReminderFrench
+        : m_optFrench->isChecked()                  ? ReminderFrench
                                                     : ReminderEnglish;
     platform::alerts().exclamation(this, ReminderTitle, text);
 }
