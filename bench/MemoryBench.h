@@ -1,0 +1,14 @@
+#pragma once
+
+#include "BenchTable.h"
+
+#include <QString>
+
+// Peak resident memory of notice-capture --replay playing a generated script
+// of settings.notices notices, its growth from notice 1,000 on, and the same
+// notices typed by a child process with no script; added to the table.
+void measureMemory(const Settings &settings, Table &table);
+
+// The child process of that comparison: types count notices into a capture
+// window saving into output, and returns its exit status.
+int typedRun(int count, const QString &output);
