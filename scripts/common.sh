@@ -8,6 +8,7 @@ BUILD_DIR=${BUILD_DIR:-$REPO_ROOT/build}
 PACKAGES=(
     g++ cmake ninja-build
     qt6-base-dev qt6-base-dev-tools libgl-dev
+    libcsv-dev
     fonts-dejavu-core
 )
 

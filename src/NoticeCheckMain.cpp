@@ -6,6 +6,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFile>
 #include <QTextStream>
 
 int main(int argc, char *argv[])
@@ -21,6 +22,11 @@ int main(int argc, char *argv[])
         QStringLiteral("list"),
         QStringLiteral("Print one line per notice: number, notice type, action, fragment, frequency, site name."));
     parser.addOption(list);
+    const QCommandLineOption exportAs(
+        QStringLiteral("export"),
+        QStringLiteral("Print the notices of one sound FILE as csv or json, keyed by the file's own keys."),
+        QStringLiteral("csv|json"));
+    parser.addOption(exportAs);
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("A notice file to check."),
                                  QStringLiteral("FILE..."));
 
@@ -35,6 +41,19 @@ int main(int argc, char *argv[])
             err << parser.errorText() << '\n';
         err << parser.helpText();
         return int(CheckStatus::Unreadable);
+    }
+
+    if (parser.isSet(exportAs)) {
+        const QString format = parser.value(exportAs);
+        if ((format != QLatin1String("csv") && format != QLatin1String("json"))
+            || parser.positionalArguments().size() != 1) {
+            err << "--export takes csv or json and one FILE\n";
+            return int(CheckStatus::Unreadable);
+        }
+        QFile out;
+        out.open(stdout, QIODevice::WriteOnly);
+        return int(exportNoticeFile(parser.positionalArguments().first(),
+                                    format == QLatin1String("csv") ? SheetFormat::Csv : SheetFormat::Json, out, err));
     }
 
     QTextStream out(stdout);

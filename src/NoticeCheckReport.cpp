@@ -45,3 +45,21 @@ CheckStatus checkNoticeFiles(const QStringList &paths, bool listNotices, QTextSt
     out.flush();
     return worst;
 }
+
+CheckStatus exportNoticeFile(const QString &path, SheetFormat format, QIODevice &out, QTextStream &err)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        err << path << ": cannot be read: " << file.errorString() << Qt::endl;
+        return CheckStatus::Unreadable;
+    }
+    const ParsedNoticeFile parsed = checkNoticeFile(file.readAll());
+    if (!parsed.isSound()) {
+        for (const NoticeFileFault &fault : parsed.faults)
+            err << path << ':' << fault.line << ": " << fault.message << '\n';
+        err << path << ": not sound, not exported" << Qt::endl;
+        return CheckStatus::Faulty;
+    }
+    writeNotices(parsed, format, out);
+    return CheckStatus::Sound;
+}

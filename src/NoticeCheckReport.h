@@ -1,6 +1,7 @@
 #pragma once
 
 #include "notice/NoticeFileChecker.h"
+#include "sheet/NoticeExport.h"
 
 #include <QString>
 #include <QStringList>
@@ -17,3 +18,8 @@ enum class CheckStatus { Sound = 0, Faulty = 1, Unreadable = 2 };
 // summary of each notice comes before the faults. Returns the worst status of
 // all files.
 CheckStatus checkNoticeFiles(const QStringList &paths, bool listNotices, QTextStream &out);
+
+// notice-check --export: the notices of one sound file written to out as CSV
+// or JSON (see NoticeExport). A file with faults is not exported: its faults
+// go to err, as the check prints them. Returns the file's status.
+CheckStatus exportNoticeFile(const QString &path, SheetFormat format, QIODevice &out, QTextStream &err);

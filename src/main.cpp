@@ -1,6 +1,7 @@
 #include "CaptureOpener.h"
 #include "ScreenshotTool.h"
 #include "capture/CaptureApplication.h"
+#include "replay/NoticeImport.h"
 #include "replay/ScriptedRun.h"
 #include "shell/MainMenu.h"
 
@@ -18,8 +19,10 @@ struct Options
     QString screenshotFolder;   // --screenshot DIR: render the windows to PNG files and end
     bool quitAfterShow = false; // --quit-after-show: end as soon as the menu is up
     QString replayScript;       // --replay SCRIPT.json: play a scripted capture run and end
-    QString replayOutput;       // --output FILE: the output file of the scripted run
-    bool replace = false;       // --replace: the scripted run may replace an existing output file
+    QString replayOutput;       // --output FILE: the output file of the scripted run or import
+    bool replace = false;       // --replace: the run may replace an existing output file
+    QString importData;         // --import DATA: save the notices of a CSV or JSON file and end
+    QString importForm;         // --form T01|T02: the form of the import
 };
 
 // The notice file named on the command line, read once the application has
@@ -60,7 +63,13 @@ bool parseOptions(int argc, char *argv[], Options &options)
                                     QStringLiteral("file"));
     const QCommandLineOption replace(QStringLiteral("replace"),
                                      QStringLiteral("Let the scripted run replace an existing output file."));
-    parser.addOptions({screenshot, quitAfterShow, replay, output, replace});
+    const QCommandLineOption import(QStringLiteral("import"),
+                                    QStringLiteral("Save the notices of a CSV or JSON <file> through a capture "
+                                                   "window and end."),
+                                    QStringLiteral("file"));
+    const QCommandLineOption form(QStringLiteral("form"), QStringLiteral("The form of the import: T01 or T02."),
+                                  QStringLiteral("T01|T02"));
+    parser.addOptions({screenshot, quitAfterShow, replay, output, replace, import, form});
 
     if (!parser.parse(arguments) && parser.unknownOptionNames().isEmpty()) {
         std::fprintf(stderr, "%s\n", qPrintable(parser.errorText()));
@@ -71,8 +80,15 @@ bool parseOptions(int argc, char *argv[], Options &options)
     options.replayScript = parser.value(replay);
     options.replayOutput = parser.value(output);
     options.replace = parser.isSet(replace);
-    if (!options.replayOutput.isEmpty() && options.replayScript.isEmpty()) {
-        std::fprintf(stderr, "--output goes with --replay\n");
+    options.importData = parser.value(import);
+    options.importForm = parser.value(form);
+    if (!options.importData.isEmpty() && options.importForm != QLatin1String("T01")
+        && options.importForm != QLatin1String("T02")) {
+        std::fprintf(stderr, "--import needs --form T01 or --form T02\n");
+        return false;
+    }
+    if (!options.replayOutput.isEmpty() && options.replayScript.isEmpty() && options.importData.isEmpty()) {
+        std::fprintf(stderr, "--output goes with --replay or --import\n");
         return false;
     }
     return true;
@@ -85,7 +101,7 @@ int main(int argc, char *argv[])
     Options options;
     if (!parseOptions(argc, argv, options))
         return 2;
-    if (!options.screenshotFolder.isEmpty() || !options.replayScript.isEmpty())
+    if (!options.screenshotFolder.isEmpty() || !options.replayScript.isEmpty() || !options.importData.isEmpty())
         qputenv("QT_QPA_PLATFORM", "offscreen");
 
     CaptureApplication app(argc, argv);
@@ -95,6 +111,13 @@ int main(int argc, char *argv[])
         QTextStream out(stdout);
         QTextStream err(stderr);
         return ScriptedRun::runFile(options.replayScript, options.replayOutput, out, err, options.replace);
+    }
+    if (!options.importData.isEmpty()) {
+        QTextStream out(stdout);
+        QTextStream err(stderr);
+        return NoticeImport::importFile(options.importData,
+                                        options.importForm == QLatin1String("T02") ? FormKind::T02 : FormKind::T01,
+                                        options.replayOutput, options.replace, out, err);
     }
 
     // The program ends when the menu closes: Exit or its close box.

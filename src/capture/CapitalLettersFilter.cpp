@@ -22,19 +22,11 @@ QChar capitalOf(QChar typed)
     return upper.at(0);
 }
 
-QString capitalsOf(const QString &typed)
-{
-    QString capitals = typed;
-    for (QChar &c : capitals)
-        c = capitalOf(c);
-    return capitals;
-}
-
 // Letters composed by the input method (dead keys, compose sequences) arrive
 // as a committed text instead of a key press: they are typed too.
 bool capitalizeCommittedText(QObject *box, QInputMethodEvent *event)
 {
-    const QString capitals = capitalsOf(event->commitString());
+    const QString capitals = typedCapitals(event->commitString());
     if (capitals == event->commitString())
         return false;
     QInputMethodEvent replacement(event->preeditString(), event->attributes());
@@ -45,6 +37,14 @@ bool capitalizeCommittedText(QObject *box, QInputMethodEvent *event)
 }
 
 } // namespace
+
+QString typedCapitals(const QString &typed)
+{
+    QString capitals = typed;
+    for (QChar &c : capitals)
+        c = capitalOf(c);
+    return capitals;
+}
 
 bool CapitalLettersFilter::eventFilter(QObject *watched, QEvent *event)
 {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 #include <QStringList>
 
 class FormControls;
@@ -19,6 +20,10 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 };
+
+// What typing text into a box with capitals gives: each letter its capital,
+// as the filter turns it.
+QString typedCapitals(const QString &typed);
 
 // Attaches one filter, owned by the window, to each box of the form whose
 // typed letters become capitals (capitalLetterBoxes in the field catalogue).

@@ -7,6 +7,7 @@
 #include "platform/TextFile.h"
 #include "replay/ReplayDriver.h"
 #include "replay/ReplayScript.h"
+#include "replay/RunAlerts.h"
 #include "replay/ScriptFileScreens.h"
 
 #include <QFile>
@@ -17,40 +18,6 @@
 
 namespace ScriptedRun {
 namespace {
-
-// No message box is ever shown: every message is a stop. The window's one
-// question, whether to replace an existing output file, is answered as the
-// command line says: replace it, or stop.
-class ReplayAlerts : public platform::ScopedRecordingAlerts
-{
-public:
-    explicit ReplayAlerts(bool replace)
-        : m_replace(replace)
-    { }
-
-    int question(QWidget *, const QString &title, const QString &text, const QStringList &, int,
-                 int cancelAnswer) override
-    {
-        if (m_replace)
-            return 0; // the first answer replaces
-        exclamation(nullptr, title, text);
-        return cancelAnswer;
-    }
-
-private:
-    bool m_replace;
-};
-
-// An existing plain file that the run would replace without being told to.
-QString existingOutputFault(const QString &output)
-{
-    const std::optional<platform::FileIdentity> existing = platform::fileIdentity(output);
-    if (!existing || !existing->regular)
-        return {};
-    return QStringLiteral("the output file %1 exists: give --replace to replace it, or name it in \"open\" "
-                          "to continue it")
-        .arg(output);
-}
 
 // Plays the screens on a new window once the script is found sound.
 int play(const Script &script, bool replace, Screens &screens, QTextStream &out, QTextStream &err)
@@ -137,7 +104,7 @@ int checkAndPlay(const QJsonObject &header, int screenCount, const QString &scre
         script.output = outputOverride;
     if (!replace) {
         if (const QString existing = existingOutputFault(script.output); !existing.isEmpty()) {
-            err << "Replay: " << existing << Qt::endl;
+            err << "Replay: " << existing << ", or name it in \"open\" to continue it" << Qt::endl;
             return BadScript;
         }
     }

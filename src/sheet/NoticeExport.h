@@ -1,0 +1,22 @@
+#pragma once
+
+#include "notice/NoticeFileChecker.h"
+
+#include <QByteArray>
+#include <QStringList>
+
+class QIODevice;
+
+// The notices of a notice file for spreadsheets and databases, one row or
+// object per notice, keyed by the columns of NoticeColumns.
+//   - CSV (RFC 4180): UTF-8 with a byte-order mark, so that LibreOffice Calc
+//     and Excel open it with the right characters; a header row of the
+//     columns that some notice uses, in the writer's order; CR LF line ends;
+//     a field quoted only when it holds a comma, a quote or a line break.
+//   - JSON: an array of objects, one per notice, with the cells it has.
+enum class SheetFormat { Csv, Json };
+
+void writeNotices(const ParsedNoticeFile &file, SheetFormat format, QIODevice &out);
+
+// One CSV record with its CR LF.
+QByteArray csvRecord(const QStringList &fields);
