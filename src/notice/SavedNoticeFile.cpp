@@ -76,6 +76,15 @@ void splitCoordinate(const QString &written, int degreeDigits, const char *hemis
     seconds = written.mid(3 + degreeDigits);
 }
 
+// The seconds of a target coordinate: "00" comes back as no seconds, which
+// writes the same "00". Only the seconds typed in a target box are copied
+// over the notice's own seconds (a notice without intention, a removal), so
+// an empty box is the one that leaves the notice's own seconds as written.
+QString secondsOfTarget(const QString &seconds)
+{
+    return seconds == QLatin1String("00") ? QString() : seconds;
+}
+
 // "08:30" as typed: "0830".
 QString hourMinuteAsTyped(const QString &written)
 {
@@ -111,9 +120,11 @@ void readNoticeLine(NoticeRecord &r, const NoticeKeyLine &line)
     } else if (is(Key::TrgLong)) {
         t.trg_given = true;
         splitCoordinate(line.value, 3, "EW", t.trg_long_deg, t.trg_long_min, t.trg_long_sec, t.trg_long_ew);
+        t.trg_long_sec = secondsOfTarget(t.trg_long_sec);
     } else if (is(Key::TrgLat)) {
         t.trg_given = true;
         splitCoordinate(line.value, 2, "NS", t.trg_lat_deg, t.trg_lat_min, t.trg_lat_sec, t.trg_lat_ns);
+        t.trg_lat_sec = secondsOfTarget(t.trg_lat_sec);
     } else if (is(Key::FreqAssgn)) {
         r.freq_assgn = line.value;
     } else if (is(Key::Long)) {

@@ -50,5 +50,6 @@ QByteArray finishingBytes(qint32 count);
 // Items that a written value cannot tell apart come back in one form: the
 // coordinated administrations fill the first boxes in their order, a date
 // comes back with its zeros ("2005-12-07"), a coordinate or an hour in its
-// parts as written. The administration is the HEAD's.
+// parts as written, except a target's "00" seconds, which come back empty
+// (see secondsOfTarget). The administration is the HEAD's.
 NoticeRecord noticeRecordOf(const ParsedNotice &notice, const QString &adm);

@@ -37,12 +37,16 @@ QString formName(FormKind kind)
 }
 
 // A screen held in memory with the form's boxes and lists: a box takes a text
-// no longer than its maximum, a list only one of its entries.
+// no longer than its maximum, a list only one of its entries; or, to see where
+// a value goes, any text.
 class MemoryScreen : public ScreenReader, public ScreenWriter
 {
 public:
-    explicit MemoryScreen(FormKind kind)
+    enum Limits { Form, None };
+
+    explicit MemoryScreen(FormKind kind, Limits limits = Form)
         : m_kind(kind)
+        , m_limits(limits)
     { }
 
     QString text(const QString &name) const override { return m_texts.value(name); }
@@ -53,8 +57,10 @@ public:
         const ControlSpec *spec = findControl(m_kind, name);
         if (!spec)
             return false;
-        if (spec->kind == ControlKind::DropDownList ? !spec->entries.contains(text)
-                                                    : spec->maxLength > 0 && text.size() > spec->maxLength)
+        const bool fits = spec->kind == ControlKind::DropDownList
+            ? spec->entries.contains(text)
+            : spec->maxLength == 0 || text.size() <= spec->maxLength;
+        if (m_limits == Form && !fits)
             return false;
         m_texts.insert(name, text);
         return true;
@@ -70,6 +76,7 @@ public:
 
 private:
     FormKind m_kind;
+    Limits m_limits;
     QHash<QString, QString> m_texts;
     QSet<QString> m_selected;
 };
@@ -109,7 +116,7 @@ QString columnFeeding(const NoticeColumns::Cells &cells, FormKind kind, const QS
     for (const NoticeColumns::Cell &cell : cells) {
         if (cell.second.isEmpty())
             continue;
-        MemoryScreen screen(kind);
+        MemoryScreen screen(kind, MemoryScreen::None);
         TypingWriter typing(screen, kind);
         showRecord(recordOf({cell}, nullptr), typing, kind);
         if (!screen.text(control).isEmpty() || screen.isSelected(control))

@@ -15,6 +15,12 @@ void onField(void *data, size_t size, void *reader)
     static_cast<CsvReader *>(reader)->endField(static_cast<const char *>(data), size);
 }
 
+// Blanks are part of a field (RFC 4180): none is trimmed.
+int isTrimmed(unsigned char)
+{
+    return 0;
+}
+
 void onRecord(int terminator, void *reader)
 {
     static_cast<CsvReader *>(reader)->endRecord(terminator);
@@ -30,6 +36,7 @@ CsvReader::CsvReader(QIODevice &device)
     // quote, is a fault rather than a guess. Every line end is reported, so
     // that the lines of the file are counted.
     csv_init(m_parser.get(), CSV_STRICT | CSV_STRICT_FINI | CSV_REPALL_NL);
+    csv_set_space_func(m_parser.get(), isTrimmed);
 }
 
 CsvReader::~CsvReader()
@@ -54,7 +61,8 @@ void CsvReader::endField(const char *data, size_t size)
 
 void CsvReader::endRecord(int terminator)
 {
-    if (m_inRecord)
+    // No record from a fault on is handed out.
+    if (m_inRecord && m_fault.isEmpty())
         m_ready.append(std::move(m_current));
     m_inRecord = false;
     m_current = {};
@@ -88,9 +96,10 @@ bool CsvReader::feed()
 
 bool CsvReader::next(Record &record)
 {
+    // The records read before a fault are handed out first.
     while (m_ready.isEmpty() && m_fault.isEmpty() && !m_ended)
         feed();
-    if (!m_fault.isEmpty() || m_ready.isEmpty())
+    if (m_ready.isEmpty())
         return false;
     record = m_ready.takeFirst();
     return true;

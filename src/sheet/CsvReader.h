@@ -30,7 +30,8 @@ public:
     };
 
     // The next record; false at the end of the file or at a fault, which
-    // fault() then names with its line ("line 7: ...").
+    // fault() then names with its line ("line 7: "). The records before a
+    // fault are handed out first.
     bool next(Record &record);
     QString fault() const { return m_fault; }
 

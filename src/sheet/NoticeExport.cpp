@@ -15,7 +15,10 @@ namespace {
 QByteArray csvField(const QString &field)
 {
     QByteArray bytes = field.toUtf8();
-    if (bytes.contains(',') || bytes.contains('"') || bytes.contains('\r') || bytes.contains('\n'))
+    // Quoted when it holds a separator, a quote or a line break, or begins or
+    // ends with a blank, which some readers would trim.
+    if (bytes.contains(',') || bytes.contains('"') || bytes.contains('\r') || bytes.contains('\n')
+        || bytes.startsWith(' ') || bytes.endsWith(' '))
         bytes = '"' + bytes.replace("\"", "\"\"") + '"';
     return bytes;
 }

@@ -12,7 +12,8 @@ class QIODevice;
 //   - CSV (RFC 4180): UTF-8 with a byte-order mark, so that LibreOffice Calc
 //     and Excel open it with the right characters; a header row of the
 //     columns that some notice uses, in the writer's order; CR LF line ends;
-//     a field quoted only when it holds a comma, a quote or a line break.
+//     a field quoted only when it holds a comma, a quote or a line break, or
+//     begins or ends with a blank.
 //   - JSON: an array of objects, one per notice, with the cells it has.
 enum class SheetFormat { Csv, Json };
 

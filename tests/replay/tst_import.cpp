@@ -1,0 +1,254 @@
+// Spreadsheets in and out: every file exported as CSV or JSON and imported
+// again is the same file from its fourth line on (the three header lines are
+// the new run's); a file that cannot be imported runs nothing, and a notice
+// that an operator could not save stops the run where it stands.
+
+#include "../notice/NoticeFileSamples.h"
+
+#include "capture/CapitalLettersFilter.h"
+#include "capture/CaptureApplication.h"
+#include "capture/CaptureWindow.h"
+#include "capture/NoticeFileSession.h"
+#include "form/FieldRules.h"
+#include "platform/Alerts.h"
+#include "platform/System.h"
+#include "replay/NoticeImport.h"
+#include "replay/ScriptedRun.h"
+#include "sheet/NoticeExport.h"
+
+#include <QBuffer>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QtTest>
+
+namespace {
+
+constexpr int kNotices = 1000;
+
+QByteArray fromFourthLine(const QByteArray &file)
+{
+    qsizetype at = 0;
+    for (int line = 0; line < 3 && at >= 0; ++line)
+        at = file.indexOf('\n', at) + 1;
+    return file.mid(at);
+}
+
+// A generated screen typed into a window as an operator could: each text cut
+// to its box and in capitals where typing gives capitals, a list's text only
+// when the list holds it, and a box whose check fails left empty.
+NoticeRecord typedRecord(const SampleScreen &screen, CaptureWindow &window)
+{
+    FormControls &controls = window.controls();
+    for (const ControlSpec &spec : controls.specs()) {
+        if (spec.binding.kind == BindingKind::Intention || spec.binding.kind == BindingKind::Fragment)
+            controls.setSelected(spec.name, screen.selected.contains(spec.name));
+        else if (spec.kind == ControlKind::TextBox || spec.kind == ControlKind::DropDownList)
+            controls.setText(spec.name, QString());
+    }
+    for (auto it = screen.texts.cbegin(); it != screen.texts.cend(); ++it) {
+        const ControlSpec *spec = findControl(screen.kind, it.key());
+        if (QLineEdit *box = controls.textBox(it.key())) {
+            const QString text = it.value().left(box->maxLength());
+            box->setText(spec->capitals ? typedCapitals(text) : text);
+            if (spec->rule && !acceptsText(*spec->rule, box->text(), true))
+                box->clear();
+        } else if (controls.list(it.key())) {
+            controls.setText(it.key(), it.value());
+        }
+    }
+    NoticeRecord record;
+    collectScreen(record, controls, screen.kind);
+    return record;
+}
+
+} // namespace
+
+class TestImport : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_folder;
+    platform::SystemOverrides m_system;
+    QMap<FormKind, QByteArray> m_files; // the writer's file of each form's generated notices
+
+    QString path(const QString &name) const { return m_folder.filePath(name); }
+
+    void write(const QString &name, const QByteArray &bytes)
+    {
+        QFile file(path(name));
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        QCOMPARE(file.write(bytes), bytes.size());
+    }
+
+    QByteArray read(const QString &name) const
+    {
+        QFile file(path(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(no file)");
+    }
+
+    struct Result
+    {
+        int status = -1;
+        QString out;
+        QString err;
+    };
+
+    Result import(const QByteArray &data, FormKind kind, bool replace = false)
+    {
+        write("data", data);
+        Result result;
+        QTextStream out(&result.out);
+        QTextStream err(&result.err);
+        result.status = NoticeImport::importFile(path("data"), kind, path("out.txt"), replace, out, err);
+        return result;
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        // The checks of the date of notification accept the years around 2005.
+        m_system.setDateTime(QDateTime(QDate(2005, 12, 7), QTime(14, 3, 27)));
+        m_system.setLoginName("operator");
+        m_system.setProgramFolder(m_folder.path());
+        platform::ScopedRecordingAlerts alerts;
+        QMap<FormKind, QList<NoticeRecord>> records;
+        std::map<FormKind, std::unique_ptr<CaptureWindow>> windows;
+        for (FormKind kind : {FormKind::T01, FormKind::T02})
+            windows[kind] = std::make_unique<CaptureWindow>(kind);
+        QRandomGenerator random(20051207);
+        for (int i = 0; i < kNotices; ++i) {
+            const SampleScreen screen = sampleScreen(i, random);
+            CaptureWindow &window = *windows[screen.kind];
+            const NoticeRecord record = typedRecord(screen, window);
+            // Save/Next writes a notice only with a frequency or a coordinate
+            // on the screen; a removal whose only frequency was typed in a
+            // hidden station box writes none, and could not be typed back.
+            static const QRegularExpression located("\r\nt_(trg_)?(freq_assgn|long|lat) = ");
+            if (window.saving().isNewNotice() && makeNoticeSection(record, 1).contains(located))
+                records[screen.kind].append(record);
+        }
+        for (FormKind kind : {FormKind::T01, FormKind::T02})
+            m_files[kind] = writtenNoticeFile("F", records[kind]);
+    }
+
+    void cleanup() { QFile::remove(path("out.txt")); }
+
+    // Export, import: the same notices, byte for byte.
+    void roundTrip_data()
+    {
+        QTest::addColumn<FormKind>("kind");
+        QTest::addColumn<SheetFormat>("format");
+        QTest::newRow("T01, CSV") << FormKind::T01 << SheetFormat::Csv;
+        QTest::newRow("T01, JSON") << FormKind::T01 << SheetFormat::Json;
+        QTest::newRow("T02, CSV") << FormKind::T02 << SheetFormat::Csv;
+        QTest::newRow("T02, JSON") << FormKind::T02 << SheetFormat::Json;
+    }
+
+    void roundTrip()
+    {
+        QFETCH(FormKind, kind);
+        QFETCH(SheetFormat, format);
+        const ParsedNoticeFile parsed = checkNoticeFile(m_files[kind]);
+        QVERIFY(parsed.isSound());
+        QVERIFY(parsed.notices.size() > kNotices / 3);
+        QBuffer exported;
+        exported.open(QIODevice::WriteOnly);
+        writeNotices(parsed, format, exported);
+        const Result result = import(exported.data(), kind);
+        QVERIFY2(result.status == ScriptedRun::Completed, qPrintable(result.err));
+        // Line by line, so that a failure names the first line that differs.
+        QCOMPARE(fromFourthLine(read("out.txt")).split('\n'), fromFourthLine(m_files[kind]).split('\n'));
+    }
+
+    // What cannot be imported runs nothing and writes no file.
+    void refusedFiles_data()
+    {
+        QTest::addColumn<QByteArray>("data");
+        QTest::addColumn<QString>("fault");
+        QTest::newRow("empty") << QByteArray() << "line 1: the file has no header row";
+        QTest::newRow("unknown column") << QByteArray("t_adm,t_colour\r\nF,red\r\n")
+                                        << "line 1, column 2: \"t_colour\" is no key of the notice file";
+        QTest::newRow("column twice") << QByteArray("t_adm,t_adm\r\nF,F\r\n") << "line 1, column 2: \"t_adm\" is named twice";
+        QTest::newRow("text after a quote") << QByteArray("t_adm,t_site_name\r\nF,\"AB\"C\r\n") << "line 2: ";
+        QTest::newRow("quote not closed") << QByteArray("t_adm,t_site_name\r\nF,\"AB\r\n") << "line 2: a quoted field is not closed";
+        QTest::newRow("too few fields") << QByteArray("t_adm,t_site_name\r\nF\r\n")
+                                        << "line 2: 1 fields where the header names 2 columns";
+        QTest::newRow("no box takes it") << QByteArray("t_adm,t_action,t_site_name\r\nF,ADD,") + QByteArray(31, 'A') + "\r\n"
+                                         << "line 2: column \"t_site_name\": no box of the T01 form takes this value";
+        QTest::newRow("not a list entry") << QByteArray("t_adm,t_action,t_polar\r\nF,ADD,X\r\n")
+                                          << "line 2: column \"t_polar\": no box of the T01 form takes this value";
+        QTest::newRow("a key of the other form") << QByteArray("t_adm,t_action,t_color\r\nF,ADD,PAL\r\n")
+                                                 << "line 2: key \"t_color\": the T01 form cannot write this value";
+        QTest::newRow("JSON, not an object") << QByteArray("[1]") << "notice 1: not a JSON object";
+        QTest::newRow("JSON, not a text") << QByteArray(R"([{"t_adm": 5}])") << "notice 1: the value of \"t_adm\" is not a text";
+        QTest::newRow("JSON, unknown key") << QByteArray("\xEF\xBB\xBF" R"([{"t_adm": "F", "colour": "red"}])")
+                                           << "notice 1: \"colour\" is no key of the notice file";
+    }
+
+    void refusedFiles()
+    {
+        QFETCH(QByteArray, data);
+        QFETCH(QString, fault);
+        const Result result = import(data, FormKind::T01);
+        QCOMPARE(result.status, int(ScriptedRun::BadScript));
+        QVERIFY2(result.err.startsWith(path("data") + ": " + fault), qPrintable(result.err));
+        QVERIFY(!QFile::exists(path("out.txt")));
+    }
+
+    // A notice that an operator could not save stops the run: the notices
+    // before it are in the finished file.
+    void stops_data()
+    {
+        QTest::addColumn<QByteArray>("data");
+        QTest::addColumn<QString>("stop");
+        QTest::addColumn<int>("saved");
+        const QByteArray header = "\xEF\xBB\xBFt_adm,t_action,t_freq_assgn,t_lat,t_remarks\r\n";
+        QTest::newRow("a check that fails")
+            << header + "F,ADD,98.5,,\"one, \"\"quoted\"\"\"\r\nF,ADD,99,+910000,\r\n"
+            << "line 3: t_lat: Prevalidation Error - Latitude: Value must be between [0,90]" << 1;
+        QTest::newRow("no administration") << header + ",ADD,98.5,,\r\n"
+                                           << "line 2: Save/Next: Fatal Error: The Notifying administration is missing, "
+                                              "Cannot save the notice"
+                                           << 0;
+    }
+
+    void stops()
+    {
+        QFETCH(QByteArray, data);
+        QFETCH(QString, stop);
+        QFETCH(int, saved);
+        const Result result = import(data, FormKind::T01);
+        QCOMPARE(result.status, int(ScriptedRun::Stopped));
+        QVERIFY2(result.err.contains(path("data") + ": " + stop), qPrintable(result.err));
+        QCOMPARE(checkNoticeFile(read("out.txt")).notices.size(), saved);
+    }
+
+    // A header alone imports nothing; an existing output file is replaced
+    // only when the command line says so.
+    void headerOnlyAndExistingOutput()
+    {
+        Result result = import("t_adm,t_site_name\r\n", FormKind::T01);
+        QCOMPARE(result.status, int(ScriptedRun::Completed));
+        QVERIFY(!QFile::exists(path("out.txt")));
+
+        write("out.txt", "old");
+        const QByteArray one = "t_adm,t_action,t_freq_assgn\r\nF,ADD,98.5\r\n";
+        result = import(one, FormKind::T01);
+        QCOMPARE(result.status, int(ScriptedRun::BadScript));
+        QVERIFY2(result.err.contains("exists: give --replace to replace it"), qPrintable(result.err));
+        QCOMPARE(read("out.txt"), QByteArray("old"));
+        result = import(one, FormKind::T01, true);
+        QVERIFY2(result.status == ScriptedRun::Completed, qPrintable(result.err));
+        QCOMPARE(checkNoticeFile(read("out.txt")).notices.size(), 1);
+    }
+};
+
+int main(int argc, char *argv[])
+{
+    CaptureApplication app(argc, argv);
+    TestImport test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_import.moc"
