@@ -11,6 +11,7 @@
 
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDate>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -196,26 +197,28 @@ double highWaterMark(pid_t pid)
     return -1;
 }
 
-// Runs the program on a script and returns its peak resident memory: its own
+// Runs the program with those options and returns its peak resident memory: its own
 // high-water mark, read every few milliseconds until it ends. The system's
 // account of an ended child (ru_maxrss) would not do: a spawned child shares
 // this process's memory until its exec, and that size stays in the account,
 // so it would show this process's size whenever that is the larger.
-std::optional<ChildRun> runScript(const Settings &settings, const QString &script, const QString &output)
+std::optional<ChildRun> runProgram(const Settings &settings, const QStringList &options)
 {
     const QByteArray program = QFile::encodeName(settings.program);
-    const QByteArray scriptArgument = QFile::encodeName(script);
-    const QByteArray outputArgument = QFile::encodeName(output);
-    char *arguments[] = {const_cast<char *>(program.constData()),        const_cast<char *>("--replay"),
-                         const_cast<char *>(scriptArgument.constData()), const_cast<char *>("--output"),
-                         const_cast<char *>(outputArgument.constData()), nullptr};
+    std::vector<QByteArray> encoded{program};
+    for (const QString &option : options)
+        encoded.push_back(QFile::encodeName(option));
+    std::vector<char *> arguments;
+    for (QByteArray &argument : encoded)
+        arguments.push_back(argument.data());
+    arguments.push_back(nullptr);
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
     QElapsedTimer timer;
     timer.start();
     pid_t child = 0;
-    const int spawned = posix_spawn(&child, program.constData(), &actions, nullptr, arguments, environ);
+    const int spawned = posix_spawn(&child, program.constData(), &actions, nullptr, arguments.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
     if (spawned != 0)
         return std::nullopt;
@@ -258,10 +261,14 @@ void measureMemory(const Settings &settings, Table &table)
                      .arg(run + 1)
                      .arg(settings.memoryRuns)
                      .arg(settings.notices));
-        const std::optional<ChildRun> earlyRun
-            = runScript(settings, earlyScript, QDir(settings.folder).filePath(QStringLiteral("memory-early.txt")));
-        const std::optional<ChildRun> fullRun
-            = runScript(settings, fullScript, QDir(settings.folder).filePath(QStringLiteral("memory-full.txt")));
+        const std::optional<ChildRun> earlyRun = runProgram(
+            settings,
+            {QStringLiteral("--replay"), earlyScript, QStringLiteral("--replace"), QStringLiteral("--output"),
+             QDir(settings.folder).filePath(QStringLiteral("memory-early.txt"))});
+        const std::optional<ChildRun> fullRun = runProgram(
+            settings,
+            {QStringLiteral("--replay"), fullScript, QStringLiteral("--replace"), QStringLiteral("--output"),
+             QDir(settings.folder).filePath(QStringLiteral("memory-full.txt"))});
         if (!earlyRun || !fullRun)
             qFatal("The scripted run of %s failed", qPrintable(settings.program));
         peaks.push_back(fullRun->peakMegabytes);
@@ -305,4 +312,56 @@ void measureMemory(const Settings &settings, Table &table)
     table.add(QStringLiteral("  growth from notice %1 to %2, typed").arg(early).arg(settings.notices),
               QStringLiteral("MB"), typedGrowths);
     table.add(QStringLiteral("  typed run, time per notice"), QStringLiteral("ms"), typedSeconds);
+}
+
+// A national plan as a spreadsheet: count notices of one T01 station each,
+// dated this year, as CSV.
+QByteArray importCsv(int count)
+{
+    QByteArray csv = "t_adm,t_d_adm_ntc,t_fragment,t_action,t_site_name,t_ctry,t_freq_assgn,t_long,t_lat,t_polar,"
+                     "t_erp_h_dbw,t_tran_sys,t_bdwdth,t_hgt_agl,t_eff_hgtmax,ANT_HGT/t_eff_hgt@azm0\r\n";
+    const QByteArray date = QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd")).toLatin1();
+    for (int notice = 1; notice <= count; ++notice) {
+        csv += "F," + date + ",GE84,ADD,SITE " + QByteArray::number(notice) + ",F,"
+            + QByteArray::number(87.5 + (notice % 200) / 10.0) + ",+0022030,+485310,H,40,4,180,150,320,300\r\n";
+    }
+    return csv;
+}
+
+void measureImport(const Settings &settings, Table &table)
+{
+    const int early = std::min(1000, settings.notices);
+    QString files[2];
+    for (int i = 0; i < 2; ++i) {
+        const int count = i == 0 ? early : settings.notices;
+        files[i] = QDir(settings.folder).filePath(QStringLiteral("import-%1.csv").arg(count));
+        QFile file(files[i]);
+        if (!file.open(QIODevice::WriteOnly) || file.write(importCsv(count)) < 0)
+            qFatal("Cannot write %s", qPrintable(files[i]));
+    }
+    std::vector<double> peaks, growths, perNotice;
+    for (int run = 0; run < settings.memoryRuns; ++run) {
+        progress(QStringLiteral("import run %1 of %2 (%3 notices)...")
+                     .arg(run + 1)
+                     .arg(settings.memoryRuns)
+                     .arg(settings.notices));
+        std::optional<ChildRun> runs[2];
+        for (int i = 0; i < 2; ++i) {
+            runs[i] = runProgram(settings,
+                                 {QStringLiteral("--import"), files[i], QStringLiteral("--form"), QStringLiteral("T01"),
+                                  QStringLiteral("--replace"), QStringLiteral("--output"),
+                                  QDir(settings.folder).filePath(QStringLiteral("import.txt"))});
+            if (!runs[i])
+                qFatal("The import of %s failed", qPrintable(files[i]));
+        }
+        peaks.push_back(runs[1]->peakMegabytes);
+        growths.push_back(runs[1]->peakMegabytes - runs[0]->peakMegabytes);
+        perNotice.push_back(runs[1]->seconds / settings.notices * 1000);
+    }
+    table.add(QStringLiteral("Import of %1 CSV notices, time per notice").arg(settings.notices), QStringLiteral("ms"),
+              perNotice, Target::Under, 1);
+    table.add(QStringLiteral("Peak memory, %1 notices --import").arg(settings.notices), QStringLiteral("MB"), peaks,
+              Target::Under, 80);
+    table.add(QStringLiteral("Growth from notice %1 to %2, --import").arg(early).arg(settings.notices),
+              QStringLiteral("MB"), growths, Target::Under, 2);
 }

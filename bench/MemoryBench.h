@@ -12,3 +12,7 @@ void measureMemory(const Settings &settings, Table &table);
 // The child process of that comparison: types count notices into a capture
 // window saving into output, and returns its exit status.
 int typedRun(int count, const QString &output);
+
+// The time per notice and the peak memory of notice-capture --import of a CSV
+// file of settings.notices notices, and the growth from notice 1,000 on.
+void measureImport(const Settings &settings, Table &table);

@@ -365,8 +365,10 @@ int main(int argc, char *argv[])
     measureSaveNext(settings, FormKind::T01, table);
     measureSaveNext(settings, FormKind::T02, table);
     measureWriterThroughput(settings, table);
-    if (settings.memoryRuns > 0)
+    if (settings.memoryRuns > 0) {
         measureMemory(settings, table);
+        measureImport(settings, table);
+    }
 
     if (!alerts.messages().isEmpty())
         qFatal("The window showed a message: %s", qPrintable(alerts.messages().first().text));

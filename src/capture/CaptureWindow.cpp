@@ -39,11 +39,11 @@ void CaptureWindow::addNoticeList(Language language)
     constexpr int Margin = 8;
     constexpr int ListWidth = 340;
     const QSize form(twipsToPixels(ClientWidthTwips), twipsToPixels(ClientHeightTwips));
-    m_noticeList = new NoticeList(language, this);
+    m_noticeList = new NoticeList(
+        language, [this]() -> const QStringList & { return m_saving->noticeSummaries(); }, this);
     m_noticeList->setGeometry(form.width(), Margin, ListWidth, form.height() - 2 * Margin);
     setFixedSize(form.width() + ListWidth + Margin, form.height());
-    connect(m_saving, &NoticeFileSession::noticesChanged, m_noticeList,
-            [this](int fromNumber) { m_noticeList->update(m_saving->noticeSummaries(), fromNumber); });
+    connect(m_saving, &NoticeFileSession::noticesChanged, m_noticeList, &NoticeList::noticesChanged);
     connect(m_noticeList, &NoticeList::noticeChosen, m_saving, &NoticeFileSession::correctNotice);
 }
 

@@ -41,8 +41,9 @@ const ListTexts &textsFor(Language language)
 
 } // namespace
 
-NoticeList::NoticeList(Language language, QWidget *parent)
+NoticeList::NoticeList(Language language, std::function<const QStringList &()> summaries, QWidget *parent)
     : QTreeWidget(parent)
+    , m_summaries(std::move(summaries))
 {
     setObjectName(QStringLiteral("noticeList"));
     const ListTexts &texts = textsFor(language);
@@ -60,8 +61,24 @@ NoticeList::NoticeList(Language language, QWidget *parent)
             [this](QTreeWidgetItem *item) { Q_EMIT noticeChosen(indexOfTopLevelItem(item) + 1); });
 }
 
-void NoticeList::update(const QStringList &summaries, int fromNumber)
+void NoticeList::noticesChanged(int fromNumber)
 {
+    m_staleFrom = m_staleFrom == 0 ? fromNumber : std::min(m_staleFrom, fromNumber);
+    if (isVisible())
+        updateRows(m_staleFrom);
+}
+
+void NoticeList::showEvent(QShowEvent *event)
+{
+    if (m_staleFrom > 0)
+        updateRows(m_staleFrom);
+    QTreeWidget::showEvent(event);
+}
+
+void NoticeList::updateRows(int fromNumber)
+{
+    m_staleFrom = 0;
+    const QStringList &summaries = m_summaries();
     for (qsizetype index = std::max(fromNumber, 1) - 1; index < summaries.size(); ++index) {
         const QStringList items = summaries.at(index).split(QLatin1Char('\t'));
         QTreeWidgetItem *row = topLevelItem(int(index));

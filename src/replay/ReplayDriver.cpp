@@ -3,6 +3,7 @@
 #include "capture/CaptureWindow.h"
 #include "capture/LeaveBoxGate.h"
 #include "capture/NoticeFileSession.h"
+#include "capture/NoticeList.h"
 #include "form/FieldCatalogue.h"
 #include "platform/Alerts.h"
 
@@ -86,6 +87,9 @@ int Replay::noticesWritten() const
 
 bool Replay::activateWindow()
 {
+    // Nobody sees the list of the file's notices during a scripted run: hidden,
+    // it costs neither time nor memory however many notices are saved.
+    m_window.noticeList().hide();
     // The focus moves only inside the active window.
     m_window.show();
     m_window.activateWindow();
