@@ -5,10 +5,13 @@ set -euo pipefail
 REPO_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 BUILD_DIR=${BUILD_DIR:-$REPO_ROOT/build}
 
+# The build and the tests. help2man writes the manual pages from the
+# programs' --help; rsvg-convert (librsvg2-bin) renders the PNG icon.
 PACKAGES=(
     g++ cmake ninja-build
     qt6-base-dev qt6-base-dev-tools libgl-dev
     fonts-dejavu-core
+    help2man librsvg2-bin
 )
 
 install_missing_packages() {
