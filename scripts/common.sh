@@ -1,5 +1,5 @@
-# Shared by scripts/run and scripts/test: installs the Debian packages the
-# project needs when they are missing, then configures and builds.
+# Shared by the scripts: installs the Debian packages the project needs when
+# they are missing, then configures and builds.
 set -euo pipefail
 
 REPO_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -14,9 +14,20 @@ PACKAGES=(
     help2man librsvg2-bin
 )
 
+# The Debian package (scripts/package) only: dpkg-shlibdeps (dpkg-dev, which
+# reads the binaries with file) computes its dependencies, then the package
+# and its desktop entry and metadata are checked.
+PACKAGING_PACKAGES=(
+    dpkg-dev file
+    lintian desktop-file-utils appstream
+)
+
+# install_missing_packages [PACKAGE...]: those of PACKAGES by default.
 install_missing_packages() {
+    local wanted=("$@")
+    [ ${#wanted[@]} -eq 0 ] && wanted=("${PACKAGES[@]}")
     local missing=()
-    for package in "${PACKAGES[@]}"; do
+    for package in "${wanted[@]}"; do
         if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
             missing+=("$package")
         fi
