@@ -1,20 +1,34 @@
-# Shared by scripts/run and scripts/test: installs the Debian packages the
-# project needs when they are missing, then configures and builds.
+# Shared by the scripts: installs the Debian packages the project needs when
+# they are missing, then configures and builds.
 set -euo pipefail
 
 REPO_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 BUILD_DIR=${BUILD_DIR:-$REPO_ROOT/build}
 
+# The build and the tests. help2man writes the manual pages from the
+# programs' --help; rsvg-convert (librsvg2-bin) renders the PNG icon.
 PACKAGES=(
     g++ cmake ninja-build
     qt6-base-dev qt6-base-dev-tools libgl-dev
     libcsv-dev
     fonts-dejavu-core
+    help2man librsvg2-bin
 )
 
+# The Debian package (scripts/package) only: dpkg-shlibdeps (dpkg-dev, which
+# reads the binaries with file) computes its dependencies, then the package
+# and its desktop entry and metadata are checked.
+PACKAGING_PACKAGES=(
+    dpkg-dev file
+    lintian desktop-file-utils appstream
+)
+
+# install_missing_packages [PACKAGE...]: those of PACKAGES by default.
 install_missing_packages() {
+    local wanted=("$@")
+    [ ${#wanted[@]} -eq 0 ] && wanted=("${PACKAGES[@]}")
     local missing=()
-    for package in "${PACKAGES[@]}"; do
+    for package in "${wanted[@]}"; do
         if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
             missing+=("$package")
         fi

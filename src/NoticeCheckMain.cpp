@@ -3,6 +3,7 @@
 // has faults, 2 when a file cannot be read (or the command line is wrong).
 
 #include "NoticeCheckReport.h"
+#include "notice/ProgramVersion.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -18,6 +19,8 @@ int main(int argc, char *argv[])
     parser.setApplicationDescription(
         QStringLiteral("Checks electronic notice files and reports every fault with its line number."));
     const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version(QStringLiteral("version"), QStringLiteral("Print the version and end."));
+    parser.addOption(version);
     const QCommandLineOption list(
         QStringLiteral("list"),
         QStringLiteral("Print one line per notice: number, notice type, action, fragment, frequency, site name."));
@@ -34,6 +37,10 @@ int main(int argc, char *argv[])
     const bool parsed = parser.parse(QCoreApplication::arguments());
     if (parsed && parser.isSet(help)) {
         QTextStream(stdout) << parser.helpText();
+        return 0;
+    }
+    if (parsed && parser.isSet(version)) {
+        QTextStream(stdout) << QCoreApplication::applicationName() << ProgramVersionLabel << '\n';
         return 0;
     }
     if (!parsed || parser.positionalArguments().isEmpty()) {

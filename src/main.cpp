@@ -1,6 +1,7 @@
 #include "CaptureOpener.h"
 #include "ScreenshotTool.h"
 #include "capture/CaptureApplication.h"
+#include "notice/ProgramVersion.h"
 #include "replay/NoticeImport.h"
 #include "replay/ScriptedRun.h"
 #include "shell/MainMenu.h"
@@ -23,6 +24,7 @@ struct Options
     bool replace = false;       // --replace: the run may replace an existing output file
     QString importData;         // --import DATA: save the notices of a CSV or JSON file and end
     QString importForm;         // --form T01|T02: the form of the import
+    QString answer;             // --help, --version: the text printed instead of starting
 };
 
 // The notice file named on the command line, read once the application has
@@ -42,7 +44,8 @@ QString noticeFileArgument(int argc, char *argv[])
 
 // Read before the application object exists, because the screenshot mode has
 // to choose the offscreen platform first. Qt's own options (-platform, -style,
-// ...) are left for QApplication.
+// ...) are left for QApplication. --help and --version need no window system,
+// so they answer on a machine without a display too.
 bool parseOptions(int argc, char *argv[], Options &options)
 {
     QStringList arguments;
@@ -51,6 +54,11 @@ bool parseOptions(int argc, char *argv[], Options &options)
 
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.setApplicationDescription(QStringLiteral(
+        "Captures terrestrial broadcasting station notices, one screen at a time, into electronic notice files."));
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Print these options and end."));
+    const QCommandLineOption version(QStringLiteral("version"), QStringLiteral("Print the version and end."));
     const QCommandLineOption screenshot(QStringLiteral("screenshot"),
                                         QStringLiteral("Render every window to PNG files in <dir>."),
                                         QStringLiteral("dir"));
@@ -69,12 +77,21 @@ bool parseOptions(int argc, char *argv[], Options &options)
                                     QStringLiteral("file"));
     const QCommandLineOption form(QStringLiteral("form"), QStringLiteral("The form of the import: T01 or T02."),
                                   QStringLiteral("T01|T02"));
-    parser.addOptions({screenshot, quitAfterShow, replay, output, replace, import, form});
+    parser.addOptions({help, version, screenshot, quitAfterShow, replay, output, replace, import, form});
+    parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("A saved notice file to open."),
+                                 QStringLiteral("[file]"));
 
     if (!parser.parse(arguments) && parser.unknownOptionNames().isEmpty()) {
         std::fprintf(stderr, "%s\n", qPrintable(parser.errorText()));
         return false;
     }
+    // Qt names the program in the help text only through an application
+    // object, which does not exist yet: the name is put in its place.
+    const QString program = QStringLiteral("notice-capture");
+    if (parser.isSet(help))
+        options.answer = parser.helpText().replace(QStringLiteral("<executable_name>"), program);
+    else if (parser.isSet(version))
+        options.answer = program + ProgramVersionLabel + QLatin1Char('\n');
     options.screenshotFolder = parser.value(screenshot);
     options.quitAfterShow = parser.isSet(quitAfterShow);
     options.replayScript = parser.value(replay);
@@ -101,6 +118,10 @@ int main(int argc, char *argv[])
     Options options;
     if (!parseOptions(argc, argv, options))
         return 2;
+    if (!options.answer.isEmpty()) {
+        std::fputs(qPrintable(options.answer), stdout);
+        return 0;
+    }
     if (!options.screenshotFolder.isEmpty() || !options.replayScript.isEmpty() || !options.importData.isEmpty())
         qputenv("QT_QPA_PLATFORM", "offscreen");
 

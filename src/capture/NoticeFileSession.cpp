@@ -115,8 +115,8 @@ QString NoticeFileSession::defaultFileName(FormKind kind)
     const QString day = QString::number(date.year()) + QString::number(date.month()) + QString::number(date.day());
     const QString moment
         = QString::number(time.hour()) + QString::number(time.minute()) + QString::number(time.second());
-    return QDir::toNativeSeparators(platform::programFolder()) + QDir::separator() + prefix + day + QLatin1Char('-')
-        + moment + QLatin1Char('-') + Formatting::currentUserName() + QStringLiteral(".txt");
+    return QDir::toNativeSeparators(platform::defaultOutputFolder()) + QDir::separator() + prefix + day
+        + QLatin1Char('-') + moment + QLatin1Char('-') + Formatting::currentUserName() + QStringLiteral(".txt");
 }
 
 void NoticeFileSession::setUp()

@@ -1,6 +1,9 @@
 #include "System.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
 
 #include <pwd.h>
 #include <unistd.h>
@@ -32,6 +35,26 @@ QString programFolder()
     return QCoreApplication::applicationDirPath();
 }
 
+QString documentsFolder()
+{
+    if (g_overrides.documentsFolder)
+        return *g_overrides.documentsFolder;
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
+
+QString defaultOutputFolder()
+{
+    const QString program = programFolder();
+    const QFileInfo programInfo(program);
+    if (programInfo.isDir() && programInfo.isWritable())
+        return program;
+    // A missing documents folder is made here, so that the proposed file can be
+    // created; when it cannot be made, saving reports the folder's fault.
+    const QString documents = documentsFolder();
+    QDir().mkpath(documents);
+    return documents;
+}
+
 QString regionalSetting(const QString &, const QString &)
 {
     return {};
@@ -59,6 +82,11 @@ void SystemOverrides::setLoginName(const QString &name)
 void SystemOverrides::setProgramFolder(const QString &folder)
 {
     g_overrides.programFolder = folder;
+}
+
+void SystemOverrides::setDocumentsFolder(const QString &folder)
+{
+    g_overrides.documentsFolder = folder;
 }
 
 } // namespace platform

@@ -8,9 +8,9 @@
 namespace platform {
 
 // Readings of the operating system that the program makes: the clock, the login
-// name, the program's own folder and the regional settings. Each reading has an
-// override that tests set through SystemOverrides, so a test fixes the moment,
-// the user and the folder.
+// name, the program's own folder, the user's documents folder and the regional
+// settings. Each reading has an override that tests set through SystemOverrides,
+// so a test fixes the moment, the user and the folders.
 
 // The current local date and time.
 QDateTime currentDateTime();
@@ -21,6 +21,15 @@ QString loginName();
 
 // The folder that holds the program file, without a trailing separator.
 QString programFolder();
+
+// The user's documents folder, without a trailing separator. It may not exist.
+QString documentsFolder();
+
+// The folder where a new output file is proposed: the program's folder when the
+// user may write there (a program run from its build folder or a folder of its
+// own), else the documents folder (a program installed in /usr/bin), which is
+// made when it is missing.
+QString defaultOutputFolder();
 
 // A value of the operating system's regional profile ("intl" section). This
 // platform keeps no such profile, so every key reads empty.
@@ -39,12 +48,14 @@ public:
     void setDateTime(const QDateTime &moment);
     void setLoginName(const QString &name);
     void setProgramFolder(const QString &folder);
+    void setDocumentsFolder(const QString &folder);
 
     struct Values
     {
         std::optional<QDateTime> dateTime;
         std::optional<QString> loginName;
         std::optional<QString> programFolder;
+        std::optional<QString> documentsFolder;
     };
 
 private:

@@ -42,18 +42,22 @@ void TstSaving::setUpProposesTheFileAndCountsFromOne_data()
     QTest::addColumn<QString>("login");
     QTest::addColumn<QString>("fileName");
     QTest::addColumn<QString>("caption");
+    QTest::addColumn<bool>("installed"); // the program's folder is not writable: the documents folder
 
     const QString t01 = "T01-m      VHF Sound Broadcasting Station - Data Capture - ";
     const QString t02 = "T02-m      VHF/UHF Television Broadcasting Station - Data Capture - ";
     QTest::newRow("T01, no leading zeros")
         << FormKind::T01 << QDateTime(QDate(2005, 12, 7), QTime(14, 3, 27)) << "operator"
-        << "T01M-2005127-14327-operator.txt" << t01;
+        << "T01M-2005127-14327-operator.txt" << t01 << false;
     QTest::newRow("T02, two digits everywhere, long login cut to 8")
         << FormKind::T02 << QDateTime(QDate(2010, 11, 25), QTime(23, 59, 58)) << "administrator"
-        << "T02M-20101125-235958-administ.txt" << t02;
+        << "T02M-20101125-235958-administ.txt" << t02 << false;
     QTest::newRow("T01 at midnight, no login name")
         << FormKind::T01 << QDateTime(QDate(2006, 1, 1), QTime(0, 0, 0)) << ""
-        << "T01M-200611-000-Unknown (NON Windows NT environment).txt" << t01;
+        << "T01M-200611-000-Unknown (NON Windows NT environment).txt" << t01 << false;
+    QTest::newRow("T02 installed, in the documents folder")
+        << FormKind::T02 << QDateTime(QDate(2005, 12, 7), QTime(14, 3, 27)) << "operator"
+        << "T02M-2005127-14327-operator.txt" << t02 << true;
 }
 
 void TstSaving::setUpProposesTheFileAndCountsFromOne()
@@ -63,8 +67,13 @@ void TstSaving::setUpProposesTheFileAndCountsFromOne()
     QFETCH(QString, login);
     QFETCH(QString, fileName);
     QFETCH(QString, caption);
+    QFETCH(bool, installed);
     m_system->setDateTime(moment);
     m_system->setLoginName(login);
+    if (installed) {
+        m_system->setProgramFolder(path("no such folder"));
+        m_system->setDocumentsFolder(m_folder->path());
+    }
 
     open(kind);
     QCOMPARE(box(Txt_Filename)->text(), m_folder->path() + "/" + fileName);
