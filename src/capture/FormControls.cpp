@@ -262,6 +262,38 @@ void FormControls::setSelected(const QString &name, bool selected)
         button->setChecked(true);
 }
 
+namespace {
+
+bool takesTyping(const QWidget *window, const QWidget *control)
+{
+    const auto *box = qobject_cast<const QLineEdit *>(control);
+    return control->isVisibleTo(window) && control->isEnabled() && !(box && box->isReadOnly());
+}
+
+} // namespace
+
+bool FormControls::focusAndSelect(const QString &name)
+{
+    QWidget *widget = control(name);
+    if (!widget || !takesTyping(&m_window, widget))
+        return false;
+    widget->setFocus(Qt::OtherFocusReason);
+    if (auto *box = qobject_cast<QLineEdit *>(widget))
+        box->selectAll();
+    return true;
+}
+
+QString FormControls::firstEmptyBox() const
+{
+    // The rows of the focus-taking controls come in tab order.
+    for (const ControlSpec &spec : specs()) {
+        const QLineEdit *box = spec.kind == ControlKind::TextBox ? textBox(spec.name) : nullptr;
+        if (box && box->text().isEmpty() && takesTyping(&m_window, box))
+            return spec.name;
+    }
+    return {};
+}
+
 void FormControls::unselectOptions(const QStringList &names)
 {
     for (const QString &name : names) {

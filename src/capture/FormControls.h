@@ -59,6 +59,15 @@ public:
     bool setText(const QString &name, const QString &text) override;
     void setSelected(const QString &name, bool selected) override;
 
+    // Gives the focus to the named control, as the program does after a
+    // message about it or a save, and selects a box's text so that typing
+    // replaces it. False, and the focus left alone, when the control is
+    // hidden, disabled or read-only.
+    bool focusAndSelect(const QString &name);
+    // The first text box in tab order that is empty and can be typed in;
+    // empty when there is none.
+    QString firstEmptyBox() const;
+
     // Returns the named option buttons to "not selected"; a group whose
     // selected option is among them is left with none selected.
     void unselectOptions(const QStringList &names);

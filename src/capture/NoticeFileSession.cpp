@@ -132,6 +132,7 @@ SaveOutcome NoticeFileSession::saveNext()
 {
     if (m_controls.text(Control::Txt_B_Adm).isEmpty()) {
         fatalError(Message::MissingAdministration);
+        m_controls.focusAndSelect(Control::Txt_B_Adm);
         return SaveOutcome::NoAdministration;
     }
 
@@ -141,6 +142,8 @@ SaveOutcome NoticeFileSession::saveNext()
     if (!noticeOnScreen && m_visibility.holdsTypedData()) {
         platform::alerts().exclamation(&m_controls.window(), Message::NoticeNotSavedTitle,
                                        Message::NoFrequencyNorCoordinates);
+        if (!m_controls.focusAndSelect(Control::Txt_1A_FreqAssgn))
+            m_controls.focusAndSelect(Control::Txt_01A_TrgFreq);
         return SaveOutcome::Refused;
     }
 
@@ -210,6 +213,7 @@ bool NoticeFileSession::holdsUnencodableCharacter(const NoticeRecord &record)
     if (!found)
         return false;
     fatalError(Message::UnencodableCharacter.arg(found->controlName, found->description));
+    m_controls.focusAndSelect(found->controlName);
     return true;
 }
 
@@ -223,6 +227,7 @@ bool NoticeFileSession::startFile(const QString &adm, bool replaceConfirmed)
     QString error;
     if (!m_file.store.create(name, &error)) {
         fatalError(error);
+        m_controls.focusAndSelect(Control::Txt_Filename);
         return false;
     }
     // The date in the header follows the program's locale, which is the

@@ -50,6 +50,8 @@ enum class SaveOutcome {
 // Every refusal leaves the screen as it was, so no typed notice is ever lost:
 // a missing administration, a notice without frequency and coordinates, a
 // character the file cannot hold, a file that cannot be created or written.
+// The focus then goes to the box the message is about (the administration,
+// the frequency, the box with the character, the file name), its text selected.
 // A write that fails leaves the file as it was before it (the text file
 // service cuts off what reached the file), so a later save or Finish that
 // succeeds writes every piece exactly once.

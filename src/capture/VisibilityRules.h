@@ -62,9 +62,9 @@ public:
     void reset();
 
     // The screen after a notice has been saved: the partial clear while
-    // ChkClearFields is ticked, the full clear otherwise; the focus on the day
-    // of the notification date; the Article 11 frame only for an Article 11
-    // notice.
+    // ChkClearFields is ticked, the full clear otherwise; the Article 11 frame
+    // only for an Article 11 notice; the focus on the first empty box, which
+    // is the day of the notification date unless the date was carried over.
     void clearAfterSave();
 
     // Whether the operator has typed anything that the partial clear would

@@ -1,7 +1,9 @@
-// A day at the keyboard, typed through the real window: the dates as the
-// checks read them.
+// A day at the keyboard, typed through the real window: where the focus goes
+// after a message, the dates as the checks read them.
 
 #include "SavingFixture.h"
+
+#include "capture/CaptureApplication.h"
 
 using namespace Control;
 
@@ -13,9 +15,68 @@ private Q_SLOTS:
     void init() { setUp(); }
     void cleanup() { tearDown(); }
 
+    void failingTextIsSelectedAndTypedOver();
+    void savingMessageFocusesTheBoxItNames_data();
+    void savingMessageFocusesTheBoxItNames();
     void datePartsReachTheFileByTheirWholeValue_data();
     void datePartsReachTheFileByTheirWholeValue();
+
+private:
+    void openActive(FormKind kind)
+    {
+        open(kind);
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    }
 };
+
+// "48" typed over a refused "95" in a box at its maximum length.
+void TstOperatorDay::failingTextIsSelectedAndTypedOver()
+{
+    openActive(FormKind::T01);
+    m_drive->focus(Txt_4C_Deg_Lat);
+    m_drive->type(Txt_4C_Deg_Lat, "95");
+    m_drive->leave(Txt_4C_Deg_Lat);
+    QCOMPARE(m_alerts->messages().size(), 1);
+    QVERIFY(m_drive->hasFocus(Txt_4C_Deg_Lat));
+    QCOMPARE(box(Txt_4C_Deg_Lat)->selectedText(), QString("95"));
+
+    m_drive->type(Txt_4C_Deg_Lat, "48");
+    m_drive->leave(Txt_4C_Deg_Lat);
+    QCOMPARE(box(Txt_4C_Deg_Lat)->text(), QString("48"));
+    QCOMPARE(m_alerts->messages().size(), 1);
+    QVERIFY(m_drive->hasFocus(Txt_4C_Min_Lat));
+}
+
+void TstOperatorDay::savingMessageFocusesTheBoxItNames_data()
+{
+    QTest::addColumn<Steps>("steps");
+    QTest::addColumn<QString>("focused");
+    QTest::addColumn<QString>("selected");
+    QTest::newRow("missing administration") << Steps{type(Txt_4A_SiteName, "PARIS")} << QString(Txt_B_Adm) << "";
+    QTest::newRow("no frequency, no coordinates")
+        << Steps{type(Txt_B_Adm, "F"), type(Txt_4A_SiteName, "PARIS")} << QString(Txt_1A_FreqAssgn) << "";
+    QTest::newRow("no frequency of the target: the station's is hidden")
+        << Steps{type(Txt_B_Adm, "F"), click(OptInt_Sup), type(Txt_TrgAdmRefID, "X1")}
+        << QString(Txt_01A_TrgFreq) << "";
+    QTest::newRow("a character the file cannot hold")
+        << Steps{type(Txt_B_Adm, "F"), type(Txt_1A_FreqAssgn, "98.5"), type(Txt_4A_SiteName, "ЖUK")}
+        << QString(Txt_4A_SiteName) << "ЖUK";
+}
+
+void TstOperatorDay::savingMessageFocusesTheBoxItNames()
+{
+    QFETCH(Steps, steps);
+    QFETCH(QString, focused);
+    QFETCH(QString, selected);
+    openActive(FormKind::T01);
+    m_drive->perform(steps);
+    m_drive->focus(Txt_Internal_Rmks);
+
+    m_drive->saveNext();
+    QCOMPARE(m_alerts->messages().size(), 1);
+    QVERIFY2(m_drive->hasFocus(focused), qPrintable(QApplication::focusWidget()->objectName()));
+    QCOMPARE(box(focused)->selectedText(), selected);
+}
 
 // A date part that passes its check by its whole value (a blank, a point, a
 // sign around the digits) is written as that value, not left out.
@@ -50,5 +111,11 @@ void TstOperatorDay::datePartsReachTheFileByTheirWholeValue()
              contents(defaultPath(FormKind::T01)).constData());
 }
 
-QTEST_MAIN(TstOperatorDay)
+// The program's application object: it checks a box as the operator leaves it.
+int main(int argc, char *argv[])
+{
+    CaptureApplication app(argc, argv);
+    TstOperatorDay test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_operator_day.moc"
