@@ -10,6 +10,8 @@
 
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QPushButton>
+#include <QShortcut>
 
 CaptureWindow::CaptureWindow(FormKind kind, Language language, QWidget *parent)
     : QDialog(parent)
@@ -30,7 +32,28 @@ CaptureWindow::CaptureWindow(FormKind kind, Language language, QWidget *parent)
     setWindowTitle(windowTitle() + ProgramVersionLabel);
     connect(m_saving, &NoticeFileSession::finished, this, &QDialog::accept);
     installKeyFilters(*m_controls);
+    addShortcuts();
     addNoticeList(language);
+}
+
+void CaptureWindow::addShortcuts()
+{
+    // Ctrl+S presses Save/Next and Ctrl+Enter Finish, from anywhere in the
+    // window. Like a click on the button, the key first leaves the focused
+    // box: a box whose text fails its rule keeps the focus and shows why.
+    // The button's tool tip names its key on a line of its own.
+    const auto bind = [this](QLatin1String name, const QList<QKeySequence> &keys) {
+        QPushButton *button = m_controls->button(name);
+        auto *shortcut = new QShortcut(this);
+        shortcut->setKeys(keys);
+        connect(shortcut, &QShortcut::activated, button, [this, button] {
+            if (button->isVisible() && button->isEnabled() && LeaveBoxGate::mayLeaveFocusedBox(this))
+                button->click();
+        });
+        button->setToolTip(button->toolTip() + QLatin1Char('\n') + keys.first().toString(QKeySequence::NativeText));
+    };
+    bind(Control::Button_Next, {QKeySequence(Qt::CTRL | Qt::Key_S)});
+    bind(Control::Button_Finish, {QKeySequence(Qt::CTRL | Qt::Key_Enter), QKeySequence(Qt::CTRL | Qt::Key_Return)});
 }
 
 void CaptureWindow::addNoticeList(Language language)

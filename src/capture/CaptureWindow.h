@@ -57,6 +57,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    void addShortcuts();
     void addNoticeList(Language language);
 
     FormControls *m_controls = nullptr;      // child object of the window

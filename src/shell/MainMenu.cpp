@@ -7,6 +7,7 @@
 #include <QFileDialog>
 #include <QFont>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -275,6 +276,19 @@ void MainMenu::applyLanguage(Language language)
     m_language = language;
     m_frmLanguage->setTitle(texts.frmLanguage);
     m_frmSelectNtc->setTitle(texts.frmSelectNtc);
+}
+
+void MainMenu::keyPressEvent(QKeyEvent *event)
+{
+    // Enter, like Space, presses the button that has the focus: Go, Exit or
+    // Open a file... The buttons of a plain window leave Enter to it.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    auto *button = qobject_cast<QPushButton *>(focusWidget());
+    if (enter && button && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        button->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 // Opens the chosen capture form and waits until it is closed; reminds the

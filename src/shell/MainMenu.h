@@ -46,6 +46,9 @@ public:
     // The interface language chosen on the menu.
     Language language() const { return m_language; }
 
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
     void buildControls();
     void arrangeTabOrder();

@@ -1,9 +1,12 @@
 // A day at the keyboard, typed through the real window: where the focus goes
-// after a message, the dates as the checks read them.
+// after a message, the keys of Save/Next and Finish, the dates as the checks
+// read them.
 
 #include "SavingFixture.h"
 
 #include "capture/CaptureApplication.h"
+
+#include <QPushButton>
 
 using namespace Control;
 
@@ -18,6 +21,7 @@ private Q_SLOTS:
     void failingTextIsSelectedAndTypedOver();
     void savingMessageFocusesTheBoxItNames_data();
     void savingMessageFocusesTheBoxItNames();
+    void keysSaveAndFinish();
     void datePartsReachTheFileByTheirWholeValue_data();
     void datePartsReachTheFileByTheirWholeValue();
 
@@ -76,6 +80,32 @@ void TstOperatorDay::savingMessageFocusesTheBoxItNames()
     QCOMPARE(m_alerts->messages().size(), 1);
     QVERIFY2(m_drive->hasFocus(focused), qPrintable(QApplication::focusWidget()->objectName()));
     QCOMPARE(box(focused)->selectedText(), selected);
+}
+
+// Ctrl+S saves, from a box as a click would (not from a failing one), and
+// Ctrl+Enter finishes; the buttons' tool tips name the keys.
+void TstOperatorDay::keysSaveAndFinish()
+{
+    openActive(FormKind::T01);
+    QVERIFY(m_window->button(Button_Next)->toolTip().endsWith("\nCtrl+S"));
+    QVERIFY(m_window->button(Button_Finish)->toolTip().endsWith("\nCtrl+Enter"));
+    m_drive->perform(AdministrationDateAndFragment + frequencyOnly("98.5"));
+    m_drive->focus(Txt_1A_FreqAssgn);
+    m_drive->key(Txt_1A_FreqAssgn, Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(captureFile().noticeNumber, 2);
+
+    m_drive->focus(Txt_4C_Deg_Lat);
+    m_drive->type(Txt_4C_Deg_Lat, "95");
+    m_drive->key(Txt_4C_Deg_Lat, Qt::Key_S, Qt::ControlModifier);
+    QCoreApplication::processEvents();
+    QCOMPARE(m_alerts->messages().size(), 1);
+    QVERIFY(m_drive->hasFocus(Txt_4C_Deg_Lat));
+    QCOMPARE(captureFile().noticeNumber, 2);
+
+    m_drive->type(Txt_4C_Deg_Lat, "48");
+    m_drive->key(Txt_4C_Deg_Lat, Qt::Key_Return, Qt::ControlModifier);
+    QVERIFY(!m_window->isVisible());
+    QVERIFY(contents(defaultPath(FormKind::T01)).endsWith("t_num_notices = 2\r\n</TAIL>\r\n\r\n"));
 }
 
 // A date part that passes its check by its whole value (a blank, a point, a
