@@ -4,9 +4,11 @@
 #include "capture/LeaveBoxGate.h"
 #include "capture/NoticeFileSession.h"
 #include "capture/NoticeList.h"
+#include "capture/OperatorTexts.h"
 #include "capture/VisibilityRules.h"
 #include "capture/WindowTexts.h"
 #include "notice/ProgramVersion.h"
+#include "platform/Alerts.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -15,6 +17,7 @@
 
 CaptureWindow::CaptureWindow(FormKind kind, Language language, QWidget *parent)
     : QDialog(parent)
+    , m_language(language)
 {
     setObjectName(windowObjectName(kind));
     setWindowTitle(designTimeTitle(kind));
@@ -31,6 +34,7 @@ CaptureWindow::CaptureWindow(FormKind kind, Language language, QWidget *parent)
     m_saving->setUp();
     setWindowTitle(windowTitle() + ProgramVersionLabel);
     connect(m_saving, &NoticeFileSession::finished, this, &QDialog::accept);
+    connect(m_controls->button(Control::Button_Reset), &QPushButton::clicked, this, &CaptureWindow::resetChosen);
     installKeyFilters(*m_controls);
     addShortcuts();
     addNoticeList(language);
@@ -68,6 +72,22 @@ void CaptureWindow::addNoticeList(Language language)
     connect(m_saving, &NoticeFileSession::noticesChanged, m_noticeList,
             [this](int fromNumber) { m_noticeList->update(m_saving->noticeSummaries(), fromNumber); });
     connect(m_noticeList, &NoticeList::noticeChosen, m_saving, &NoticeFileSession::correctNotice);
+}
+
+void CaptureWindow::resetChosen()
+{
+    // Reset sits just under Finish: a notice on the screen that no save has
+    // written is cleared only when the operator says so. A screen without one
+    // resets at once.
+    if (m_saving->screenHoldsUnsavedWork()) {
+        using namespace OperatorTexts;
+        const Question question = resetQuestion(m_language);
+        if (platform::alerts().question(this, question.title, question.text, question.answers, ResetNo, ResetNo)
+            != ResetYes)
+            return;
+    }
+    m_visibility->reset();
+    m_saving->endCorrection();
 }
 
 void CaptureWindow::keyPressEvent(QKeyEvent *event)

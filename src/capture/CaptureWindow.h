@@ -13,7 +13,8 @@ class VisibilityRules;
 // One capture window, FmFrmT01M or TvFrmT02M. Its controls are built from the
 // field catalogue of its form (FormControls); the captions, the show/hide and
 // clear rules, the saving and the key filter are attached to them by their own
-// classes, which reach the controls, never the window.
+// classes, which reach the controls, never the window. The window itself asks
+// before Reset clears a notice that is not saved.
 class CaptureWindow : public QDialog
 {
     Q_OBJECT
@@ -58,8 +59,10 @@ protected:
 
 private:
     void addShortcuts();
+    void resetChosen();
     void addNoticeList(Language language);
 
+    Language m_language;
     FormControls *m_controls = nullptr;      // child object of the window
     VisibilityRules *m_visibility = nullptr; // child object of the window
     NoticeFileSession *m_saving = nullptr;   // child object of the window

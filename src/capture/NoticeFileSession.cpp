@@ -100,9 +100,6 @@ void NoticeFileSession::connectButtons()
         connect(next, &QPushButton::clicked, this, [this] { saveNext(); });
     if (QPushButton *finish = m_controls.button(Control::Button_Finish))
         connect(finish, &QPushButton::clicked, this, &NoticeFileSession::finishAndClose);
-    // Reset gives up a correction: the screen is a new notice again.
-    if (QPushButton *reset = m_controls.button(Control::Button_Reset))
-        connect(reset, &QPushButton::clicked, this, &NoticeFileSession::endCorrection);
 }
 
 QString NoticeFileSession::defaultFileName(FormKind kind)

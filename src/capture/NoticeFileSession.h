@@ -33,7 +33,7 @@ enum class SaveOutcome {
 // Ties a capture window to its output file: the window's set-up after the
 // clears, Save/Next, Finish and the closing of the window, opening a saved
 // file again and correcting one of its notices. It is owned by the window,
-// connects itself to Button_Next, Button_Finish and Button_Reset, and clears
+// connects itself to Button_Next and Button_Finish, and clears
 // the screen after a save through the window's visibility rules. It tells the
 // window that Finish has completed the file by the signal finished(), and
 // that the file's notices changed by noticesChanged().
@@ -91,6 +91,11 @@ public:
     bool correctNotice(int number);
     // The number of the notice on the screen for correction, or 0.
     int noticeBeingCorrected() const { return m_correcting; }
+    // Gives a correction up (the window's Reset): the screen is a new notice again.
+    void endCorrection();
+    // Whether the screen holds typed data that no save has written: a new
+    // notice, or a notice brought back for correction and changed since.
+    bool screenHoldsUnsavedWork() const;
 
     // One line per notice of the file, as notice-check --list prints it.
     const QStringList &noticeSummaries() const { return m_file.store.summaries(); }
@@ -114,8 +119,6 @@ private:
     bool mayReplaceExistingFile(const QString &name, const QString &adm);
     void showOpenedFile();
     bool writeNotice(const NoticeRecord &record);
-    bool screenHoldsUnsavedWork() const;
-    void endCorrection();
     bool completeFile();
     bool mayFinishAfter(SaveOutcome outcome) const;
     void showCounter();

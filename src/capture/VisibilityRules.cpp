@@ -66,9 +66,6 @@ void VisibilityRules::connectHandlers()
         const auto handler = row.handler;
         connect(list, &QComboBox::activated, this, [this, handler] { (this->*handler)(); });
     }
-
-    if (auto *resetButton = qobject_cast<QAbstractButton *>(widget(Button_Reset)))
-        connect(resetButton, &QAbstractButton::clicked, this, &VisibilityRules::reset);
 }
 
 QWidget *VisibilityRules::widget(const QString &name) const

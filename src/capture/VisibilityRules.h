@@ -12,8 +12,8 @@ enum class ClearGroup;
 
 // Shows, hides, fills and clears the controls of one capture window by the
 // selected intention, fragment and antenna settings. It is built once the
-// window's controls exist and connects itself to the options, the two
-// antenna lists and the Reset button. Which controls each clear empties and
+// window's controls exist and connects itself to the options and the two
+// antenna lists; the window runs reset() for its Reset button. Which controls each clear empties and
 // which are hidden with the station items is read from the field catalogue.
 //
 // Hiding never changes a control's content: a hidden box keeps its text until

@@ -22,6 +22,8 @@ private Q_SLOTS:
     void savingMessageFocusesTheBoxItNames_data();
     void savingMessageFocusesTheBoxItNames();
     void keysSaveAndFinish();
+    void resetAsksBeforeClearingATypedNotice_data();
+    void resetAsksBeforeClearingATypedNotice();
     void datePartsReachTheFileByTheirWholeValue_data();
     void datePartsReachTheFileByTheirWholeValue();
 
@@ -106,6 +108,37 @@ void TstOperatorDay::keysSaveAndFinish()
     m_drive->key(Txt_4C_Deg_Lat, Qt::Key_Return, Qt::ControlModifier);
     QVERIFY(!m_window->isVisible());
     QVERIFY(contents(defaultPath(FormKind::T01)).endsWith("t_num_notices = 2\r\n</TAIL>\r\n\r\n"));
+}
+
+void TstOperatorDay::resetAsksBeforeClearingATypedNotice_data()
+{
+    QTest::addColumn<Steps>("typed");
+    QTest::addColumn<QList<int>>("answers"); // 0 Yes, 1 No; none: Escape
+    QTest::addColumn<bool>("asked");
+    QTest::addColumn<bool>("cleared");
+    const Steps notice = {type(Txt_Ntc_DD, "7"), type(Txt_4A_SiteName, "PARIS")};
+    QTest::newRow("nothing typed but the date: at once") << Steps{type(Txt_Ntc_DD, "7")} << QList<int>{} << false
+                                                         << true;
+    QTest::newRow("a typed notice, Yes") << notice << QList<int>{0} << true << true;
+    QTest::newRow("a typed notice, No") << notice << QList<int>{1} << true << false;
+    QTest::newRow("a typed notice, Escape") << notice << QList<int>{} << true << false;
+    QTest::newRow("a list chosen, Yes") << Steps{choose(Combo_9D_Polariz, "H")} << QList<int>{0} << true << true;
+}
+
+void TstOperatorDay::resetAsksBeforeClearingATypedNotice()
+{
+    QFETCH(Steps, typed);
+    QFETCH(QList<int>, answers);
+    QFETCH(bool, asked);
+    QFETCH(bool, cleared);
+    open(FormKind::T01);
+    m_drive->perform(typed);
+    m_alerts->answers = answers;
+
+    m_drive->click(Button_Reset);
+    QCOMPARE(m_alerts->entries.size(), asked ? 1 : 0);
+    QCOMPARE(m_drive->text(typed.last().control).isEmpty(), cleared);
+    QCOMPARE(m_drive->text(Txt_Ntc_DD).isEmpty(), cleared);
 }
 
 // A date part that passes its check by its whole value (a blank, a point, a
