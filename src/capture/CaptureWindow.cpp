@@ -5,13 +5,16 @@
 #include "capture/NoticeFileSession.h"
 #include "capture/NoticeList.h"
 #include "capture/OperatorTexts.h"
+#include "capture/StatusLine.h"
 #include "capture/VisibilityRules.h"
 #include "capture/WindowTexts.h"
 #include "notice/ProgramVersion.h"
 #include "platform/Alerts.h"
 
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QShortcut>
 
@@ -38,6 +41,14 @@ CaptureWindow::CaptureWindow(FormKind kind, Language language, QWidget *parent)
     installKeyFilters(*m_controls);
     addShortcuts();
     addNoticeList(language);
+    addStatusLine();
+    // The file name box shows the end of a long name; its tool tip the whole path.
+    QLineEdit *fileName = m_controls->textBox(Control::Txt_Filename);
+    const auto showPath = [fileName] {
+        fileName->setToolTip(fileName->text().isEmpty() ? QString() : QFileInfo(fileName->text()).absoluteFilePath());
+    };
+    connect(fileName, &QLineEdit::textChanged, this, showPath);
+    showPath();
 }
 
 void CaptureWindow::addShortcuts()
@@ -68,10 +79,45 @@ void CaptureWindow::addNoticeList(Language language)
     const QSize form(twipsToPixels(ClientWidthTwips), twipsToPixels(ClientHeightTwips));
     m_noticeList = new NoticeList(language, this);
     m_noticeList->setGeometry(form.width(), Margin, ListWidth, form.height() - 2 * Margin);
-    setFixedSize(form.width() + ListWidth + Margin, form.height());
+    resize(form.width() + ListWidth + Margin, form.height());
     connect(m_saving, &NoticeFileSession::noticesChanged, m_noticeList,
             [this](int fromNumber) { m_noticeList->update(m_saving->noticeSummaries(), fromNumber); });
     connect(m_noticeList, &NoticeList::noticeChosen, m_saving, &NoticeFileSession::correctNotice);
+}
+
+void CaptureWindow::addStatusLine()
+{
+    // Below the form and the list: the window grows by the line's height.
+    constexpr int Margin = 8;
+    constexpr int LineHeight = 22;
+    m_statusLine = new StatusLine(this);
+    m_statusLine->setGeometry(Margin, height(), width() - 2 * Margin, LineHeight);
+    setFixedSize(width(), height() + LineHeight);
+    connect(m_saving, &NoticeFileSession::noticeSaved, this, &CaptureWindow::showSaved);
+}
+
+void CaptureWindow::showSaved(int number, bool replaced)
+{
+    // The notice told by its site name and frequency, as the list shows them.
+    const QStringList items = m_saving->noticeSummaries().value(number - 1).split(QLatin1Char('\t'));
+    QStringList description;
+    for (const int column : {5, 4}) {
+        if (!items.value(column).isEmpty())
+            description << items.value(column);
+    }
+    const CaptureFile &file = m_saving->captureFile();
+    m_statusLine->say(OperatorTexts::savedLine(m_language, number, replaced, description.join(QStringLiteral(", ")),
+                                               file.noticeNumber - 1,
+                                               QFileInfo(file.store.fileName()).absoluteFilePath()));
+}
+
+QString CaptureWindow::finishedSummary() const
+{
+    const CaptureFile &file = m_saving->captureFile();
+    const QString name = file.store.fileName();
+    if (!file.finished || name.isEmpty() || !QFileInfo::exists(name))
+        return {};
+    return OperatorTexts::finishedLine(m_language, file.noticeNumber - 1, QFileInfo(name).absoluteFilePath());
 }
 
 void CaptureWindow::resetChosen()

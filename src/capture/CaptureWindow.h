@@ -8,6 +8,7 @@
 
 class NoticeFileSession;
 class NoticeList;
+class StatusLine;
 class VisibilityRules;
 
 // One capture window, FmFrmT01M or TvFrmT02M. Its controls are built from the
@@ -47,6 +48,13 @@ public:
     // The notices of the output file, beside the form.
     NoticeList &noticeList() const { return *m_noticeList; }
 
+    // What the last save did, on a line under the form.
+    StatusLine &statusLine() const { return *m_statusLine; }
+
+    // Once the run is finished: how many notices its file holds, and where;
+    // empty when no file was written.
+    QString finishedSummary() const;
+
 public Q_SLOTS:
     // Every way of closing the window without Finish (the close box, Escape,
     // a close from code) ends here: Finish runs first, and the window stays
@@ -61,10 +69,13 @@ private:
     void addShortcuts();
     void resetChosen();
     void addNoticeList(Language language);
+    void addStatusLine();
+    void showSaved(int number, bool replaced);
 
     Language m_language;
     FormControls *m_controls = nullptr;      // child object of the window
     VisibilityRules *m_visibility = nullptr; // child object of the window
     NoticeFileSession *m_saving = nullptr;   // child object of the window
     NoticeList *m_noticeList = nullptr;      // child widget of the window
+    StatusLine *m_statusLine = nullptr;      // child widget of the window
 };

@@ -153,12 +153,15 @@ SaveOutcome NoticeFileSession::saveNext()
     if (noticeOnScreen && !writeNotice(record))
         return SaveOutcome::Refused;
 
+    const int replaced = m_correcting;
     if (m_correcting) {
         // The corrected notice's date and fragment are not carried over.
         endCorrection();
         m_visibility.reset();
     }
     m_visibility.clearAfterSave();
+    if (noticeOnScreen)
+        Q_EMIT noticeSaved(replaced ? replaced : m_file.noticeNumber - 1, replaced != 0);
     return noticeOnScreen ? SaveOutcome::NoticeWritten : SaveOutcome::NoNoticeOnScreen;
 }
 

@@ -110,6 +110,9 @@ Q_SIGNALS:
     void finished();
     // The file's notices from this number on were written, replaced or read.
     void noticesChanged(int fromNumber);
+    // Save/Next wrote notice number (replaced: in place of the saved notice
+    // of that number) and the screen is ready for the next notice.
+    void noticeSaved(int number, bool replaced);
 
 private:
     void connectButtons();

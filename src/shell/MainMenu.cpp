@@ -147,8 +147,16 @@ void MainMenu::chooseAndOpenFile()
         openFile(file);
 }
 
+void MainMenu::showSummary(const QString &text)
+{
+    m_lblSummary->setText(text);
+    m_lblSummary->setToolTip(text);
+    m_lblSummary->setAccessibleName(text);
+}
+
 void MainMenu::openFile(const QString &file)
 {
+    showSummary({});
     std::optional<FormKind> chosen;
     if (m_optT01->isChecked())
         chosen = FormKind::T01;
@@ -220,6 +228,15 @@ void MainMenu::buildControls()
 
     for (QRadioButton *option : {m_optEnglish, m_optFrench, m_optSpanish})
         keepOrdinaryTextColour(option);
+
+    // Added below the version label, in space the design leaves free: two
+    // lines for a long file name, the whole text in the tool tip.
+    m_lblSummary = new QLabel(this);
+    m_lblSummary->setObjectName(QStringLiteral("LblSummary"));
+    m_lblSummary->setGeometry(twipsRect(240, 4860, 8040, 390));
+    m_lblSummary->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    m_lblSummary->setWordWrap(true);
+    m_lblSummary->setTextFormat(Qt::PlainText);
 
     // Set after the options took their own text colour, so only the captions change.
     setTextColour(m_frmSelectNtc, CaptionGreen);
@@ -295,6 +312,7 @@ void MainMenu::keyPressEvent(QKeyEvent *event)
 // operator to choose one when none is.
 void MainMenu::go()
 {
+    showSummary({});
     if (m_optT01->isChecked() && m_formOpener)
         m_formOpener(FormKind::T01, m_language);
     if (m_optT02->isChecked() && m_formOpener)

@@ -7,6 +7,7 @@
 #include "ScreenActs.h"
 
 #include "capture/NoticeList.h"
+#include "capture/StatusLine.h"
 #include "platform/Alerts.h"
 
 #include <QCheckBox>
@@ -256,8 +257,10 @@ private Q_SLOTS:
         QCOMPARE(window.objectName(), objectName);
         // Set-up may complete the title (with the version label).
         QVERIFY2(window.windowTitle().startsWith(title), qPrintable(window.windowTitle()));
-        // The form's area at the top left; the notice list is added to its right.
-        QCOMPARE(window.height(), 674);
+        // The form's area at the top left; the notice list is added to its
+        // right, the status line below both.
+        QCOMPARE(window.statusLine().y(), 674);
+        QCOMPARE(window.height(), 674 + window.statusLine().height());
         QCOMPARE(window.noticeList().x(), 1016);
         QCOMPARE(window.width(), window.noticeList().geometry().right() + 1 + 8);
         QCOMPARE(window.minimumSize(), window.maximumSize());
@@ -275,7 +278,7 @@ private Q_SLOTS:
         for (const auto &entry : expectedControls(kind))
             expected.append(entry.first);
         QStringList rows = expected;
-        expected.append("noticeList"); // beside the form, not a control of its design
+        expected << "noticeList" << "statusLine"; // beside and below the form, not controls of its design
         expected.sort();
         QStringList built;
         for (QWidget *widget : window.findChildren<QWidget *>()) {

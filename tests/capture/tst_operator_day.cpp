@@ -1,12 +1,15 @@
 // A day at the keyboard, typed through the real window: where the focus goes
-// after a message, the keys of Save/Next and Finish, the dates as the checks
-// read them.
+// after a message, the keys of Save/Next and Finish, Reset's question, the
+// status line after each save, the dates as the checks read them.
 
 #include "SavingFixture.h"
 
 #include "capture/CaptureApplication.h"
+#include "capture/StatusLine.h"
 
 #include <QPushButton>
+
+Q_DECLARE_METATYPE(Language)
 
 using namespace Control;
 
@@ -24,6 +27,8 @@ private Q_SLOTS:
     void keysSaveAndFinish();
     void resetAsksBeforeClearingATypedNotice_data();
     void resetAsksBeforeClearingATypedNotice();
+    void statusLineTellsEachSave_data();
+    void statusLineTellsEachSave();
     void datePartsReachTheFileByTheirWholeValue_data();
     void datePartsReachTheFileByTheirWholeValue();
 
@@ -139,6 +144,47 @@ void TstOperatorDay::resetAsksBeforeClearingATypedNotice()
     QCOMPARE(m_alerts->entries.size(), asked ? 1 : 0);
     QCOMPARE(m_drive->text(typed.last().control).isEmpty(), cleared);
     QCOMPARE(m_drive->text(Txt_Ntc_DD).isEmpty(), cleared);
+}
+
+void TstOperatorDay::statusLineTellsEachSave_data()
+{
+    QTest::addColumn<Language>("language");
+    QTest::addColumn<QStringList>("lines"); // %1: the file
+    QTest::newRow("English") << Language::English
+                             << QStringList{"Notice 1 saved: MARSEILLE, 88.8 - 1 notice in %1",
+                                            "Notice 2 saved: 101.1 - 2 notices in %1",
+                                            "Notice 1 replaced: MARSEILLE, 88.89 - 2 notices in %1"};
+    QTest::newRow("French") << Language::French
+                            << QStringList{"Fiche 1 sauvegardée : MARSEILLE, 88.8 - 1 fiche dans %1",
+                                           "Fiche 2 sauvegardée : 101.1 - 2 fiches dans %1",
+                                           "Fiche 1 remplacée : MARSEILLE, 88.89 - 2 fiches dans %1"};
+    QTest::newRow("Spanish") << Language::Spanish
+                             << QStringList{"Notificación 1 guardada: MARSEILLE, 88.8 - 1 notificación en %1",
+                                            "Notificación 2 guardada: 101.1 - 2 notificaciones en %1",
+                                            "Notificación 1 reemplazada: MARSEILLE, 88.89 - 2 notificaciones en %1"};
+}
+
+// The status line after each save; the file name box's tool tip, the whole path.
+void TstOperatorDay::statusLineTellsEachSave()
+{
+    QFETCH(Language, language);
+    QFETCH(QStringList, lines);
+    open(FormKind::T01, language);
+    const QString file = defaultPath(FormKind::T01);
+    QCOMPARE(box(Txt_Filename)->toolTip(), file);
+    QCOMPARE(m_window->statusLine().wholeText(), QString());
+
+    const Steps notices[] = {{type(Txt_B_Adm, "F"), type(Txt_4A_SiteName, "MARSEILLE"), type(Txt_1A_FreqAssgn, "88.8")},
+                             {type(Txt_1A_FreqAssgn, "101.1")},
+                             {type(Txt_1A_FreqAssgn, "9")}};
+    for (int i = 0; i < 3; ++i) {
+        if (i == 2)
+            QVERIFY(m_window->saving().correctNotice(1));
+        m_drive->perform(notices[i]);
+        m_drive->saveNext();
+        QCOMPARE(m_window->statusLine().wholeText(), lines.at(i).arg(file));
+    }
+    QCOMPARE(m_alerts->entries, Entries());
 }
 
 // A date part that passes its check by its whole value (a blank, a point, a
