@@ -7,6 +7,7 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QRadioButton>
@@ -89,6 +90,14 @@ void fillMontmartreNotice(CaptureWindow &window)
     }
 }
 
+// A capture window at its full size, whatever the size of the screen: drawn
+// without showing it, which would fit it to the screen.
+void showWhole(CaptureWindow &window)
+{
+    window.resize(window.maximumSize());
+    window.layout()->activate();
+}
+
 bool savePicture(QWidget *window, const QDir &folder, const QString &name)
 {
     const QString path = folder.filePath(name + QStringLiteral(".png"));
@@ -130,7 +139,7 @@ bool saveScreenshots(const QString &folderName)
         for (const CaptureForm &form : CaptureForms) {
             // Destroyed without closing: closing a capture window saves.
             auto window = std::make_unique<CaptureWindow>(form.kind, menu.language(), &menu);
-            window->show();
+            showWhole(*window);
             allSaved &= savePicture(window.get(), folder, QLatin1String(form.prefix) + suffix);
         }
     }
@@ -139,7 +148,7 @@ bool saveScreenshots(const QString &folderName)
     {
         auto window = std::make_unique<CaptureWindow>(FormKind::T01, Language::English, &menu);
         fillMontmartreNotice(*window);
-        window->show();
+        showWhole(*window);
         allSaved &= savePicture(window.get(), folder, QStringLiteral("t01-filled-en"));
     }
 

@@ -11,12 +11,16 @@
 #include "notice/ProgramVersion.h"
 #include "platform/Alerts.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QShortcut>
+#include <QVBoxLayout>
 
 CaptureWindow::CaptureWindow(FormKind kind, Language language, QWidget *parent)
     : QDialog(parent)
@@ -24,7 +28,8 @@ CaptureWindow::CaptureWindow(FormKind kind, Language language, QWidget *parent)
 {
     setObjectName(windowObjectName(kind));
     setWindowTitle(designTimeTitle(kind));
-    m_controls = new FormControls(*this, kind);
+    addScrollArea();
+    m_controls = new FormControls(*this, kind, m_formArea);
 
     // Texts in the interface language, then the lists, check boxes and a full clear.
     applyToolTips(this, kind, language);
@@ -42,6 +47,7 @@ CaptureWindow::CaptureWindow(FormKind kind, Language language, QWidget *parent)
     addShortcuts();
     addNoticeList(language);
     addStatusLine();
+    arrange();
     // The file name box shows the end of a long name; its tool tip the whole path.
     QLineEdit *fileName = m_controls->textBox(Control::Txt_Filename);
     const auto showPath = [fileName] {
@@ -71,15 +77,34 @@ void CaptureWindow::addShortcuts()
     bind(Control::Button_Finish, {QKeySequence(Qt::CTRL | Qt::Key_Enter), QKeySequence(Qt::CTRL | Qt::Key_Return)});
 }
 
+void CaptureWindow::addScrollArea()
+{
+    // The form's controls and the notice list keep their pixel positions in an
+    // area at the window's top left. The area scrolls when the window is
+    // smaller than it (a small screen, a large scale factor); at full size
+    // no scroll bar shows and the form looks as designed. The area itself
+    // never takes the focus: a click on a label does not leave a box.
+    m_scrollArea = new QScrollArea(this);
+    m_scrollArea->setFrameShape(QFrame::NoFrame);
+    m_scrollArea->setFocusPolicy(Qt::NoFocus);
+    m_formArea = new QWidget;
+    m_scrollArea->setWidget(m_formArea);
+    // The box that takes the focus comes into view, however it got it.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
+        if (now && m_formArea->isAncestorOf(now))
+            m_scrollArea->ensureWidgetVisible(now);
+    });
+}
+
 void CaptureWindow::addNoticeList(Language language)
 {
     // The form keeps its area at the top left; the list is added to its right.
     constexpr int Margin = 8;
     constexpr int ListWidth = 340;
     const QSize form(twipsToPixels(ClientWidthTwips), twipsToPixels(ClientHeightTwips));
-    m_noticeList = new NoticeList(language, this);
+    m_noticeList = new NoticeList(language, m_formArea);
     m_noticeList->setGeometry(form.width(), Margin, ListWidth, form.height() - 2 * Margin);
-    resize(form.width() + ListWidth + Margin, form.height());
+    m_formArea->resize(form.width() + ListWidth + Margin, form.height());
     connect(m_saving, &NoticeFileSession::noticesChanged, m_noticeList,
             [this](int fromNumber) { m_noticeList->update(m_saving->noticeSummaries(), fromNumber); });
     connect(m_noticeList, &NoticeList::noticeChosen, m_saving, &NoticeFileSession::correctNotice);
@@ -87,13 +112,52 @@ void CaptureWindow::addNoticeList(Language language)
 
 void CaptureWindow::addStatusLine()
 {
-    // Below the form and the list: the window grows by the line's height.
+    m_statusLine = new StatusLine(this);
+    connect(m_saving, &NoticeFileSession::noticeSaved, this, &CaptureWindow::showSaved);
+}
+
+void CaptureWindow::arrange()
+{
+    // The scrolling area over the status line: the window grows by the line's
+    // height. Its full size is the largest it takes.
     constexpr int Margin = 8;
     constexpr int LineHeight = 22;
-    m_statusLine = new StatusLine(this);
-    m_statusLine->setGeometry(Margin, height(), width() - 2 * Margin, LineHeight);
-    setFixedSize(width(), height() + LineHeight);
-    connect(m_saving, &NoticeFileSession::noticeSaved, this, &CaptureWindow::showSaved);
+    constexpr QSize Smallest(320, 240);
+    m_statusLine->setContentsMargins(Margin, 0, Margin, 0);
+    m_statusLine->setFixedHeight(LineHeight);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(m_scrollArea, 1);
+    layout->addWidget(m_statusLine);
+    const QSize full = m_formArea->size() + QSize(0, LineHeight);
+    setMinimumSize(Smallest);
+    setMaximumSize(full);
+    resize(full);
+}
+
+void CaptureWindow::setVisible(bool visible)
+{
+    if (visible && !m_fitted) {
+        m_fitted = true;
+        fitToScreen();
+    }
+    QDialog::setVisible(visible);
+}
+
+void CaptureWindow::fitToScreen()
+{
+    // A window larger than the screen's free area (1366 x 768 at 125 %, say)
+    // would lose its bottom and right-hand side: it opens at the size that
+    // fits, leaving room for the frame the window manager adds.
+    constexpr QSize FrameAllowance(16, 40);
+    const QScreen *screen = this->screen();
+    if (!screen)
+        return;
+    const QSize available = screen->availableGeometry().size();
+    if (size().width() + FrameAllowance.width() > available.width()
+        || size().height() + FrameAllowance.height() > available.height())
+        resize(size().boundedTo(available - FrameAllowance).expandedTo(minimumSize()));
 }
 
 void CaptureWindow::showSaved(int number, bool replaced)

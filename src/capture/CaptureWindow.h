@@ -8,6 +8,7 @@
 
 class NoticeFileSession;
 class NoticeList;
+class QScrollArea;
 class StatusLine;
 class VisibilityRules;
 
@@ -45,6 +46,9 @@ public:
     // The output file of this opening: Save/Next, Finish.
     NoticeFileSession &saving() const { return *m_saving; }
 
+    // The area that scrolls: the form at its top left, the list to its right.
+    QScrollArea &scrollArea() const { return *m_scrollArea; }
+
     // The notices of the output file, beside the form.
     NoticeList &noticeList() const { return *m_noticeList; }
 
@@ -60,12 +64,17 @@ public Q_SLOTS:
     // a close from code) ends here: Finish runs first, and the window stays
     // open when it refuses.
     void reject() override;
+    // The first showing fits the window to the screen.
+    void setVisible(bool visible) override;
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    void addScrollArea();
+    void arrange();
+    void fitToScreen();
     void addShortcuts();
     void resetChosen();
     void addNoticeList(Language language);
@@ -73,6 +82,9 @@ private:
     void showSaved(int number, bool replaced);
 
     Language m_language;
+    bool m_fitted = false;                   // fitted to the screen at its first showing
+    QScrollArea *m_scrollArea = nullptr;     // child widget of the window
+    QWidget *m_formArea = nullptr;           // in the scroll area: the form and the list
     FormControls *m_controls = nullptr;      // child object of the window
     VisibilityRules *m_visibility = nullptr; // child object of the window
     NoticeFileSession *m_saving = nullptr;   // child object of the window

@@ -89,9 +89,10 @@ constexpr int TwoLineLabelHeight = 300;
 
 } // namespace
 
-FormControls::FormControls(QWidget &window, FormKind kind)
+FormControls::FormControls(QWidget &window, FormKind kind, QWidget *area)
     : QObject(&window)
     , m_window(window)
+    , m_area(area ? *area : window)
     , m_kind(kind)
 {
     setObjectName(QStringLiteral("formControls"));
@@ -110,7 +111,7 @@ void FormControls::buildControls()
 {
     m_controls.reserve(specs().size());
     for (const ControlSpec &spec : specs()) {
-        QWidget *parent = spec.parent.isEmpty() ? &m_window : m_controls.value(spec.parent);
+        QWidget *parent = spec.parent.isEmpty() ? &m_area : m_controls.value(spec.parent);
         Q_ASSERT_X(parent, "FormControls", "a control's frame comes before the control");
         QWidget *widget = createControl(spec, parent);
         widget->setObjectName(spec.name);

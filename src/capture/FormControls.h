@@ -28,8 +28,10 @@ class FormControls : public QObject, public ScreenReader, public ScreenWriter
     Q_OBJECT
 
 public:
-    // Builds the form's controls on the window, which owns this object.
-    FormControls(QWidget &window, FormKind kind);
+    // Builds the form's controls in the area given (the window itself when
+    // none is), at their positions from its top left. The window owns this
+    // object.
+    FormControls(QWidget &window, FormKind kind, QWidget *area = nullptr);
 
     // The form controls of a capture window; nullptr for any other window.
     static FormControls *of(const QWidget *window);
@@ -78,6 +80,7 @@ private:
     void setTabOrderFromIndices();
 
     QWidget &m_window;
+    QWidget &m_area;
     FormKind m_kind;
     QHash<QString, QWidget *> m_controls;
     QHash<QString, QButtonGroup *> m_optionGroups; // by frame name

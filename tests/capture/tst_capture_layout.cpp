@@ -8,6 +8,9 @@
 
 #include "capture/NoticeList.h"
 #include "capture/StatusLine.h"
+
+#include <QLayout>
+#include <QScrollArea>
 #include "platform/Alerts.h"
 
 #include <QCheckBox>
@@ -257,13 +260,16 @@ private Q_SLOTS:
         QCOMPARE(window.objectName(), objectName);
         // Set-up may complete the title (with the version label).
         QVERIFY2(window.windowTitle().startsWith(title), qPrintable(window.windowTitle()));
-        // The form's area at the top left; the notice list is added to its
-        // right, the status line below both.
-        QCOMPARE(window.statusLine().y(), 674);
-        QCOMPARE(window.height(), 674 + window.statusLine().height());
+        // The form's area at the top left of the area that scrolls; the
+        // notice list is added to its right, the status line below both. The
+        // window opens at that full size unless the screen is smaller.
+        QWidget *area = window.scrollArea().widget();
+        QCOMPARE(area->geometry(), QRect(0, 0, window.noticeList().geometry().right() + 1 + 8, 674));
         QCOMPARE(window.noticeList().x(), 1016);
-        QCOMPARE(window.width(), window.noticeList().geometry().right() + 1 + 8);
-        QCOMPARE(window.minimumSize(), window.maximumSize());
+        window.layout()->activate();
+        QCOMPARE(window.statusLine().geometry(), QRect(0, 674, area->width(), window.statusLine().height()));
+        QCOMPARE(window.maximumSize(), window.size());
+        QCOMPARE(window.size(), QSize(area->width(), 674 + window.statusLine().height()));
     }
 
     // The exact set of named controls of each form, in the window and in the
@@ -315,7 +321,7 @@ private Q_SLOTS:
         QWidget *widget = window.control(name);
         QVERIFY(widget);
         QCOMPARE(widgetKind(widget), expected.kind);
-        QWidget *parent = expected.parent.isEmpty() ? &window : window.control(expected.parent);
+        QWidget *parent = expected.parent.isEmpty() ? window.scrollArea().widget() : window.control(expected.parent);
         QVERIFY(parent);
         QCOMPARE(widget->parentWidget(), parent);
         if (auto *box = qobject_cast<QLineEdit *>(widget)) {
