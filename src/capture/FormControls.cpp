@@ -1,5 +1,7 @@
 #include "capture/FormControls.h"
 
+#include "capture/WrappingCheckBox.h"
+
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -84,8 +86,8 @@ bool takesFocus(ControlKind kind)
     return kind != ControlKind::Frame && kind != ControlKind::Label;
 }
 
-// A label tall enough for two lines of small text wraps its caption.
-constexpr int TwoLineLabelHeight = 300;
+// A label or check box tall enough for two lines of text wraps its caption.
+constexpr int TwoLineHeight = 300;
 
 } // namespace
 
@@ -135,7 +137,7 @@ QWidget *FormControls::createControl(const ControlSpec &spec, QWidget *parent)
     case ControlKind::Label: {
         auto *label = new QLabel(spec.text, parent);
         label->setTextFormat(Qt::PlainText);
-        label->setWordWrap(spec.height >= TwoLineLabelHeight);
+        label->setWordWrap(spec.height >= TwoLineHeight);
         const Qt::Alignment across = spec.look == Look::DarkRedBoldLabel ? Qt::AlignHCenter : Qt::AlignLeft;
         label->setAlignment(across | Qt::AlignTop);
         return label;
@@ -163,7 +165,11 @@ QWidget *FormControls::createControl(const ControlSpec &spec, QWidget *parent)
         group->addButton(option);
         return option;
     }
-    case ControlKind::CheckBox: return new QCheckBox(spec.text, parent);
+    case ControlKind::CheckBox:
+        // A check box drawn two lines high wraps its caption, as the label does.
+        if (spec.height >= TwoLineHeight)
+            return new WrappingCheckBox(spec.text, parent);
+        return new QCheckBox(spec.text, parent);
     case ControlKind::CommandButton: {
         auto *button = new QPushButton(spec.text, parent);
         // The form has no default button: Enter in a box must not save.

@@ -28,6 +28,14 @@ const QStringList ColourSystemEntries = {"", "NTSC", "PAL", "SECAM"};
 const QStringList DirectivityEntries = {"", "D", "ND"};
 const QStringList PolarizationEntries = {"", "H", "V", "M"};
 
+// Widths that show the whole caption or entry ("Withdraw", "PRECISION",
+// "SECAM") in the window's fonts; each stays clear of the next control, and
+// the control keeps its place.
+constexpr int WithdrawWidth = 870;            // 810 in the design
+constexpr int FrequencyStabilityWidth = 1200; // 1050 in the design
+constexpr int ColourSystemWidth = 960;        // 810 in the design
+constexpr int DateLabelWidth = 750;           // 735 in the design: "Notificación"
+
 // A box of the station that the partial clear empties and that is hidden with
 // the station items.
 Row stationBox(QLatin1String name, int left, int top, int width, int maxLength, Binding binding)
@@ -100,7 +108,7 @@ QList<Row> noticeFrameRows()
         intentionOption(OptInt_Add, 45, 120, 615, 195, "Add", "ADD").tab(7),
         intentionOption(OptInt_Mod, 45, 315, 615, 180, "Mod", "MODIFY").tab(8),
         intentionOption(OptInt_Sup, 45, 510, 615, 180, "Sup", "SUPPRESS").tab(9),
-        intentionOption(OptInt_Wdraw, 30, 735, 810, 150, "Withdraw", "WITHDRAW").tab(10),
+        intentionOption(OptInt_Wdraw, 30, 735, WithdrawWidth, 150, "Withdraw", "WITHDRAW").tab(10),
         stationBox(Txt_AdmRefID, 4440, 405, 2655, 20, text(&R::adm_ref_id)).tab(11),
         textBox(Txt_B_Adm, FrameNotice, 7140, 405, 675, 3).tab(12).rule(Rule::NotifyingAdministration).capitals()
             .binds(text(&R::adm, always, Condition::EvenEmpty))
@@ -167,7 +175,7 @@ QList<Row> noticeFrameRows()
             .tip(u"Assigned frequency [MHz]", u"Fréquence assignée [MHz]", u"Frecuencia asignada [MHz]"),
         stationBox(Txt_70_BDWdth, 1470, 2940, 615, 3, text(&R::bdwdth)).tab(37).on(T01).rule(Rule::Bandwidth)
             .tip(u"Necessary Bandwidth", u"Largeur de bande nécessaire", u"Anchura de banda necesaria"),
-        stationList(Combo_7A1_FreqStabl, 1170, 2940, 1050, FrequencyStabilityEntries).tab(37).on(T02)
+        stationList(Combo_7A1_FreqStabl, 1170, 2940, FrequencyStabilityWidth, FrequencyStabilityEntries).tab(37).on(T02)
             .binds(text(&R::freq_stabl))
             .tip(u"Frequency stability for analogue television (RELAXED, NORMAL or PRECISION).",
                  u"Stabilité de fréquence", u"Estabilidad de frecuencia"),
@@ -192,7 +200,7 @@ QList<Row> noticeFrameRows()
                  u"Relación de potencias imagen/sonido"),
         stationBox(Txt_7C1_TvSys, 5550, 2940, 465, 2, text(&R::tran_sys)).tab(42).on(T02).capitals()
             .tip(u"Television system", u"Système de télévision", u"Sistema de televisión"),
-        stationList(Combo_7C2_Color_Sys, 6210, 2940, 810, ColourSystemEntries).tab(43).on(T02)
+        stationList(Combo_7C2_Color_Sys, 6210, 2940, ColourSystemWidth, ColourSystemEntries).tab(43).on(T02)
             .binds(text(&R::color))
             .tip(u"Colour system", u"Système couleur", u"Sistema de color"),
         stationBox(Txt_1E_Lf, 7290, 2940, 645, 4, text(&R::oset_v_12)).tab(44).on(T02).rule(Rule::FrequencyOffset)
@@ -248,7 +256,7 @@ QList<Row> noticeFrameRows()
                  u"Fecha de puesta en servicio [Año]"),
 
         // Labels.
-        labelAt(Lbl_DNtc, "Date of Notification", FrameNotice, Small, 120, 285, 735, 375)
+        labelAt(Lbl_DNtc, "Date of Notification", FrameNotice, Small, 120, 285, DateLabelWidth, 375)
             .caption(u"Date of Notification", u"Date de Notification", u"Fecha de Notificación"),
         labelAt(Lbl_AdmRefID, "Administration's unique ID of the notice", FrameNotice, Small, 4440, 210, 2655)
             .hiddenWithStation()

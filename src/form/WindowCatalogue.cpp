@@ -205,7 +205,8 @@ QList<Row> windowRows()
                 90, 210, 3480, 210),
         labelAt(Lbl_9NV_Azm0_350, "0° - 80°    90° - 170°  180° - 260°  270° - 350°", Frame_9NV_AttnV, Caption,
                 75, 210, 3480, 210),
-        labelAt(Lbl_Filename, "File name", {}, DarkRedBold, 12825, 120, 1515, 240)
+        // 1725 wide (1515 in the design) for the whole Spanish caption.
+        labelAt(Lbl_Filename, "File name", {}, DarkRedBold, 12825, 120, 1725, 240)
             .caption(u"File name", u"Nom du fichier", u"Nombre del fichero"),
         labelAt(Lbl_Ntc_Number, "Notice Number", {}, DarkRedBold, 12300, 1005, 2445, 210)
             .caption(u"Notice Number", u"No. de fiche", u"No. de Notificación"),

@@ -218,13 +218,14 @@ void MainMenu::buildControls()
     m_optEnglish->setObjectName(QStringLiteral("Opt_english"));
     m_optEnglish->setGeometry(twipsRect(240, 240, 975, 255));
 
+    // 1080 wide (975 in the design) for the whole "Français" and "Espagnol".
     m_optFrench = new QRadioButton(QStringLiteral("French"), m_frmLanguage);
     m_optFrench->setObjectName(QStringLiteral("Opt_french"));
-    m_optFrench->setGeometry(twipsRect(1440, 240, 975, 255));
+    m_optFrench->setGeometry(twipsRect(1440, 240, 1080, 255));
 
     m_optSpanish = new QRadioButton(QStringLiteral("Spanish"), m_frmLanguage);
     m_optSpanish->setObjectName(QStringLiteral("Opt_spanish"));
-    m_optSpanish->setGeometry(twipsRect(2640, 240, 975, 255));
+    m_optSpanish->setGeometry(twipsRect(2640, 240, 1080, 255));
 
     for (QRadioButton *option : {m_optEnglish, m_optFrench, m_optSpanish})
         keepOrdinaryTextColour(option);

@@ -444,7 +444,8 @@ private Q_SLOTS:
         QTest::newRow("notified remarks") << T02 << "Txt_notified_Rmks" << pixels(12105, 5400, 2835, 2025);
         QTest::newRow("reset") << T01 << "Button_Reset" << pixels(12435, 3360, 1320, 390);
         QTest::newRow("clear fields") << T02 << "ChkClearFields" << pixels(12120, 4200, 2925, 405);
-        QTest::newRow("date label") << T01 << "Lbl_DNtc" << pixels(120, 285, 735, 375);
+        // Widened from 735 so that "Notificación" shows whole.
+        QTest::newRow("date label") << T01 << "Lbl_DNtc" << pixels(120, 285, 750, 375);
         QTest::newRow("coordination heading") << T01 << "Lbl_11_CoordAdm" << pixels(132, 120, 7800, 168);
     }
 

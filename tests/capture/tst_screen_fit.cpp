@@ -1,12 +1,72 @@
-// The capture windows on the screen: at full size the form as designed, on a
-// small screen a window that fits and scrolls to the box in use.
+// The windows on the screen: at full size the capture form as designed, on a
+// small screen a window that fits and scrolls to the box in use; every
+// caption whole in every language, at the scale factor the test runs at (it
+// runs at 1 and, as tst_screen_fit_scale2, at 2).
 
 #include "ScreenActs.h"
 
+#include "capture/WrappingCheckBox.h"
+#include "shell/MainMenu.h"
+
+#include <QComboBox>
+#include <QGroupBox>
 #include <QLayout>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QStyleOptionButton>
+#include <QStyleOptionComboBox>
+
+Q_DECLARE_METATYPE(Language)
+
+namespace {
+
+// The texts of a control that its box cuts off: its caption, or the entries
+// of a list, measured in its font against the room the style gives them. A
+// caption on one line must fit the width; one that wraps, the height too.
+QStringList clippedTexts(QWidget *control)
+{
+    const QFontMetricsF metrics(control->font(), control);
+    const auto fits = [&metrics](const QString &text, const QRectF &room, int flags) {
+        const QRectF needed = metrics.boundingRect(room, flags, text);
+        return needed.width() <= room.width() && (!(flags & Qt::TextWordWrap) || needed.height() <= room.height());
+    };
+    const int oneLine = Qt::AlignLeft | Qt::AlignVCenter;
+    QStringList clipped;
+    const auto check = [&](const QString &text, const QRectF &room, int flags = Qt::AlignLeft | Qt::AlignVCenter) {
+        if (!text.isEmpty() && !fits(text, room, flags))
+            clipped << text;
+    };
+    QStyleOptionButton button;
+    button.initFrom(control);
+    if (auto *box = qobject_cast<WrappingCheckBox *>(control)) {
+        check(box->text(), box->captionRect(), WrappingCheckBox::CaptionFlags);
+    } else if (auto *label = qobject_cast<QLabel *>(control)) {
+        check(label->text(), label->contentsRect(), label->wordWrap() ? oneLine | Qt::TextWordWrap : oneLine);
+    } else if (auto *box = qobject_cast<QCheckBox *>(control)) {
+        button.text = box->text();
+        check(box->text(), box->style()->subElementRect(QStyle::SE_CheckBoxContents, &button, box));
+    } else if (auto *option = qobject_cast<QRadioButton *>(control)) {
+        button.text = option->text();
+        check(option->text(), option->style()->subElementRect(QStyle::SE_RadioButtonContents, &button, option));
+    } else if (auto *push = qobject_cast<QPushButton *>(control)) {
+        button.text = push->text();
+        check(push->text(), push->style()->subElementRect(QStyle::SE_PushButtonContents, &button, push));
+    } else if (auto *frame = qobject_cast<QGroupBox *>(control)) {
+        check(frame->title(), frame->rect());
+    } else if (auto *list = qobject_cast<QComboBox *>(control)) {
+        QStyleOptionComboBox options;
+        options.initFrom(list);
+        const QRect room = list->style()->subControlRect(QStyle::CC_ComboBox, &options, QStyle::SC_ComboBoxEditField, list);
+        for (int entry = 0; entry < list->count(); ++entry)
+            check(list->itemText(entry), room);
+    }
+    return clipped;
+}
+
+} // namespace
 
 class TstScreenFit : public QObject
 {
@@ -19,7 +79,48 @@ private Q_SLOTS:
     void fullSizeShowsTheFormWithoutScrolling();
     void smallScreenFitsAndScrollsToTheFocus_data();
     void smallScreenFitsAndScrollsToTheFocus();
+    void captionsAreWhole_data();
+    void captionsAreWhole();
 };
+
+void TstScreenFit::captionsAreWhole_data()
+{
+    QTest::addColumn<QString>("window"); // a form, or the menu
+    QTest::addColumn<Language>("language");
+    const char *const languages[] = {"English", "French", "Spanish"};
+    for (const char *window : {"T01", "T02", "menu"}) {
+        for (int code = 0; code < 3; ++code)
+            QTest::addRow("%s %s", window, languages[code]) << QString(window) << Language(code);
+    }
+}
+
+void TstScreenFit::captionsAreWhole()
+{
+    QFETCH(QString, window);
+    QFETCH(Language, language);
+    const qreal scale = qEnvironmentVariableIsSet("QT_SCALE_FACTOR") ? qEnvironmentVariable("QT_SCALE_FACTOR").toDouble() : 1;
+    std::unique_ptr<QWidget> shown;
+    if (window == "menu") {
+        auto menu = std::make_unique<MainMenu>();
+        const char *const options[] = {"Opt_english", "Opt_french", "Opt_spanish"};
+        menu->findChild<QRadioButton *>(options[int(language)])->click();
+        shown = std::move(menu);
+    } else {
+        shown = std::make_unique<CaptureWindow>(window == "T01" ? FormKind::T01 : FormKind::T02, language);
+    }
+    WindowDriver(*shown).show();
+    QCOMPARE(shown->devicePixelRatioF(), scale);
+
+    QStringList clipped;
+    for (QWidget *control : shown->findChildren<QWidget *>()) {
+        const QString name = control->objectName();
+        if (!name.isEmpty() && !name.startsWith("qt_") && control->isVisibleTo(shown.get())) {
+            for (const QString &text : clippedTexts(control))
+                clipped << name + ": \"" + text + "\"";
+        }
+    }
+    QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(", ")));
+}
 
 void TstScreenFit::fullSizeShowsTheFormWithoutScrolling()
 {

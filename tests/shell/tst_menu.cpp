@@ -345,8 +345,9 @@ void TestMenu::controlsSitWhereTheLayoutPutsThem_data()
     QTest::newRow("LblProgrVer") << "LblProgrVer" << QRect(16, 304, 473, 17);
     QTest::newRow("Frm_language") << "Frm_language" << QRect(224, 8, 249, 41);
     QTest::newRow("Opt_english") << "Opt_english" << QRect(16, 16, 65, 17);
-    QTest::newRow("Opt_french") << "Opt_french" << QRect(96, 16, 65, 17);
-    QTest::newRow("Opt_spanish") << "Opt_spanish" << QRect(176, 16, 65, 17);
+    // The last two widened from 65 so that "Français" and "Espagnol" show whole.
+    QTest::newRow("Opt_french") << "Opt_french" << QRect(96, 16, 72, 17);
+    QTest::newRow("Opt_spanish") << "Opt_spanish" << QRect(176, 16, 72, 17);
 }
 
 void TestMenu::controlsSitWhereTheLayoutPutsThem()
