@@ -34,6 +34,7 @@ CaptureWindow::CaptureWindow(FormKind kind, Language language, QWidget *parent)
     // Texts in the interface language, then the lists, check boxes and a full clear.
     applyToolTips(this, kind, language);
     applyCaptions(this, kind, language);
+    applyAccessibleNames(this, kind, language);
     m_visibility = new VisibilityRules(*m_controls);
     m_visibility->initControls();
     m_visibility->reset();

@@ -1,13 +1,15 @@
 // The windows on the screen: at full size the capture form as designed, on a
 // small screen a window that fits and scrolls to the box in use; every
 // caption whole in every language, at the scale factor the test runs at (it
-// runs at 1 and, as tst_screen_fit_scale2, at 2).
+// runs at 1 and, as tst_screen_fit_scale2, at 2); and what a screen reader
+// says of each box.
 
 #include "ScreenActs.h"
 
 #include "capture/WrappingCheckBox.h"
 #include "shell/MainMenu.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLayout>
@@ -81,7 +83,84 @@ private Q_SLOTS:
     void smallScreenFitsAndScrollsToTheFocus();
     void captionsAreWhole_data();
     void captionsAreWhole();
+    void accessibleNames_data();
+    void accessibleNames();
+    void everyInputIsNamedOnceInItsFrame_data();
+    void everyInputIsNamedOnceInItsFrame();
 };
+
+namespace {
+
+QString spokenName(QWidget *control)
+{
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(control);
+    return accessible ? accessible->text(QAccessible::Name) : QString();
+}
+
+} // namespace
+
+void TstScreenFit::accessibleNames_data()
+{
+    QTest::addColumn<FormKind>("kind");
+    QTest::addColumn<Language>("language");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("name");
+    const auto row = [](FormKind kind, Language language, const char *control, const char *name) {
+        QTest::addRow("%s %s", formName(kind), control) << kind << language << QString(control) << QString(name);
+    };
+    row(FormKind::T01, Language::English, "Txt_4A_SiteName", "4A Name of the location of the transmitting station");
+    row(FormKind::T01, Language::French, "Txt_Ntc_DD", "Date de Notification [Jour]");
+    row(FormKind::T02, Language::Spanish, "Txt_04C_NS", "0-4C Latitud N/S [hemisferio]");
+    row(FormKind::T02, Language::English, "Txt_2C_MM", "2C Date of bringing into use [Month]");
+    row(FormKind::T01, Language::English, "Txt_9NHAzm090",
+        "9NH Attenuation (dB) of the horizontally polarized component at different azimuths 90°");
+    row(FormKind::T02, Language::French, "Txt_11_Adm12",
+        "11 - Coordination effectuée avec succès avec les administrations suivantes [12]");
+    row(FormKind::T01, Language::English, "Combo_9D_Polariz", "9D Polarization");
+    row(FormKind::T02, Language::Spanish, "FrameIntent", "Intención");
+}
+
+void TstScreenFit::accessibleNames()
+{
+    QFETCH(FormKind, kind);
+    QFETCH(Language, language);
+    QFETCH(QString, control);
+    QFETCH(QString, name);
+    CaptureWindow window(kind, language);
+    QVERIFY(window.control(control));
+    QCOMPARE(spokenName(window.control(control)), name);
+}
+
+void TstScreenFit::everyInputIsNamedOnceInItsFrame_data()
+{
+    QTest::addColumn<FormKind>("kind");
+    QTest::addColumn<Language>("language");
+    for (FormKind kind : BothForms) {
+        for (Language language : {Language::English, Language::French, Language::Spanish})
+            QTest::addRow("%s %d", formName(kind), int(language)) << kind << language;
+    }
+}
+
+// Every box, list, option, check box and button has a name of its own among
+// the inputs of its frame; the option groups are named.
+void TstScreenFit::everyInputIsNamedOnceInItsFrame()
+{
+    QFETCH(FormKind, kind);
+    QFETCH(Language, language);
+    CaptureWindow window(kind, language);
+    QHash<QString, QString> named; // frame and name: the control
+    for (const ControlSpec &spec : window.controls().specs()) {
+        if (spec.kind == ControlKind::Label || spec.kind == ControlKind::Frame)
+            continue;
+        const QString name = spokenName(window.control(spec.name));
+        QVERIFY2(!name.isEmpty(), qPrintable(spec.name));
+        const QString key = spec.parent + ": " + name;
+        QVERIFY2(!named.contains(key), qPrintable(spec.name + " and " + named.value(key) + " are both " + key));
+        named.insert(key, spec.name);
+    }
+    for (const char *group : {"FrameFrg", "FrameIntent"})
+        QVERIFY2(!spokenName(window.control(group)).isEmpty(), group);
+}
 
 void TstScreenFit::captionsAreWhole_data()
 {
