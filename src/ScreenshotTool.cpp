@@ -10,6 +10,7 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QPixmap>
+#include <QPushButton>
 #include <QRadioButton>
 
 #include <cstdio>
@@ -150,6 +151,26 @@ bool saveScreenshots(const QString &folderName)
         fillMontmartreNotice(*window);
         showWhole(*window);
         allSaved &= savePicture(window.get(), folder, QStringLiteral("t01-filled-en"));
+    }
+
+    // The same notice saved: the status line under the form, the notice in
+    // the list. It is saved for real, in a folder of the temporary area that
+    // is removed afterwards.
+    {
+        QDir saving(QDir::temp().filePath(QStringLiteral("notice-capture-pictures")));
+        saving.removeRecursively();
+        if (!saving.mkpath(QStringLiteral("."))) {
+            std::fprintf(stderr, "Cannot create the folder %s\n", qPrintable(saving.path()));
+            return false;
+        }
+        readings.setProgramFolder(saving.path());
+        auto window = std::make_unique<CaptureWindow>(FormKind::T01, Language::English, &menu);
+        fillMontmartreNotice(*window);
+        window->button(QStringLiteral("Button_Next"))->click();
+        showWhole(*window);
+        allSaved &= savePicture(window.get(), folder, QStringLiteral("t01-saved-en"));
+        window.reset();
+        saving.removeRecursively();
     }
 
     for (const auto &entry : alerts.messages())
