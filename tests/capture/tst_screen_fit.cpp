@@ -31,31 +31,28 @@ namespace {
 QStringList clippedTexts(QWidget *control)
 {
     const QFontMetricsF metrics(control->font(), control);
-    const auto fits = [&metrics](const QString &text, const QRectF &room, int flags) {
-        const QRectF needed = metrics.boundingRect(room, flags, text);
-        return needed.width() <= room.width() && (!(flags & Qt::TextWordWrap) || needed.height() <= room.height());
-    };
-    const int oneLine = Qt::AlignLeft | Qt::AlignVCenter;
     QStringList clipped;
     const auto check = [&](const QString &text, const QRectF &room, int flags = Qt::AlignLeft | Qt::AlignVCenter) {
-        if (!text.isEmpty() && !fits(text, room, flags))
+        const QRectF needed = metrics.boundingRect(room, flags, text);
+        if (needed.width() > room.width() || ((flags & Qt::TextWordWrap) && needed.height() > room.height()))
             clipped << text;
     };
     QStyleOptionButton button;
     button.initFrom(control);
+    const auto contents = [&](QStyle::SubElement element, const QString &text) {
+        button.text = text;
+        return control->style()->subElementRect(element, &button, control);
+    };
     if (auto *box = qobject_cast<WrappingCheckBox *>(control)) {
         check(box->text(), box->captionRect(), WrappingCheckBox::CaptionFlags);
     } else if (auto *label = qobject_cast<QLabel *>(control)) {
-        check(label->text(), label->contentsRect(), label->wordWrap() ? oneLine | Qt::TextWordWrap : oneLine);
+        check(label->text(), label->contentsRect(), label->wordWrap() ? Qt::AlignLeft | Qt::TextWordWrap : Qt::AlignLeft);
     } else if (auto *box = qobject_cast<QCheckBox *>(control)) {
-        button.text = box->text();
-        check(box->text(), box->style()->subElementRect(QStyle::SE_CheckBoxContents, &button, box));
+        check(box->text(), contents(QStyle::SE_CheckBoxContents, box->text()));
     } else if (auto *option = qobject_cast<QRadioButton *>(control)) {
-        button.text = option->text();
-        check(option->text(), option->style()->subElementRect(QStyle::SE_RadioButtonContents, &button, option));
+        check(option->text(), contents(QStyle::SE_RadioButtonContents, option->text()));
     } else if (auto *push = qobject_cast<QPushButton *>(control)) {
-        button.text = push->text();
-        check(push->text(), push->style()->subElementRect(QStyle::SE_PushButtonContents, &button, push));
+        check(push->text(), contents(QStyle::SE_PushButtonContents, push->text()));
     } else if (auto *frame = qobject_cast<QGroupBox *>(control)) {
         check(frame->title(), frame->rect());
     } else if (auto *list = qobject_cast<QComboBox *>(control)) {
@@ -68,6 +65,12 @@ QStringList clippedTexts(QWidget *control)
     return clipped;
 }
 
+QString spokenName(QWidget *control)
+{
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(control);
+    return accessible ? accessible->text(QAccessible::Name) : QString();
+}
+
 } // namespace
 
 class TstScreenFit : public QObject
@@ -77,89 +80,46 @@ class TstScreenFit : public QObject
 private Q_SLOTS:
     void cleanup() { verifyNoWindowLeftOpen(); }
 
-    void fullSizeShowsTheFormWithoutScrolling_data() { addBothForms(); }
-    void fullSizeShowsTheFormWithoutScrolling();
-    void smallScreenFitsAndScrollsToTheFocus_data();
-    void smallScreenFitsAndScrollsToTheFocus();
+    void windowFitsTheScreenAndScrollsToTheFocus_data();
+    void windowFitsTheScreenAndScrollsToTheFocus();
     void captionsAreWhole_data();
     void captionsAreWhole();
-    void accessibleNames_data();
-    void accessibleNames();
     void everyInputIsNamedOnceInItsFrame_data();
     void everyInputIsNamedOnceInItsFrame();
 };
 
-namespace {
-
-QString spokenName(QWidget *control)
-{
-    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(control);
-    return accessible ? accessible->text(QAccessible::Name) : QString();
-}
-
-} // namespace
-
-void TstScreenFit::accessibleNames_data()
+void TstScreenFit::windowFitsTheScreenAndScrollsToTheFocus_data()
 {
     QTest::addColumn<FormKind>("kind");
-    QTest::addColumn<Language>("language");
-    QTest::addColumn<QString>("control");
-    QTest::addColumn<QString>("name");
-    const auto row = [](FormKind kind, Language language, const char *control, const char *name) {
-        QTest::addRow("%s %s", formName(kind), control) << kind << language << QString(control) << QString(name);
-    };
-    row(FormKind::T01, Language::English, "Txt_4A_SiteName", "4A Name of the location of the transmitting station");
-    row(FormKind::T01, Language::French, "Txt_Ntc_DD", "Date de Notification [Jour]");
-    row(FormKind::T02, Language::Spanish, "Txt_04C_NS", "0-4C Latitud N/S [hemisferio]");
-    row(FormKind::T02, Language::English, "Txt_2C_MM", "2C Date of bringing into use [Month]");
-    row(FormKind::T01, Language::English, "Txt_9NHAzm090",
-        "9NH Attenuation (dB) of the horizontally polarized component at different azimuths 90°");
-    row(FormKind::T02, Language::French, "Txt_11_Adm12",
-        "11 - Coordination effectuée avec succès avec les administrations suivantes [12]");
-    row(FormKind::T01, Language::English, "Combo_9D_Polariz", "9D Polarization");
-    row(FormKind::T02, Language::Spanish, "FrameIntent", "Intención");
+    QTest::addColumn<QString>("box");
+    QTest::newRow("T01 internal remarks, bottom right") << FormKind::T01 << "Txt_Internal_Rmks";
+    QTest::newRow("T02 last azimuth, bottom") << FormKind::T02 << "Txt_9NVAzm350";
 }
 
-void TstScreenFit::accessibleNames()
+// The offscreen screen (800 x 800) is narrower than the window: it opens
+// smaller and scrolls to the box in use. At full size nothing scrolls and the
+// form is at the window's top left.
+void TstScreenFit::windowFitsTheScreenAndScrollsToTheFocus()
 {
     QFETCH(FormKind, kind);
-    QFETCH(Language, language);
-    QFETCH(QString, control);
-    QFETCH(QString, name);
-    CaptureWindow window(kind, language);
-    QVERIFY(window.control(control));
-    QCOMPARE(spokenName(window.control(control)), name);
-}
+    QFETCH(QString, box);
+    auto window = openWindow(kind);
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    const QSize screen = window->screen()->availableGeometry().size();
+    QVERIFY(window->width() < screen.width() && window->height() < screen.height());
+    QScrollArea &scrolling = window->scrollArea();
+    QTRY_VERIFY(scrolling.horizontalScrollBar()->isVisible());
 
-void TstScreenFit::everyInputIsNamedOnceInItsFrame_data()
-{
-    QTest::addColumn<FormKind>("kind");
-    QTest::addColumn<Language>("language");
-    for (FormKind kind : BothForms) {
-        for (Language language : {Language::English, Language::French, Language::Spanish})
-            QTest::addRow("%s %d", formName(kind), int(language)) << kind << language;
-    }
-}
+    QVERIFY(WindowDriver(*window).focus(box));
+    QWidget *focused = window->control(box);
+    // The start of the box, where the typing shows, is in view.
+    const QRect start(focused->mapTo(scrolling.viewport(), QPoint(0, 0)), QSize(10, focused->height()));
+    QVERIFY2(scrolling.viewport()->rect().contains(start), qPrintable(box));
 
-// Every box, list, option, check box and button has a name of its own among
-// the inputs of its frame; the option groups are named.
-void TstScreenFit::everyInputIsNamedOnceInItsFrame()
-{
-    QFETCH(FormKind, kind);
-    QFETCH(Language, language);
-    CaptureWindow window(kind, language);
-    QHash<QString, QString> named; // frame and name: the control
-    for (const ControlSpec &spec : window.controls().specs()) {
-        if (spec.kind == ControlKind::Label || spec.kind == ControlKind::Frame)
-            continue;
-        const QString name = spokenName(window.control(spec.name));
-        QVERIFY2(!name.isEmpty(), qPrintable(spec.name));
-        const QString key = spec.parent + ": " + name;
-        QVERIFY2(!named.contains(key), qPrintable(spec.name + " and " + named.value(key) + " are both " + key));
-        named.insert(key, spec.name);
-    }
-    for (const char *group : {"FrameFrg", "FrameIntent"})
-        QVERIFY2(!spokenName(window.control(group)).isEmpty(), group);
+    window->resize(window->maximumSize());
+    QTRY_COMPARE(scrolling.viewport()->size(), scrolling.widget()->size());
+    QVERIFY(!scrolling.horizontalScrollBar()->isVisible() && !scrolling.verticalScrollBar()->isVisible());
+    QCOMPARE(scrolling.widget()->mapTo(window.get(), QPoint(0, 0)), QPoint(0, 0));
 }
 
 void TstScreenFit::captionsAreWhole_data()
@@ -201,45 +161,46 @@ void TstScreenFit::captionsAreWhole()
     QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(", ")));
 }
 
-void TstScreenFit::fullSizeShowsTheFormWithoutScrolling()
-{
-    QFETCH(FormKind, kind);
-    auto window = openWindow(kind);
-    window->resize(window->maximumSize());
-    QTRY_COMPARE(window->size(), window->maximumSize());
-    QWidget *area = window->scrollArea().widget();
-    QTRY_COMPARE(window->scrollArea().viewport()->size(), area->size());
-    QCOMPARE(area->mapTo(window.get(), QPoint(0, 0)), QPoint(0, 0));
-    QVERIFY(!window->scrollArea().horizontalScrollBar()->isVisible());
-    QVERIFY(!window->scrollArea().verticalScrollBar()->isVisible());
-}
-
-void TstScreenFit::smallScreenFitsAndScrollsToTheFocus_data()
+void TstScreenFit::everyInputIsNamedOnceInItsFrame_data()
 {
     QTest::addColumn<FormKind>("kind");
-    QTest::addColumn<QString>("box");
-    QTest::newRow("T01 internal remarks, bottom right") << FormKind::T01 << "Txt_Internal_Rmks";
-    QTest::newRow("T02 last azimuth, bottom") << FormKind::T02 << "Txt_9NVAzm350";
+    QTest::addColumn<Language>("language");
+    QTest::addColumn<QString>("control"); // and what a screen reader says of it
+    QTest::addColumn<QString>("name");
+    QTest::newRow("T01 English")
+        << FormKind::T01 << Language::English << "Txt_4A_SiteName" << "4A Name of the location of the transmitting station";
+    QTest::newRow("T01 French") << FormKind::T01 << Language::French << "Txt_Ntc_DD" << "Date de Notification [Jour]";
+    QTest::newRow("T01 Spanish") << FormKind::T01 << Language::Spanish << "FrameIntent" << "Intención";
+    QTest::newRow("T02 English")
+        << FormKind::T02 << Language::English << "Txt_9NHAzm090"
+        << "9NH Attenuation (dB) of the horizontally polarized component at different azimuths 90°";
+    QTest::newRow("T02 French") << FormKind::T02 << Language::French << "Txt_11_Adm12"
+                                << "11 - Coordination effectuée avec succès avec les administrations suivantes [12]";
+    QTest::newRow("T02 Spanish") << FormKind::T02 << Language::Spanish << "Txt_04C_NS" << "0-4C Latitud N/S [hemisferio]";
 }
 
-// The offscreen screen (800 x 800) is narrower than the window.
-void TstScreenFit::smallScreenFitsAndScrollsToTheFocus()
+// Every box, list, option, check box and button has a name of its own among
+// the inputs of its frame; the option groups are named.
+void TstScreenFit::everyInputIsNamedOnceInItsFrame()
 {
     QFETCH(FormKind, kind);
-    QFETCH(QString, box);
-    auto window = openWindow(kind);
-    QVERIFY(QTest::qWaitForWindowActive(window.get()));
-    const QSize screen = window->screen()->availableGeometry().size();
-    QVERIFY(window->width() < screen.width() && window->height() < screen.height());
-    QTRY_VERIFY(window->scrollArea().verticalScrollBar()->isVisible());
-
-    WindowDriver drive(*window);
-    QVERIFY(drive.focus(box));
-    QWidget *viewport = window->scrollArea().viewport();
-    QWidget *focused = window->control(box);
-    // The start of the box, where the typing shows, is in view.
-    const QRect start(focused->mapTo(viewport, QPoint(0, 0)), QSize(10, focused->height()));
-    QVERIFY2(viewport->rect().contains(start), qPrintable(box));
+    QFETCH(Language, language);
+    QFETCH(QString, control);
+    QFETCH(QString, name);
+    CaptureWindow window(kind, language);
+    QVERIFY(window.control(control));
+    QCOMPARE(spokenName(window.control(control)), name);
+    QHash<QString, QString> named; // frame and name: the control
+    for (const ControlSpec &spec : window.controls().specs()) {
+        if (spec.kind == ControlKind::Label || spec.kind == ControlKind::Frame)
+            continue;
+        const QString key = spec.parent + ": " + spokenName(window.control(spec.name));
+        QVERIFY2(!key.endsWith(": "), qPrintable(spec.name));
+        QVERIFY2(!named.contains(key), qPrintable(spec.name + " and " + named.value(key) + " are both " + key));
+        named.insert(key, spec.name);
+    }
+    for (const char *group : {"FrameFrg", "FrameIntent"})
+        QVERIFY2(!spokenName(window.control(group)).isEmpty(), group);
 }
 
 QTEST_MAIN(TstScreenFit)
