@@ -27,7 +27,7 @@ std::optional<FormKind> formOfFile(const QString &name)
 
 } // namespace
 
-MainMenu::FormOpener captureWindowOpener(QWidget *menu)
+MainMenu::FormOpener captureWindowOpener(MainMenu *menu)
 {
     return [menu](FormKind kind, Language language) {
         // Each opening loads the window anew: its captions follow the language
@@ -36,11 +36,13 @@ MainMenu::FormOpener captureWindowOpener(QWidget *menu)
         window->exec();
         // The window is not deleted on closing; the guard only keeps this
         // safe should that ever change.
+        if (window)
+            menu->showSummary(window->finishedSummary());
         delete window;
     };
 }
 
-MainMenu::FileOpener captureFileOpener(QWidget *menu)
+MainMenu::FileOpener captureFileOpener(MainMenu *menu)
 {
     return [menu](const QString &file, Language language, std::optional<FormKind> chosenForm) {
         std::optional<FormKind> kind = formOfFile(file);
@@ -52,8 +54,11 @@ MainMenu::FileOpener captureFileOpener(QWidget *menu)
             return;
         }
         QPointer<CaptureWindow> window = new CaptureWindow(kind.value_or(FormKind::T01), language, menu);
-        if (window->saving().openFile(file))
+        if (window->saving().openFile(file)) {
             window->exec();
+            if (window)
+                menu->showSummary(window->finishedSummary());
+        }
         delete window;
     };
 }

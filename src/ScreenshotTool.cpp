@@ -7,8 +7,10 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPixmap>
+#include <QPushButton>
 #include <QRadioButton>
 
 #include <cstdio>
@@ -89,6 +91,14 @@ void fillMontmartreNotice(CaptureWindow &window)
     }
 }
 
+// A capture window at its full size, whatever the size of the screen: drawn
+// without showing it, which would fit it to the screen.
+void showWhole(CaptureWindow &window)
+{
+    window.resize(window.maximumSize());
+    window.layout()->activate();
+}
+
 bool savePicture(QWidget *window, const QDir &folder, const QString &name)
 {
     const QString path = folder.filePath(name + QStringLiteral(".png"));
@@ -130,7 +140,7 @@ bool saveScreenshots(const QString &folderName)
         for (const CaptureForm &form : CaptureForms) {
             // Destroyed without closing: closing a capture window saves.
             auto window = std::make_unique<CaptureWindow>(form.kind, menu.language(), &menu);
-            window->show();
+            showWhole(*window);
             allSaved &= savePicture(window.get(), folder, QLatin1String(form.prefix) + suffix);
         }
     }
@@ -139,8 +149,28 @@ bool saveScreenshots(const QString &folderName)
     {
         auto window = std::make_unique<CaptureWindow>(FormKind::T01, Language::English, &menu);
         fillMontmartreNotice(*window);
-        window->show();
+        showWhole(*window);
         allSaved &= savePicture(window.get(), folder, QStringLiteral("t01-filled-en"));
+    }
+
+    // The same notice saved: the status line under the form, the notice in
+    // the list. It is saved for real, in a folder of the temporary area that
+    // is removed afterwards.
+    {
+        QDir saving(QDir::temp().filePath(QStringLiteral("notice-capture-pictures")));
+        saving.removeRecursively();
+        if (!saving.mkpath(QStringLiteral("."))) {
+            std::fprintf(stderr, "Cannot create the folder %s\n", qPrintable(saving.path()));
+            return false;
+        }
+        readings.setProgramFolder(saving.path());
+        auto window = std::make_unique<CaptureWindow>(FormKind::T01, Language::English, &menu);
+        fillMontmartreNotice(*window);
+        window->button(QStringLiteral("Button_Next"))->click();
+        showWhole(*window);
+        allSaved &= savePicture(window.get(), folder, QStringLiteral("t01-saved-en"));
+        window.reset();
+        saving.removeRecursively();
     }
 
     for (const auto &entry : alerts.messages())

@@ -8,12 +8,15 @@
 
 class NoticeFileSession;
 class NoticeList;
+class QScrollArea;
+class StatusLine;
 class VisibilityRules;
 
 // One capture window, FmFrmT01M or TvFrmT02M. Its controls are built from the
 // field catalogue of its form (FormControls); the captions, the show/hide and
 // clear rules, the saving and the key filter are attached to them by their own
-// classes, which reach the controls, never the window.
+// classes, which reach the controls, never the window. The window itself asks
+// before Reset clears a notice that is not saved.
 class CaptureWindow : public QDialog
 {
     Q_OBJECT
@@ -43,24 +46,48 @@ public:
     // The output file of this opening: Save/Next, Finish.
     NoticeFileSession &saving() const { return *m_saving; }
 
+    // The area that scrolls: the form at its top left, the list to its right.
+    QScrollArea &scrollArea() const { return *m_scrollArea; }
+
     // The notices of the output file, beside the form.
     NoticeList &noticeList() const { return *m_noticeList; }
+
+    // What the last save did, on a line under the form.
+    StatusLine &statusLine() const { return *m_statusLine; }
+
+    // Once the run is finished: how many notices its file holds, and where;
+    // empty when no file was written.
+    QString finishedSummary() const;
 
 public Q_SLOTS:
     // Every way of closing the window without Finish (the close box, Escape,
     // a close from code) ends here: Finish runs first, and the window stays
     // open when it refuses.
     void reject() override;
+    // The first showing fits the window to the screen.
+    void setVisible(bool visible) override;
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    void addScrollArea();
+    void arrange();
+    void fitToScreen();
+    void addShortcuts();
+    void resetChosen();
     void addNoticeList(Language language);
+    void addStatusLine();
+    void showSaved(int number, bool replaced);
 
+    Language m_language;
+    bool m_fitted = false;                   // fitted to the screen at its first showing
+    QScrollArea *m_scrollArea = nullptr;     // child widget of the window
+    QWidget *m_formArea = nullptr;           // in the scroll area: the form and the list
     FormControls *m_controls = nullptr;      // child object of the window
     VisibilityRules *m_visibility = nullptr; // child object of the window
     NoticeFileSession *m_saving = nullptr;   // child object of the window
     NoticeList *m_noticeList = nullptr;      // child widget of the window
+    StatusLine *m_statusLine = nullptr;      // child widget of the window
 };

@@ -1,5 +1,7 @@
 #include "capture/FormControls.h"
 
+#include "capture/WrappingCheckBox.h"
+
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -84,14 +86,15 @@ bool takesFocus(ControlKind kind)
     return kind != ControlKind::Frame && kind != ControlKind::Label;
 }
 
-// A label tall enough for two lines of small text wraps its caption.
-constexpr int TwoLineLabelHeight = 300;
+// A label or check box tall enough for two lines of text wraps its caption.
+constexpr int TwoLineHeight = 300;
 
 } // namespace
 
-FormControls::FormControls(QWidget &window, FormKind kind)
+FormControls::FormControls(QWidget &window, FormKind kind, QWidget *area)
     : QObject(&window)
     , m_window(window)
+    , m_area(area ? *area : window)
     , m_kind(kind)
 {
     setObjectName(QStringLiteral("formControls"));
@@ -110,7 +113,7 @@ void FormControls::buildControls()
 {
     m_controls.reserve(specs().size());
     for (const ControlSpec &spec : specs()) {
-        QWidget *parent = spec.parent.isEmpty() ? &m_window : m_controls.value(spec.parent);
+        QWidget *parent = spec.parent.isEmpty() ? &m_area : m_controls.value(spec.parent);
         Q_ASSERT_X(parent, "FormControls", "a control's frame comes before the control");
         QWidget *widget = createControl(spec, parent);
         widget->setObjectName(spec.name);
@@ -134,7 +137,7 @@ QWidget *FormControls::createControl(const ControlSpec &spec, QWidget *parent)
     case ControlKind::Label: {
         auto *label = new QLabel(spec.text, parent);
         label->setTextFormat(Qt::PlainText);
-        label->setWordWrap(spec.height >= TwoLineLabelHeight);
+        label->setWordWrap(spec.height >= TwoLineHeight);
         const Qt::Alignment across = spec.look == Look::DarkRedBoldLabel ? Qt::AlignHCenter : Qt::AlignLeft;
         label->setAlignment(across | Qt::AlignTop);
         return label;
@@ -162,7 +165,11 @@ QWidget *FormControls::createControl(const ControlSpec &spec, QWidget *parent)
         group->addButton(option);
         return option;
     }
-    case ControlKind::CheckBox: return new QCheckBox(spec.text, parent);
+    case ControlKind::CheckBox:
+        // A check box drawn two lines high wraps its caption, as the label does.
+        if (spec.height >= TwoLineHeight)
+            return new WrappingCheckBox(spec.text, parent);
+        return new QCheckBox(spec.text, parent);
     case ControlKind::CommandButton: {
         auto *button = new QPushButton(spec.text, parent);
         // The form has no default button: Enter in a box must not save.
@@ -260,6 +267,38 @@ void FormControls::setSelected(const QString &name, bool selected)
     }
     if (QRadioButton *button = option(name))
         button->setChecked(true);
+}
+
+namespace {
+
+bool takesTyping(const QWidget *window, const QWidget *control)
+{
+    const auto *box = qobject_cast<const QLineEdit *>(control);
+    return control->isVisibleTo(window) && control->isEnabled() && !(box && box->isReadOnly());
+}
+
+} // namespace
+
+bool FormControls::focusAndSelect(const QString &name)
+{
+    QWidget *widget = control(name);
+    if (!widget || !takesTyping(&m_window, widget))
+        return false;
+    widget->setFocus(Qt::OtherFocusReason);
+    if (auto *box = qobject_cast<QLineEdit *>(widget))
+        box->selectAll();
+    return true;
+}
+
+QString FormControls::firstEmptyBox() const
+{
+    // The rows of the focus-taking controls come in tab order.
+    for (const ControlSpec &spec : specs()) {
+        const QLineEdit *box = spec.kind == ControlKind::TextBox ? textBox(spec.name) : nullptr;
+        if (box && box->text().isEmpty() && takesTyping(&m_window, box))
+            return spec.name;
+    }
+    return {};
 }
 
 void FormControls::unselectOptions(const QStringList &names)

@@ -28,8 +28,10 @@ class FormControls : public QObject, public ScreenReader, public ScreenWriter
     Q_OBJECT
 
 public:
-    // Builds the form's controls on the window, which owns this object.
-    FormControls(QWidget &window, FormKind kind);
+    // Builds the form's controls in the area given (the window itself when
+    // none is), at their positions from its top left. The window owns this
+    // object.
+    FormControls(QWidget &window, FormKind kind, QWidget *area = nullptr);
 
     // The form controls of a capture window; nullptr for any other window.
     static FormControls *of(const QWidget *window);
@@ -59,6 +61,15 @@ public:
     bool setText(const QString &name, const QString &text) override;
     void setSelected(const QString &name, bool selected) override;
 
+    // Gives the focus to the named control, as the program does after a
+    // message about it or a save, and selects a box's text so that typing
+    // replaces it. False, and the focus left alone, when the control is
+    // hidden, disabled or read-only.
+    bool focusAndSelect(const QString &name);
+    // The first text box in tab order that is empty and can be typed in;
+    // empty when there is none.
+    QString firstEmptyBox() const;
+
     // Returns the named option buttons to "not selected"; a group whose
     // selected option is among them is left with none selected.
     void unselectOptions(const QStringList &names);
@@ -69,6 +80,7 @@ private:
     void setTabOrderFromIndices();
 
     QWidget &m_window;
+    QWidget &m_area;
     FormKind m_kind;
     QHash<QString, QWidget *> m_controls;
     QHash<QString, QButtonGroup *> m_optionGroups; // by frame name

@@ -123,10 +123,15 @@ bool focusedBoxAccepts(const FocusedRule &focused)
 
     g_messagePendingFor = focused.box;
     QPointer<QWidget> window = &focused.controls->window();
+    QPointer<QLineEdit> box = focused.box;
     const FieldRule *rule = focused.rule;
-    QTimer::singleShot(0, focused.box, [window, rule] {
+    QTimer::singleShot(0, focused.box, [window, box, rule] {
         g_messagePendingFor.clear();
         reportFailure(*rule, window);
+        // The failing text is selected once the message is gone: what the
+        // operator types next replaces it, even in a box at its maximum length.
+        if (box)
+            box->selectAll();
     });
     return false;
 }

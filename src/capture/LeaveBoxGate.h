@@ -8,7 +8,8 @@ class QWidget;
 // focus before any widget sees the key or click that caused it, so the check sits
 // in front of event delivery (CaptureApplication::notify): an event that would
 // take the focus away from a box whose text breaks its rule is dropped, and the
-// rule's message is shown instead. The focus and the text stay as they were.
+// rule's message is shown instead. The focus and the text stay as they were,
+// the text selected so that typing replaces it.
 //
 // Ways of leaving that are checked, when they come from the operator:
 // - Tab and Shift+Tab;

@@ -100,9 +100,6 @@ void NoticeFileSession::connectButtons()
         connect(next, &QPushButton::clicked, this, [this] { saveNext(); });
     if (QPushButton *finish = m_controls.button(Control::Button_Finish))
         connect(finish, &QPushButton::clicked, this, &NoticeFileSession::finishAndClose);
-    // Reset gives up a correction: the screen is a new notice again.
-    if (QPushButton *reset = m_controls.button(Control::Button_Reset))
-        connect(reset, &QPushButton::clicked, this, &NoticeFileSession::endCorrection);
 }
 
 QString NoticeFileSession::defaultFileName(FormKind kind)
@@ -132,6 +129,7 @@ SaveOutcome NoticeFileSession::saveNext()
 {
     if (m_controls.text(Control::Txt_B_Adm).isEmpty()) {
         fatalError(Message::MissingAdministration);
+        m_controls.focusAndSelect(Control::Txt_B_Adm);
         return SaveOutcome::NoAdministration;
     }
 
@@ -141,6 +139,8 @@ SaveOutcome NoticeFileSession::saveNext()
     if (!noticeOnScreen && m_visibility.holdsTypedData()) {
         platform::alerts().exclamation(&m_controls.window(), Message::NoticeNotSavedTitle,
                                        Message::NoFrequencyNorCoordinates);
+        if (!m_controls.focusAndSelect(Control::Txt_1A_FreqAssgn))
+            m_controls.focusAndSelect(Control::Txt_01A_TrgFreq);
         return SaveOutcome::Refused;
     }
 
@@ -153,12 +153,15 @@ SaveOutcome NoticeFileSession::saveNext()
     if (noticeOnScreen && !writeNotice(record))
         return SaveOutcome::Refused;
 
+    const int replaced = m_correcting;
     if (m_correcting) {
         // The corrected notice's date and fragment are not carried over.
         endCorrection();
         m_visibility.reset();
     }
     m_visibility.clearAfterSave();
+    if (noticeOnScreen)
+        Q_EMIT noticeSaved(replaced ? replaced : m_file.noticeNumber - 1, replaced != 0);
     return noticeOnScreen ? SaveOutcome::NoticeWritten : SaveOutcome::NoNoticeOnScreen;
 }
 
@@ -210,6 +213,7 @@ bool NoticeFileSession::holdsUnencodableCharacter(const NoticeRecord &record)
     if (!found)
         return false;
     fatalError(Message::UnencodableCharacter.arg(found->controlName, found->description));
+    m_controls.focusAndSelect(found->controlName);
     return true;
 }
 
@@ -223,6 +227,7 @@ bool NoticeFileSession::startFile(const QString &adm, bool replaceConfirmed)
     QString error;
     if (!m_file.store.create(name, &error)) {
         fatalError(error);
+        m_controls.focusAndSelect(Control::Txt_Filename);
         return false;
     }
     // The date in the header follows the program's locale, which is the

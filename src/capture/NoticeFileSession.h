@@ -33,7 +33,7 @@ enum class SaveOutcome {
 // Ties a capture window to its output file: the window's set-up after the
 // clears, Save/Next, Finish and the closing of the window, opening a saved
 // file again and correcting one of its notices. It is owned by the window,
-// connects itself to Button_Next, Button_Finish and Button_Reset, and clears
+// connects itself to Button_Next and Button_Finish, and clears
 // the screen after a save through the window's visibility rules. It tells the
 // window that Finish has completed the file by the signal finished(), and
 // that the file's notices changed by noticesChanged().
@@ -50,6 +50,8 @@ enum class SaveOutcome {
 // Every refusal leaves the screen as it was, so no typed notice is ever lost:
 // a missing administration, a notice without frequency and coordinates, a
 // character the file cannot hold, a file that cannot be created or written.
+// The focus then goes to the box the message is about (the administration,
+// the frequency, the box with the character, the file name), its text selected.
 // A write that fails leaves the file as it was before it (the text file
 // service cuts off what reached the file), so a later save or Finish that
 // succeeds writes every piece exactly once.
@@ -89,6 +91,11 @@ public:
     bool correctNotice(int number);
     // The number of the notice on the screen for correction, or 0.
     int noticeBeingCorrected() const { return m_correcting; }
+    // Gives a correction up (the window's Reset): the screen is a new notice again.
+    void endCorrection();
+    // Whether the screen holds typed data that no save has written: a new
+    // notice, or a notice brought back for correction and changed since.
+    bool screenHoldsUnsavedWork() const;
 
     // One line per notice of the file, as notice-check --list prints it.
     const QStringList &noticeSummaries() const { return m_file.store.summaries(); }
@@ -103,6 +110,9 @@ Q_SIGNALS:
     void finished();
     // The file's notices from this number on were written, replaced or read.
     void noticesChanged(int fromNumber);
+    // Save/Next wrote notice number (replaced: in place of the saved notice
+    // of that number) and the screen is ready for the next notice.
+    void noticeSaved(int number, bool replaced);
 
 private:
     void connectButtons();
@@ -112,8 +122,6 @@ private:
     bool mayReplaceExistingFile(const QString &name, const QString &adm);
     void showOpenedFile();
     bool writeNotice(const NoticeRecord &record);
-    bool screenHoldsUnsavedWork() const;
-    void endCorrection();
     bool completeFile();
     bool mayFinishAfter(SaveOutcome outcome) const;
     void showCounter();

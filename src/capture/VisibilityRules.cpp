@@ -66,9 +66,6 @@ void VisibilityRules::connectHandlers()
         const auto handler = row.handler;
         connect(list, &QComboBox::activated, this, [this, handler] { (this->*handler)(); });
     }
-
-    if (auto *resetButton = qobject_cast<QAbstractButton *>(widget(Button_Reset)))
-        connect(resetButton, &QAbstractButton::clicked, this, &VisibilityRules::reset);
 }
 
 QWidget *VisibilityRules::widget(const QString &name) const
@@ -259,10 +256,12 @@ void VisibilityRules::clearAfterSave()
         clearForNextNotice();
     else
         reset();
-    if (QWidget *day = widget(Txt_Ntc_DD))
-        day->setFocus();
     if (!isSelected(OptFrg_A11))
         hideFrameA11();
+    // The next notice starts in the first empty box: the day of the
+    // notification date, or, when the date was carried over, the first box
+    // that the clear emptied.
+    m_controls.focusAndSelect(m_controls.firstEmptyBox());
 }
 
 void VisibilityRules::addChosen()

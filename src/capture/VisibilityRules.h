@@ -12,8 +12,8 @@ enum class ClearGroup;
 
 // Shows, hides, fills and clears the controls of one capture window by the
 // selected intention, fragment and antenna settings. It is built once the
-// window's controls exist and connects itself to the options, the two
-// antenna lists and the Reset button. Which controls each clear empties and
+// window's controls exist and connects itself to the options and the two
+// antenna lists; the window runs reset() for its Reset button. Which controls each clear empties and
 // which are hidden with the station items is read from the field catalogue.
 //
 // Hiding never changes a control's content: a hidden box keeps its text until
@@ -62,9 +62,9 @@ public:
     void reset();
 
     // The screen after a notice has been saved: the partial clear while
-    // ChkClearFields is ticked, the full clear otherwise; the focus on the day
-    // of the notification date; the Article 11 frame only for an Article 11
-    // notice.
+    // ChkClearFields is ticked, the full clear otherwise; the Article 11 frame
+    // only for an Article 11 notice; the focus on the first empty box, which
+    // is the day of the notification date unless the date was carried over.
     void clearAfterSave();
 
     // Whether the operator has typed anything that the partial clear would

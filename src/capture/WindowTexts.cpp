@@ -60,3 +60,15 @@ void applyCaptions(QWidget *form, FormKind kind, Language language)
             setCaption(control, spec.captions.in(language));
     }
 }
+
+void applyAccessibleNames(QWidget *form, FormKind kind, Language language)
+{
+    Q_ASSERT(form);
+    for (const ControlSpec &spec : controlTable(kind)) {
+        const QString name = accessibleName(kind, spec, language);
+        if (name.isEmpty())
+            continue;
+        if (QWidget *control = namedControl(form, spec.name))
+            control->setAccessibleName(name);
+    }
+}

@@ -13,3 +13,7 @@ void applyToolTips(QWidget *form, FormKind kind, Language language);
 // Gives a capture window its title and the captions of its labels, frames,
 // buttons and check boxes in the language given.
 void applyCaptions(QWidget *form, FormKind kind, Language language);
+
+// Gives every box and list of a capture window, and the option groups, the
+// name a screen reader says, in the language given (see accessibleName).
+void applyAccessibleNames(QWidget *form, FormKind kind, Language language);

@@ -90,6 +90,20 @@ Row &Row::tip(const char16_t *english, const char16_t *french, const char16_t *s
     return *this;
 }
 
+Row &Row::namedBy(std::initializer_list<QLatin1String> names, NamePart part)
+{
+    for (const QLatin1String name : names)
+        spec.namedBy << name;
+    spec.part = part;
+    return *this;
+}
+
+Row &Row::named(const char16_t *english, const char16_t *french, const char16_t *spanish)
+{
+    spec.accessibleNames.texts = {english, french, spanish};
+    return *this;
+}
+
 namespace {
 
 constexpr int NoFocus = -1;
@@ -295,7 +309,11 @@ QList<ControlSpec> buildTable(FormKind kind)
         ControlSpec label = resolved(*row, kind);
         if (row->place != Place::At) {
             Q_ASSERT_X(byName.contains(row->reference), "buildTable", "a label's control is on its form");
-            placeLabel(label, *row, controls.at(byName.value(row->reference)));
+            ControlSpec &control = controls[byName.value(row->reference)];
+            placeLabel(label, *row, control);
+            // The label just above a control names it, unless its row says otherwise.
+            if (row->place == Place::Above && control.namedBy.isEmpty())
+                control.namedBy << label.name;
         }
         controls.append(label);
     }
@@ -361,6 +379,61 @@ QStringList namesHiddenWithStation(FormKind kind)
 QStringList capitalLetterBoxes(FormKind kind)
 {
     return namesWhere(kind, [](const ControlSpec &control) { return control.capitals; });
+}
+
+namespace {
+
+// The words that end the name of a box holding one part of an item.
+QString partWord(const ControlSpec &control, Language language)
+{
+    static const Texts dateParts[]
+        = {{{u"[Year]", u"[Année]", u"[Año]"}}, {{u"[Month]", u"[Mois]", u"[Mes]"}}, {{u"[Day]", u"[Jour]", u"[Día]"}}};
+    static const Texts nameParts[] = {{},
+                                      {{u"[degrees]", u"[degrés]", u"[grados]"}},
+                                      {{u"[minutes]", u"[minutes]", u"[minutos]"}},
+                                      {{u"[seconds]", u"[secondes]", u"[segundos]"}},
+                                      {{u"[hemisphere]", u"[hémisphère]", u"[hemisferio]"}}};
+    const Binding &binding = control.binding;
+    // A date box with a tool tip of its own says its part there.
+    if (binding.kind == BindingKind::DatePart && control.toolTips.isEmpty())
+        return dateParts[int(binding.part)].in(language);
+    if (binding.kind == BindingKind::Coordination)
+        return QStringLiteral("[%1]").arg(binding.index);
+    return nameParts[int(control.part)].in(language);
+}
+
+// A control's caption and tool tip as the window shows them in the language.
+QString captionIn(const ControlSpec &control, Language language)
+{
+    return control.captions.isEmpty() ? control.text : control.captions.in(language);
+}
+
+QString toolTipIn(const ControlSpec &control, Language language)
+{
+    return control.toolTips.isEmpty() ? control.toolTip : control.toolTips.in(language);
+}
+
+} // namespace
+
+QString accessibleName(FormKind kind, const ControlSpec &control, Language language)
+{
+    if (!control.accessibleNames.isEmpty())
+        return control.accessibleNames.in(language);
+    if (control.kind != ControlKind::TextBox && control.kind != ControlKind::DropDownList)
+        return {};
+    QStringList words;
+    for (const QString &name : control.namedBy) {
+        const ControlSpec *naming = findControl(kind, name);
+        Q_ASSERT_X(naming, "accessibleName", "a control is named by a label or frame of its form");
+        if (!naming)
+            continue;
+        words << captionIn(*naming, language);
+        if (naming->kind == ControlKind::Frame)
+            words << toolTipIn(*naming, language);
+    }
+    words << toolTipIn(control, language) << partWord(control, language);
+    // The captions' own runs of blanks ("      Latitude            N/S") are not read out.
+    return words.join(QLatin1Char(' ')).simplified();
 }
 
 QString windowObjectName(FormKind kind)

@@ -12,6 +12,7 @@
 #include <QStringList>
 
 #include <array>
+#include <initializer_list>
 #include <limits>
 
 struct FieldRule;
@@ -106,6 +107,10 @@ enum class Condition {
 
 enum class DatePart { Year, Month, Day };
 
+// The part of an item that one of its boxes holds, where the item's texts do
+// not tell it: it ends the box's accessible name.
+enum class NamePart { None, Degrees, Minutes, Seconds, Hemisphere };
+
 struct Binding
 {
     BindingKind kind = BindingKind::None;
@@ -138,6 +143,12 @@ struct ControlSpec
 
     Texts captions; // the caption in the interface language, when it has one
     Texts toolTips; // the tool tip in the interface language, when it has one
+    // The accessible name of an input is made of the texts of the labels or
+    // frame that name it, then its tool tip, then the part it holds; a
+    // control with names of its own (a frame without caption) takes those.
+    QStringList namedBy;
+    NamePart part = NamePart::None;
+    Texts accessibleNames;
     ClearGroup clear = ClearGroup::None;
     bool hiddenWithStation = false;  // hidden for a suppression or withdrawal
     bool capitals = false;           // typed letters become capitals
@@ -163,6 +174,13 @@ QStringList namesHiddenWithStation(FormKind kind);
 
 // The boxes of that form whose typed letters become capitals.
 QStringList capitalLetterBoxes(FormKind kind);
+
+// What a screen reader says for a control of the form, in the language: for a
+// box or list, the texts that name it on the screen and its tool tip, as
+// "4A Name of the location of the transmitting station" or "Date of
+// Notification [Day]"; the names of its own for a frame that has them; empty
+// for the rest, which speak their own captions.
+QString accessibleName(FormKind kind, const ControlSpec &control, Language language);
 
 // "FmFrmT01M" or "TvFrmT02M".
 QString windowObjectName(FormKind kind);
@@ -207,6 +225,10 @@ struct Row
     Row &binds(const Binding &binding);
     Row &caption(const char16_t *english, const char16_t *french, const char16_t *spanish);
     Row &tip(const char16_t *english, const char16_t *french, const char16_t *spanish);
+    // The labels or frame whose texts name the control, when no label just
+    // above it does; the part of the item it holds.
+    Row &namedBy(std::initializer_list<QLatin1String> names, NamePart part = NamePart::None);
+    Row &named(const char16_t *english, const char16_t *french, const char16_t *spanish);
     Row &above(QLatin1String control);
     Row &rightOf(QLatin1String control);
 };

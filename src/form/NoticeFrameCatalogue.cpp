@@ -28,6 +28,14 @@ const QStringList ColourSystemEntries = {"", "NTSC", "PAL", "SECAM"};
 const QStringList DirectivityEntries = {"", "D", "ND"};
 const QStringList PolarizationEntries = {"", "H", "V", "M"};
 
+// Widths that show the whole caption or entry ("Withdraw", "PRECISION",
+// "SECAM") in the window's fonts; each stays clear of the next control, and
+// the control keeps its place.
+constexpr int WithdrawWidth = 870;            // 810 in the design
+constexpr int FrequencyStabilityWidth = 1200; // 1050 in the design
+constexpr int ColourSystemWidth = 960;        // 810 in the design
+constexpr int DateLabelWidth = 750;           // 735 in the design: "Notificación"
+
 // A box of the station that the partial clear empties and that is hidden with
 // the station items.
 Row stationBox(QLatin1String name, int left, int top, int width, int maxLength, Binding binding)
@@ -76,8 +84,10 @@ QList<Row> noticeFrameRows()
     const Reading station = Reading::ForStation;
     return {
         frame(FrameNotice, {}, 0, -90, 11955, 4305).atOnT02(Same, -105),
-        frame(FrameFrg, FrameNotice, 2280, 120, 885, 825),
-        frame(FrameIntent, FrameNotice, 3360, 120, 960, 990),
+        frame(FrameFrg, FrameNotice, 2280, 120, 885, 825)
+            .named(u"Fragment", u"Fragment", u"Fragmento"),
+        frame(FrameIntent, FrameNotice, 3360, 120, 960, 990)
+            .named(u"Intention", u"Intention", u"Intención"),
         frame(FrameTrg, FrameNotice, 0, 1200, 10350, 855,
               " Identification of the Assignment to be: Modified, Suppressed or Withdrawn ", Look::RedFrame)
             .caption(u" Identification of the Assignment to be: Modified, Suppressed or Withdrawn ",
@@ -88,11 +98,14 @@ QList<Row> noticeFrameRows()
 
         // Row 1: date of notification, fragment and intention, identification.
         textBox(Txt_Ntc_DD, FrameNotice, 870, 240, 375, 2).tab(1).rule(Rule::NoticeDay)
-            .clears(ClearGroup::NotificationDate).binds(datePart(&R::d_adm_ntc, DatePart::Day, always)),
+            .clears(ClearGroup::NotificationDate).binds(datePart(&R::d_adm_ntc, DatePart::Day, always))
+            .namedBy({Lbl_DNtc}),
         textBox(Txt_Ntc_MM, FrameNotice, 1230, 240, 375, 2).tab(2).rule(Rule::NoticeMonth)
-            .clears(ClearGroup::NotificationDate).binds(datePart(&R::d_adm_ntc, DatePart::Month, always)),
+            .clears(ClearGroup::NotificationDate).binds(datePart(&R::d_adm_ntc, DatePart::Month, always))
+            .namedBy({Lbl_DNtc}),
         textBox(Txt_Ntc_YY, FrameNotice, 1590, 240, 495, 4).tab(3).rule(Rule::NoticeYear)
-            .clears(ClearGroup::NotificationDate).binds(datePart(&R::d_adm_ntc, DatePart::Year, always)),
+            .clears(ClearGroup::NotificationDate).binds(datePart(&R::d_adm_ntc, DatePart::Year, always))
+            .namedBy({Lbl_DNtc}),
         fragmentOption(OptFrg_Ge84, 135, 675, 195, "GE84", "GE84").tab(4).on(T01),
         fragmentOption(OptFrg_Ge89, 135, 675, 195, "GE89", "GE89").tab(4).on(T02),
         fragmentOption(OptFrg_St61, 285, 585, 255, "ST61", "ST61").tab(5),
@@ -100,15 +113,17 @@ QList<Row> noticeFrameRows()
         intentionOption(OptInt_Add, 45, 120, 615, 195, "Add", "ADD").tab(7),
         intentionOption(OptInt_Mod, 45, 315, 615, 180, "Mod", "MODIFY").tab(8),
         intentionOption(OptInt_Sup, 45, 510, 615, 180, "Sup", "SUPPRESS").tab(9),
-        intentionOption(OptInt_Wdraw, 30, 735, 810, 150, "Withdraw", "WITHDRAW").tab(10),
-        stationBox(Txt_AdmRefID, 4440, 405, 2655, 20, text(&R::adm_ref_id)).tab(11),
+        intentionOption(OptInt_Wdraw, 30, 735, WithdrawWidth, 150, "Withdraw", "WITHDRAW").tab(10),
+        stationBox(Txt_AdmRefID, 4440, 405, 2655, 20, text(&R::adm_ref_id)).tab(11)
+            .namedBy({Lbl_AdmRefID}),
         textBox(Txt_B_Adm, FrameNotice, 7140, 405, 675, 3).tab(12).rule(Rule::NotifyingAdministration).capitals()
             .binds(text(&R::adm, always, Condition::EvenEmpty))
             .tip(u"Notifying Administration", u"Administration notificatrice", u"Administración notificante”"),
         stationBox(Txt_3A1_CallSign, 8520, 405, 1770, 10, text(&R::call_sign)).tab(13).capitals()
             .tip(u"Call sign", u"Indicatif d'appel", u"Distintivo de llamada"),
         stationBox(Txt_3A2_StationID, 7920, 840, 2460, 20, text(&R::station_id)).tab(14).capitals()
-            .tip(u"Station identification", u"Identification de la station", u"Identificación de la estación"),
+            .tip(u"Station identification", u"Identification de la station", u"Identificación de la estación")
+            .namedBy({Lbl_3A2_StationID}),
 
         // The target assignment: a modification, suppression or withdrawal
         // names the recorded assignment it refers to.
@@ -119,21 +134,29 @@ QList<Row> noticeFrameRows()
                  u"Fréquence assignée de l'assignation à modifier, supprimer ou retirer",
                  u"Frecuencia asignada de la asignación a modificar/suprimir"),
         targetBox(Txt_04C_Deg_Long, 4980, 480, 3, target(&T::trg_long_deg, &R::long_deg, 3)).tab(17)
-            .rule(Rule::TargetLongitudeDegrees),
+            .rule(Rule::TargetLongitudeDegrees)
+            .namedBy({Lbl_04C, Lbl_04C_Long}, NamePart::Degrees),
         targetBox(Txt_04C_Min_Long, 5460, 375, 2, target(&T::trg_long_min, &R::long_min, 2)).tab(18)
-            .rule(Rule::TargetLongitudeMinutes),
+            .rule(Rule::TargetLongitudeMinutes)
+            .namedBy({Lbl_04C, Lbl_04C_Long}, NamePart::Minutes),
         targetBox(Txt_04C_Sec_Long, 5835, 375, 2, target(&T::trg_long_sec, &R::long_sec, 2)).tab(19)
-            .rule(Rule::TargetLongitudeMinutes),
+            .rule(Rule::TargetLongitudeMinutes)
+            .namedBy({Lbl_04C, Lbl_04C_Long}, NamePart::Seconds),
         targetBox(Txt_04C_EW, 6225, 255, 1, target(&T::trg_long_ew, &R::long_ew)).tab(20)
-            .rule(Rule::TargetEastWest).capitals(),
+            .rule(Rule::TargetEastWest).capitals()
+            .namedBy({Lbl_04C, Lbl_04C_Long}, NamePart::Hemisphere),
         targetBox(Txt_04C_Deg_Lat, 6900, 375, 2, target(&T::trg_lat_deg, &R::lat_deg, 2)).tab(21)
-            .rule(Rule::TargetLatitudeDegrees),
+            .rule(Rule::TargetLatitudeDegrees)
+            .namedBy({Lbl_04C, Lbl_04C_Lat}, NamePart::Degrees),
         targetBox(Txt_04C_Min_Lat, 7275, 375, 2, target(&T::trg_lat_min, &R::lat_min, 2)).tab(22)
-            .rule(Rule::TargetLatitudeMinutes),
+            .rule(Rule::TargetLatitudeMinutes)
+            .namedBy({Lbl_04C, Lbl_04C_Lat}, NamePart::Minutes),
         targetBox(Txt_04C_Sec_Lat, 7635, 375, 2, target(&T::trg_lat_sec, &R::lat_sec, 2)).tab(23)
-            .rule(Rule::TargetLatitudeMinutes),
+            .rule(Rule::TargetLatitudeMinutes)
+            .namedBy({Lbl_04C, Lbl_04C_Lat}, NamePart::Seconds),
         targetBox(Txt_04C_NS, 8010, 225, 1, target(&T::trg_lat_ns, &R::lat_ns)).tab(24)
-            .rule(Rule::TargetNorthSouth).capitals(),
+            .rule(Rule::TargetNorthSouth).capitals()
+            .namedBy({Lbl_04C, Lbl_04C_Lat}, NamePart::Hemisphere),
 
         // Row 3: the site.
         stationBox(Txt_4A_SiteName, 150, 2340, 3930, 30, text(&R::site_name)).tab(25).capitals()
@@ -144,19 +167,27 @@ QList<Row> noticeFrameRows()
             .rule(Rule::GeographicalArea).capitals()
             .tip(u"Country or geographical area", u"Pays ou zone géographique", u"País o zona geográfica"),
         stationBox(Txt_4C_Deg_Long, 5835, 2340, 480, 3, text(&R::long_deg, station, Condition::IfGiven, 3)).tab(27)
-            .rule(Rule::SiteLongitudeDegrees),
+            .rule(Rule::SiteLongitudeDegrees)
+            .namedBy({Lbl_4C, Lbl_4C_Long}, NamePart::Degrees),
         stationBox(Txt_4C_Min_Long, 6330, 2340, 375, 2, text(&R::long_min, station, Condition::IfGiven, 2)).tab(28)
-            .rule(Rule::SiteLongitudeMinutes),
+            .rule(Rule::SiteLongitudeMinutes)
+            .namedBy({Lbl_4C, Lbl_4C_Long}, NamePart::Minutes),
         stationBox(Txt_4C_Sec_Long, 6735, 2340, 375, 2, text(&R::long_sec, station, Condition::IfGiven, 2)).tab(29)
-            .rule(Rule::SiteLongitudeMinutes),
-        stationBox(Txt_4C_EW, 7110, 2340, 255, 1, text(&R::long_ew)).tab(30).rule(Rule::SiteEastWest).capitals(),
+            .rule(Rule::SiteLongitudeMinutes)
+            .namedBy({Lbl_4C, Lbl_4C_Long}, NamePart::Seconds),
+        stationBox(Txt_4C_EW, 7110, 2340, 255, 1, text(&R::long_ew)).tab(30).rule(Rule::SiteEastWest).capitals()
+            .namedBy({Lbl_4C, Lbl_4C_Long}, NamePart::Hemisphere),
         stationBox(Txt_4C_Deg_Lat, 7560, 2340, 375, 2, text(&R::lat_deg, station, Condition::IfGiven, 2)).tab(31)
-            .rule(Rule::SiteLatitudeDegrees),
+            .rule(Rule::SiteLatitudeDegrees)
+            .namedBy({Lbl_4C, Lbl_4C_Lat}, NamePart::Degrees),
         stationBox(Txt_4C_Min_Lat, 7920, 2340, 375, 2, text(&R::lat_min, station, Condition::IfGiven, 2)).tab(32)
-            .rule(Rule::SiteLatitudeMinutes),
+            .rule(Rule::SiteLatitudeMinutes)
+            .namedBy({Lbl_4C, Lbl_4C_Lat}, NamePart::Minutes),
         stationBox(Txt_4C_Sec_Lat, 8295, 2340, 375, 2, text(&R::lat_sec, station, Condition::IfGiven, 2)).tab(33)
-            .rule(Rule::SiteLatitudeMinutes),
-        stationBox(Txt_4C_NS, 8685, 2340, 225, 1, text(&R::lat_ns)).tab(34).rule(Rule::SiteNorthSouth).capitals(),
+            .rule(Rule::SiteLatitudeMinutes)
+            .namedBy({Lbl_4C, Lbl_4C_Lat}, NamePart::Seconds),
+        stationBox(Txt_4C_NS, 8685, 2340, 225, 1, text(&R::lat_ns)).tab(34).rule(Rule::SiteNorthSouth).capitals()
+            .namedBy({Lbl_4C, Lbl_4C_Lat}, NamePart::Hemisphere),
         stationBox(Txt_9EA_SiteAlt, 9450, 2340, 810, 5, text(&R::site_alt)).tab(35).rule(Rule::SiteAltitude)
             .tip(u"Altitude of site above sea level [m]",
                  u"Altitude de l'emplacement par rapport au niveau de la mer [m]",
@@ -167,7 +198,7 @@ QList<Row> noticeFrameRows()
             .tip(u"Assigned frequency [MHz]", u"Fréquence assignée [MHz]", u"Frecuencia asignada [MHz]"),
         stationBox(Txt_70_BDWdth, 1470, 2940, 615, 3, text(&R::bdwdth)).tab(37).on(T01).rule(Rule::Bandwidth)
             .tip(u"Necessary Bandwidth", u"Largeur de bande nécessaire", u"Anchura de banda necesaria"),
-        stationList(Combo_7A1_FreqStabl, 1170, 2940, 1050, FrequencyStabilityEntries).tab(37).on(T02)
+        stationList(Combo_7A1_FreqStabl, 1170, 2940, FrequencyStabilityWidth, FrequencyStabilityEntries).tab(37).on(T02)
             .binds(text(&R::freq_stabl))
             .tip(u"Frequency stability for analogue television (RELAXED, NORMAL or PRECISION).",
                  u"Stabilité de fréquence", u"Estabilidad de frecuencia"),
@@ -192,7 +223,7 @@ QList<Row> noticeFrameRows()
                  u"Relación de potencias imagen/sonido"),
         stationBox(Txt_7C1_TvSys, 5550, 2940, 465, 2, text(&R::tran_sys)).tab(42).on(T02).capitals()
             .tip(u"Television system", u"Système de télévision", u"Sistema de televisión"),
-        stationList(Combo_7C2_Color_Sys, 6210, 2940, 810, ColourSystemEntries).tab(43).on(T02)
+        stationList(Combo_7C2_Color_Sys, 6210, 2940, ColourSystemWidth, ColourSystemEntries).tab(43).on(T02)
             .binds(text(&R::color))
             .tip(u"Colour system", u"Système couleur", u"Sistema de color"),
         stationBox(Txt_1E_Lf, 7290, 2940, 645, 4, text(&R::oset_v_12)).tab(44).on(T02).rule(Rule::FrequencyOffset)
@@ -200,7 +231,8 @@ QList<Row> noticeFrameRows()
                  u"Décalage de fréquence, en 1/12 de la fréquence de ligne",
                  u"Desplazamiento de frecuencia, en términos de la frecuencia de línea"),
         stationBox(Txt_1E_kHz, 8748, 2940, 645, 4, text(&R::oset_v_khz)).tab(45).on(T02).rule(Rule::FrequencyOffset)
-            .tip(u"Frequency offset, in kHz", u"Décalage de fréquence, en kHz", u"Desplazamiento de frecuencia (kHz)"),
+            .tip(u"Frequency offset, in kHz", u"Décalage de fréquence, en kHz", u"Desplazamiento de frecuencia (kHz)")
+            .namedBy({Lbl_1E}),
 
         // Row 5: the antenna, and the Article 11 items beside it. The
         // directivity feeds no field of its own: it decides whether the
@@ -229,11 +261,13 @@ QList<Row> noticeFrameRows()
         article11Box(Txt_10B_Ophhfr, 2280, 765, 4, hours(&OperatingHours::op_hh_fr)).tab(47, 51)
             .rule(Rule::OperatingHours)
             .tip(u"Regular hours (UTC) of operation [Start]", u"Horaire normal (UTC) de fonctionnement [Début]",
-                 u"Horario normal de funcionamiento (UTC) de la asignación de frecuencia [desde las]"),
+                 u"Horario normal de funcionamiento (UTC) de la asignación de frecuencia [desde las]")
+            .namedBy({Lbl_10B_Ophh}),
         article11Box(Txt_10B_Ophhto, 3600, 765, 4, hours(&OperatingHours::op_hh_to)).tab(48, 52)
             .rule(Rule::OperatingHours)
             .tip(u"Regular hours (UTC) of operation [End]", u"Horaire normal (UTC) de fonctionnement [Fin]",
-                 u"Horario normal de funcionamiento (UTC) de la asignación de frecuencia [a las]"),
+                 u"Horario normal de funcionamiento (UTC) de la asignación de frecuencia [a las]")
+            .namedBy({Lbl_10B_Ophh}),
         article11Box(Txt_2C_DD, 4725, 375, 2, datePart(&R::d_inuse, DatePart::Day, station)).tab(49, 53)
             .rule(Rule::InUseDay)
             .tip(u"Date of bringing into use [Day]", u"Date de mise en service [Jour]",
@@ -241,14 +275,16 @@ QList<Row> noticeFrameRows()
         article11Box(Txt_2C_MM, 5100, 375, 2, datePart(&R::d_inuse, DatePart::Month, station)).tab(50, 54)
             .rule(Rule::InUseMonth)
             .tip(u"Date of bringing into use [Month]", u"Date de mise en service [Mois]",
-                 u"Fecha de puesta en servicio [Mes]"),
+                 u"Fecha de puesta en servicio [Mes]")
+            .namedBy({Lbl_2C}),
         article11Box(Txt_2C_YY, 5460, 495, 4, datePart(&R::d_inuse, DatePart::Year, station)).tab(51, 55)
             .rule(Rule::InUseYear)
             .tip(u"Date of bringing into use [Year]", u"Date de mise en service [Année]",
-                 u"Fecha de puesta en servicio [Año]"),
+                 u"Fecha de puesta en servicio [Año]")
+            .namedBy({Lbl_2C}),
 
         // Labels.
-        labelAt(Lbl_DNtc, "Date of Notification", FrameNotice, Small, 120, 285, 735, 375)
+        labelAt(Lbl_DNtc, "Date of Notification", FrameNotice, Small, 120, 285, DateLabelWidth, 375)
             .caption(u"Date of Notification", u"Date de Notification", u"Fecha de Notificación"),
         labelAt(Lbl_AdmRefID, "Administration's unique ID of the notice", FrameNotice, Small, 4440, 210, 2655)
             .hiddenWithStation()

@@ -1,6 +1,7 @@
 #include "form/ScreenBinding.h"
 
 #include "form/FieldCatalogue.h"
+#include "notice/FieldChecks.h"
 #include "notice/Formatting.h"
 #include "platform/TextFile.h"
 
@@ -91,11 +92,28 @@ DateBoxes dateBoxes(FormKind kind, QString NoticeRecord::*field)
     return boxes;
 }
 
+bool isDigits(const QString &text)
+{
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+}
+
+// One part of a date as the date is built from it. The day, month and year
+// checks read a part by its whole value, so " 7", "7." and "+7" pass as 7; the
+// date takes that value too, or the file would find no date in the joined
+// text and leave it out. Digits alone (and the empty text) stay as typed, and
+// a text that is no number stays as it is: unchecked, it is left out as before.
+QString datePartValue(const QString &typed)
+{
+    if (isDigits(typed) || !FieldChecks::isNumeric(typed))
+        return typed;
+    const std::optional<qint16> value = FieldChecks::wholeValue(typed);
+    return value ? QString::number(*value) : typed;
+}
+
 QString joinedDate(const ScreenReader &screen, const DateBoxes &date)
 {
-    return Formatting::joinDateYMD(screen.text(date.parts[int(DatePart::Year)]->name),
-                                   screen.text(date.parts[int(DatePart::Month)]->name),
-                                   screen.text(date.parts[int(DatePart::Day)]->name));
+    const auto part = [&](DatePart which) { return datePartValue(screen.text(date.parts[int(which)]->name)); };
+    return Formatting::joinDateYMD(part(DatePart::Year), part(DatePart::Month), part(DatePart::Day));
 }
 
 // The three texts that join into the stored date and fit their boxes. A part

@@ -17,7 +17,9 @@
 // screen, read by control name. One routine serves both forms; no control
 // other than the form's is ever read. It judges nothing and refuses nothing:
 // what is typed reaches the record, shaped only by the intention, the form
-// kind, the polarization and the antenna directivity. The screen is only read.
+// kind, the polarization and the antenna directivity. A date is joined from its
+// three boxes, each part read as the date checks read it: "7" and "07" as
+// typed, " 7", "7." or "+7" as 7. The screen is only read.
 void collectScreen(NoticeRecord &record, const ScreenReader &screen, FormKind kind);
 
 // The inverse: puts a record on a screen so that collecting the screen again

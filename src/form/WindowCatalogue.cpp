@@ -27,7 +27,8 @@ QList<Row> coordinationRows()
                       .tab(52 + n - 1, 56 + n - 1)
                       .rule(Rule::CoordinationAdministration)
                       .capitals()
-                      .clears(ClearGroup::NoticeItems);
+                      .clears(ClearGroup::NoticeItems)
+                      .namedBy({Lbl_11_CoordAdm});
         box.spec.name = coordinationBox(n);
         box.spec.binding.kind = BindingKind::Coordination;
         box.spec.binding.index = n;
@@ -103,7 +104,8 @@ QList<Row> azimuthRows(const AzimuthGrid &grid)
                           grid.maxLength)
                       .tab(grid.firstTab + index, grid.firstTab + 4 + index)
                       .rule(titledApart ? Rule::EffectiveHeightAt260 : grid.rule)
-                      .clears(grid.clear);
+                      .clears(grid.clear)
+                      .namedBy({grid.frame});
         box.spec.name = azimuthBox(grid.table, index);
         box.spec.toolTip = QString::number(azimuth) + QChar(0x00B0);
         box.spec.binding.kind = BindingKind::Azimuth;
@@ -145,11 +147,13 @@ QList<Row> windowRows()
         // name boxes have no maximum; the two remarks boxes are one-line boxes
         // drawn tall.
         textBox(Txt_notified_Rmks, {}, 12105, 5400, 2835, 0, 2025).tab(172, 176).clears(ClearGroup::NoticeItems)
+            .namedBy({Lbl_Notified_Rmks})
             .binds(text(&NoticeRecord::remarks, Reading::Always))
             .tip(u"Remarks indicated in this textbox will be loaded to the database",
                  u"Les remarques indiquées dans ce champ seront insérées dans la base de données",
                  u"Los comentarios aquí indicados serán transferidos a la base de datos"),
         textBox(Txt_Internal_Rmks, {}, 12105, 7695, 2835, 0, 2025).tab(173, 177).clears(ClearGroup::NoticeItems)
+            .namedBy({Lbl_Internal_Rmks})
             .binds(text(&NoticeRecord::int_remarks, Reading::Always))
             .tip(u"Remarks indicated here are intended for internal use by the data processing operators only",
                  u"Les remarques indiquées ici sont destinées à l'usage interne des opérateurs de saisie des "
@@ -169,9 +173,9 @@ QList<Row> windowRows()
             .tip(u"Clears the contents of the screen WITHOUT saving the data to the file",
                  u"Vider le contenu de l'écran  sans sauvegarder les données dans le fichier",
                  u"Borrar pantalla SIN almacenar datos en el fichero"),
-        textBox(Txt_Filename, {}, 12000, 375, 3165, 0, 525).tab(195, 199),
+        textBox(Txt_Filename, {}, 12000, 375, 3165, 0, 525).tab(195, 199).namedBy({Lbl_Filename}),
         // T02 has more labels than T01, and labels hold tab indices too.
-        textBox(Txt_Ntc_Number, {}, 12930, 1215, 1185, 0, 300).tab(225, 235),
+        textBox(Txt_Ntc_Number, {}, 12930, 1215, 1185, 0, 300).tab(225, 235).namedBy({Lbl_Ntc_Number}),
         windowControl(ChkValidate, ControlKind::CheckBox, 12120, 4680, 2895, 285, "Data validation (level 1)")
             .tab(230, 240)
             .caption(u"Data validation (level 1)", u"Validation de données (niveau 1)",
@@ -205,7 +209,8 @@ QList<Row> windowRows()
                 90, 210, 3480, 210),
         labelAt(Lbl_9NV_Azm0_350, "0° - 80°    90° - 170°  180° - 260°  270° - 350°", Frame_9NV_AttnV, Caption,
                 75, 210, 3480, 210),
-        labelAt(Lbl_Filename, "File name", {}, DarkRedBold, 12825, 120, 1515, 240)
+        // 1725 wide (1515 in the design) for the whole Spanish caption.
+        labelAt(Lbl_Filename, "File name", {}, DarkRedBold, 12825, 120, 1725, 240)
             .caption(u"File name", u"Nom du fichier", u"Nombre del fichero"),
         labelAt(Lbl_Ntc_Number, "Notice Number", {}, DarkRedBold, 12300, 1005, 2445, 210)
             .caption(u"Notice Number", u"No. de fiche", u"No. de Notificación"),

@@ -4,6 +4,7 @@
 #include "capture/LeaveBoxGate.h"
 #include "capture/NoticeFileSession.h"
 #include "capture/NoticeList.h"
+#include "capture/OperatorTexts.h"
 #include "form/FieldCatalogue.h"
 #include "platform/Alerts.h"
 
@@ -371,7 +372,10 @@ bool Replay::finishAfterStop()
     if (m_failedBox)
         m_failedBox->clear();
     // The program's own clicks: the gate of the focused box is not asked again.
+    // The replay means its Reset, and says so when it is asked.
+    m_alerts.answers = {OperatorTexts::ResetYes};
     m_window.button(ResetButton)->click();
+    m_alerts.answers.clear();
     settle();
     m_window.button(FinishButton)->click();
     settle();

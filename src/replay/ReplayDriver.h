@@ -42,7 +42,7 @@ using Step = std::optional<Stop>;
 class Replay
 {
 public:
-    Replay(CaptureWindow &window, const platform::RecordingAlerts &alerts)
+    Replay(CaptureWindow &window, platform::RecordingAlerts &alerts)
         : m_window(window)
         , m_alerts(alerts)
     { }
@@ -56,9 +56,9 @@ public:
     // Finish, which must close the window.
     Step finish();
 
-    // After a stop: the failing box emptied, Reset, then Finish, so the file
-    // ends with the notices saved before the stop. False when a started file
-    // could not be finished.
+    // After a stop: the failing box emptied, Reset (meant: Yes to its
+    // question), then Finish, so the file ends with the notices saved before
+    // the stop. False when a started file could not be finished.
     bool finishAfterStop();
 
     // The output file as the window names it, made absolute.
@@ -85,7 +85,7 @@ private:
     Step messageStop(const QString &control);
 
     CaptureWindow &m_window;
-    const platform::RecordingAlerts &m_alerts;
+    platform::RecordingAlerts &m_alerts;
     qsizetype m_messagesSeen = 0;
     QLineEdit *m_failedBox = nullptr; // the box whose rule stopped the run
 };

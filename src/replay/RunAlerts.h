@@ -10,9 +10,10 @@
 // output file is replaced only when the command line says so.
 namespace ScriptedRun {
 
-// No message box is ever shown: every message is a stop. The window's one
-// question, whether to replace an existing output file, is answered as the
-// command line says: replace it, or stop.
+// No message box is ever shown: every message is a stop. The answers the
+// run gives itself come first (Yes to the question of its own Reset);
+// whether to replace an existing output file is answered as the command line
+// says: replace it, or stop.
 class ReplayAlerts : public platform::ScopedRecordingAlerts
 {
 public:
@@ -23,6 +24,8 @@ public:
     int question(QWidget *, const QString &title, const QString &text, const QStringList &, int,
                  int cancelAnswer) override
     {
+        if (!answers.isEmpty())
+            return answers.takeFirst();
         if (m_replace)
             return 0; // the first answer replaces
         exclamation(nullptr, title, text);

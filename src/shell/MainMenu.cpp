@@ -7,6 +7,7 @@
 #include <QFileDialog>
 #include <QFont>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -146,8 +147,16 @@ void MainMenu::chooseAndOpenFile()
         openFile(file);
 }
 
+void MainMenu::showSummary(const QString &text)
+{
+    m_lblSummary->setText(text);
+    m_lblSummary->setToolTip(text);
+    m_lblSummary->setAccessibleName(text);
+}
+
 void MainMenu::openFile(const QString &file)
 {
+    showSummary({});
     std::optional<FormKind> chosen;
     if (m_optT01->isChecked())
         chosen = FormKind::T01;
@@ -209,16 +218,26 @@ void MainMenu::buildControls()
     m_optEnglish->setObjectName(QStringLiteral("Opt_english"));
     m_optEnglish->setGeometry(twipsRect(240, 240, 975, 255));
 
+    // 1080 wide (975 in the design) for the whole "Français" and "Espagnol".
     m_optFrench = new QRadioButton(QStringLiteral("French"), m_frmLanguage);
     m_optFrench->setObjectName(QStringLiteral("Opt_french"));
-    m_optFrench->setGeometry(twipsRect(1440, 240, 975, 255));
+    m_optFrench->setGeometry(twipsRect(1440, 240, 1080, 255));
 
     m_optSpanish = new QRadioButton(QStringLiteral("Spanish"), m_frmLanguage);
     m_optSpanish->setObjectName(QStringLiteral("Opt_spanish"));
-    m_optSpanish->setGeometry(twipsRect(2640, 240, 975, 255));
+    m_optSpanish->setGeometry(twipsRect(2640, 240, 1080, 255));
 
     for (QRadioButton *option : {m_optEnglish, m_optFrench, m_optSpanish})
         keepOrdinaryTextColour(option);
+
+    // Added below the version label, in space the design leaves free: two
+    // lines for a long file name, the whole text in the tool tip.
+    m_lblSummary = new QLabel(this);
+    m_lblSummary->setObjectName(QStringLiteral("LblSummary"));
+    m_lblSummary->setGeometry(twipsRect(240, 4860, 8040, 390));
+    m_lblSummary->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    m_lblSummary->setWordWrap(true);
+    m_lblSummary->setTextFormat(Qt::PlainText);
 
     // Set after the options took their own text colour, so only the captions change.
     setTextColour(m_frmSelectNtc, CaptionGreen);
@@ -277,10 +296,24 @@ void MainMenu::applyLanguage(Language language)
     m_frmSelectNtc->setTitle(texts.frmSelectNtc);
 }
 
+void MainMenu::keyPressEvent(QKeyEvent *event)
+{
+    // Enter, like Space, presses the button that has the focus: Go, Exit or
+    // Open a file... The buttons of a plain window leave Enter to it.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    auto *button = qobject_cast<QPushButton *>(focusWidget());
+    if (enter && button && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        button->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
 // Opens the chosen capture form and waits until it is closed; reminds the
 // operator to choose one when none is.
 void MainMenu::go()
 {
+    showSummary({});
     if (m_optT01->isChecked() && m_formOpener)
         m_formOpener(FormKind::T01, m_language);
     if (m_optT02->isChecked() && m_formOpener)

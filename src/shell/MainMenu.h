@@ -46,6 +46,13 @@ public:
     // The interface language chosen on the menu.
     Language language() const { return m_language; }
 
+    // A line below the menu's controls, kept until the next Go or opening:
+    // what the capture window just closed has written. Empty hides it.
+    void showSummary(const QString &text);
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
     void buildControls();
     void arrangeTabOrder();
@@ -63,6 +70,7 @@ private:
     QPushButton *m_buttonExit = nullptr;
     QPushButton *m_buttonOpen = nullptr;
     QLabel *m_lblProgrVer = nullptr;
+    QLabel *m_lblSummary = nullptr;
     QGroupBox *m_frmLanguage = nullptr;
     QRadioButton *m_optEnglish = nullptr;
     QRadioButton *m_optFrench = nullptr;

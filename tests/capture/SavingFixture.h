@@ -94,9 +94,9 @@ protected:
         QVERIFY(QApplication::topLevelWidgets().isEmpty());
     }
 
-    CaptureWindow &open(FormKind kind)
+    CaptureWindow &open(FormKind kind, Language language = Language::English)
     {
-        m_window = std::make_unique<CaptureWindow>(kind);
+        m_window = std::make_unique<CaptureWindow>(kind, language);
         m_drive = std::make_unique<WindowDriver>(*m_window);
         m_drive->show();
         return *m_window;

@@ -318,7 +318,8 @@ void TestCaptions::textsInLanguage()
     CaptureWindow window(kind, Language(language));
     QWidget *real = controlOf(&window, control);
     QVERIFY2(real, qPrintable(control));
-    const QString shown = isToolTip ? real->toolTip() : captionOf(&window, real);
+    // Save/Next and Finish add their key on a line below the tool tip.
+    const QString shown = isToolTip ? real->toolTip().section(u'\n', 0, 0) : captionOf(&window, real);
     if (real == &window) // the set-up completes the title with the version label
         QVERIFY2(shown.startsWith(expected), qPrintable(shown));
     else

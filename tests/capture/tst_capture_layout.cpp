@@ -7,6 +7,10 @@
 #include "ScreenActs.h"
 
 #include "capture/NoticeList.h"
+#include "capture/StatusLine.h"
+
+#include <QLayout>
+#include <QScrollArea>
 #include "platform/Alerts.h"
 
 #include <QCheckBox>
@@ -256,11 +260,16 @@ private Q_SLOTS:
         QCOMPARE(window.objectName(), objectName);
         // Set-up may complete the title (with the version label).
         QVERIFY2(window.windowTitle().startsWith(title), qPrintable(window.windowTitle()));
-        // The form's area at the top left; the notice list is added to its right.
-        QCOMPARE(window.height(), 674);
+        // The form's area at the top left of the area that scrolls; the
+        // notice list is added to its right, the status line below both. The
+        // window opens at that full size unless the screen is smaller.
+        QWidget *area = window.scrollArea().widget();
+        QCOMPARE(area->geometry(), QRect(0, 0, window.noticeList().geometry().right() + 1 + 8, 674));
         QCOMPARE(window.noticeList().x(), 1016);
-        QCOMPARE(window.width(), window.noticeList().geometry().right() + 1 + 8);
-        QCOMPARE(window.minimumSize(), window.maximumSize());
+        window.layout()->activate();
+        QCOMPARE(window.statusLine().geometry(), QRect(0, 674, area->width(), window.statusLine().height()));
+        QCOMPARE(window.maximumSize(), window.size());
+        QCOMPARE(window.size(), QSize(area->width(), 674 + window.statusLine().height()));
     }
 
     // The exact set of named controls of each form, in the window and in the
@@ -275,7 +284,7 @@ private Q_SLOTS:
         for (const auto &entry : expectedControls(kind))
             expected.append(entry.first);
         QStringList rows = expected;
-        expected.append("noticeList"); // beside the form, not a control of its design
+        expected << "noticeList" << "statusLine"; // beside and below the form, not controls of its design
         expected.sort();
         QStringList built;
         for (QWidget *widget : window.findChildren<QWidget *>()) {
@@ -312,7 +321,7 @@ private Q_SLOTS:
         QWidget *widget = window.control(name);
         QVERIFY(widget);
         QCOMPARE(widgetKind(widget), expected.kind);
-        QWidget *parent = expected.parent.isEmpty() ? &window : window.control(expected.parent);
+        QWidget *parent = expected.parent.isEmpty() ? window.scrollArea().widget() : window.control(expected.parent);
         QVERIFY(parent);
         QCOMPARE(widget->parentWidget(), parent);
         if (auto *box = qobject_cast<QLineEdit *>(widget)) {
@@ -435,7 +444,8 @@ private Q_SLOTS:
         QTest::newRow("notified remarks") << T02 << "Txt_notified_Rmks" << pixels(12105, 5400, 2835, 2025);
         QTest::newRow("reset") << T01 << "Button_Reset" << pixels(12435, 3360, 1320, 390);
         QTest::newRow("clear fields") << T02 << "ChkClearFields" << pixels(12120, 4200, 2925, 405);
-        QTest::newRow("date label") << T01 << "Lbl_DNtc" << pixels(120, 285, 735, 375);
+        // Widened from 735 so that "Notificación" shows whole.
+        QTest::newRow("date label") << T01 << "Lbl_DNtc" << pixels(120, 285, 750, 375);
         QTest::newRow("coordination heading") << T01 << "Lbl_11_CoordAdm" << pixels(132, 120, 7800, 168);
     }
 

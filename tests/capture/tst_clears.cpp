@@ -244,7 +244,7 @@ void TstClears::clearAfterSave()
 
     window->visibility().clearAfterSave();
 
-    QCOMPARE(QApplication::focusWidget(), window->control("Txt_Ntc_DD"));
+    QCOMPARE(QApplication::focusWidget(), window->control(keep ? "Txt_AdmRefID" : "Txt_Ntc_DD"));
     QCOMPARE(window->text("Txt_Ntc_DD"), keep ? QStringLiteral("07") : QString());
     QCOMPARE(window->text("Txt_Ntc_YY"), keep ? QStringLiteral("2005") : QString());
     const bool fragmentKept = keep && !fragment.isEmpty();

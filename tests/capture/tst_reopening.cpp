@@ -159,8 +159,10 @@ private Q_SLOTS:
         // Cancel, or a refusal, keeps the notice on the screen.
         const bool saved = answer != 2 && message.isEmpty();
         QCOMPARE(m_window->text("Txt_1A_FreqAssgn"), saved ? QString() : QString("98.5"));
-        if (!saved)
+        if (!saved) {
+            m_alerts->answers = {0}; // Yes: Reset clears the notice
             press("Button_Reset");
+        }
         m_alerts->clear();
         press("Button_Finish");
         QCOMPARE(contents(), expected);
@@ -216,12 +218,13 @@ private Q_SLOTS:
         QVERIFY(m_window->saving().openFile(path()));
         chooseInList(1);
         type("Txt_4A_SiteName", "OTHER");
+        m_alerts->answers = {0}; // Yes: Reset clears the changed notice
         press("Button_Reset");
         QCOMPARE(m_window->saving().noticeBeingCorrected(), 0);
         QCOMPARE(m_window->text("Txt_Ntc_Number"), QString("2"));
         press("Button_Finish");
         QCOMPARE(contents(), saved);
-        QVERIFY(m_alerts->entries.isEmpty());
+        QVERIFY(m_alerts->messages().isEmpty());
     }
 };
 

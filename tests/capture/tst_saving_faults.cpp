@@ -159,12 +159,12 @@ void TstSavingFaults::noticeWithoutFrequencyOrCoordinatesIsKept()
     QVERIFY(files().isEmpty());
     QVERIFY(!captureFile().finished);
 
-    // Reset empties the screen; the run can then end.
+    // Reset, once the operator has said yes, empties the screen; the run can then end.
     m_alerts->clear();
     m_drive->reset();
     m_drive->finish();
     QVERIFY(!m_window->isVisible());
-    QVERIFY(m_alerts->entries.isEmpty());
+    QVERIFY(m_alerts->messages().isEmpty());
 }
 
 void TstSavingFaults::characterTheFileCannotHoldRefusesTheSave_data()

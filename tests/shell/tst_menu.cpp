@@ -251,18 +251,27 @@ void TestMenu::goOpensTheChosenFormAndWaits_data()
 {
     QTest::addColumn<QString>("formOption");
     QTest::addColumn<FormKind>("kind");
+    QTest::addColumn<int>("key"); // pressed on Go when it has the focus; 0 for a click
 
-    QTest::newRow("T01") << "Opt_FMFrmT01" << FormKind::T01;
-    QTest::newRow("T02") << "Opt_TvFrmT02" << FormKind::T02;
+    QTest::newRow("T01") << "Opt_FMFrmT01" << FormKind::T01 << 0;
+    QTest::newRow("T02") << "Opt_TvFrmT02" << FormKind::T02 << 0;
+    QTest::newRow("T01, Enter") << "Opt_FMFrmT01" << FormKind::T01 << int(Qt::Key_Return);
+    QTest::newRow("T02, Enter of the keypad") << "Opt_TvFrmT02" << FormKind::T02 << int(Qt::Key_Enter);
+    QTest::newRow("T01, Space") << "Opt_FMFrmT01" << FormKind::T01 << int(Qt::Key_Space);
 }
 
 void TestMenu::goOpensTheChosenFormAndWaits()
 {
     QFETCH(QString, formOption);
     QFETCH(FormKind, kind);
+    QFETCH(int, key);
 
     choose(formOption.toLatin1().constData());
     platform::ScopedRecordingAlerts alerts;
+    if (key) {
+        QVERIFY(QTest::qWaitForWindowActive(m_menu.get()));
+        QVERIFY(m_drive->focus("ButtonGo"));
+    }
 
     // The opener stands for the modal window: it runs an event loop of its
     // own, and Go must not go on (nor remind) before it returns.
@@ -274,7 +283,10 @@ void TestMenu::goOpensTheChosenFormAndWaits()
         alertsWhileOpen = int(alerts.entries.size());
         QVERIFY(!goReturned);
     });
-    pressGo();
+    if (key)
+        m_drive->key("ButtonGo", key, key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+    else
+        pressGo();
     goReturned = true;
 
     QCOMPARE(m_opened, QList<FormKind>{kind});
@@ -333,8 +345,9 @@ void TestMenu::controlsSitWhereTheLayoutPutsThem_data()
     QTest::newRow("LblProgrVer") << "LblProgrVer" << QRect(16, 304, 473, 17);
     QTest::newRow("Frm_language") << "Frm_language" << QRect(224, 8, 249, 41);
     QTest::newRow("Opt_english") << "Opt_english" << QRect(16, 16, 65, 17);
-    QTest::newRow("Opt_french") << "Opt_french" << QRect(96, 16, 65, 17);
-    QTest::newRow("Opt_spanish") << "Opt_spanish" << QRect(176, 16, 65, 17);
+    // The last two widened from 65 so that "Français" and "Espagnol" show whole.
+    QTest::newRow("Opt_french") << "Opt_french" << QRect(96, 16, 72, 17);
+    QTest::newRow("Opt_spanish") << "Opt_spanish" << QRect(176, 16, 72, 17);
 }
 
 void TestMenu::controlsSitWhereTheLayoutPutsThem()

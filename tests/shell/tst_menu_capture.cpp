@@ -143,8 +143,10 @@ void TestMenuCapture::goShowsTheChosenWindowModallyInTheChosenLanguage()
     QVERIFY2(run.title.startsWith(title), qPrintable(run.title));
     QVERIFY(alerts.entries.isEmpty());
 
-    // The window is gone once Go returns; the menu keeps its choices.
+    // The window is gone once Go returns; the menu keeps its choices. It
+    // finished nothing, and the menu says nothing of it.
     QVERIFY(run.window.isNull());
+    QCOMPARE(m_drive->text("LblSummary"), QString());
     QCOMPARE(QApplication::topLevelWidgets(), QWidgetList{m_menu.get()});
     QVERIFY(m_menu->findChild<QRadioButton *>(form)->isChecked());
 }
@@ -194,10 +196,14 @@ void TestMenuCapture::goTwiceWritesTwoFiles()
     platform::ScopedRecordingAlerts alerts;
     choose("Opt_FMFrmT01");
 
+    // After each run the menu says what was written, with no message box.
+    const auto summary = [this] { return m_drive->text("LblSummary"); };
     system.setDateTime(QDateTime(QDate(2005, 12, 7), QTime(14, 3, 27)));
     pressGoAndSaveOneNotice("98.5");
+    QCOMPARE(summary(), "Finished: 1 notice written to " + folder.filePath("T01M-2005127-14327-operator.txt"));
     system.setDateTime(QDateTime(QDate(2005, 12, 7), QTime(14, 5, 2)));
     pressGoAndSaveOneNotice("101.1");
+    QCOMPARE(summary(), "Finished: 1 notice written to " + folder.filePath("T01M-2005127-1452-operator.txt"));
 
     QVERIFY(alerts.entries.isEmpty());
     QCOMPARE(QApplication::topLevelWidgets(), QWidgetList{m_menu.get()});

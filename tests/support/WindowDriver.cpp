@@ -1,6 +1,7 @@
 #include "WindowDriver.h"
 
 #include "form/ControlNames.h"
+#include "platform/Alerts.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -15,6 +16,8 @@
 #include <QWindow>
 #include <QtTest>
 #include <qtestspontaneevent.h>
+
+#include <optional>
 
 bool WindowDriver::fail(const QString &what)
 {
@@ -171,7 +174,18 @@ bool WindowDriver::finish()
 
 bool WindowDriver::reset()
 {
-    return click(Control::Button_Reset);
+    // The operator who presses Reset means it: Yes (the first answer) to its
+    // question, when it asks one.
+    auto *recording = dynamic_cast<platform::RecordingAlerts *>(&platform::alerts());
+    std::optional<platform::ScopedRecordingAlerts> own;
+    if (!recording)
+        recording = &own.emplace();
+    const qsizetype answers = recording->answers.size();
+    recording->answers.prepend(0);
+    const bool clicked = click(Control::Button_Reset);
+    if (recording->answers.size() > answers)
+        recording->answers.removeFirst();
+    return clicked;
 }
 
 bool WindowDriver::focus(const QString &control)

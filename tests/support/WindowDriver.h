@@ -78,6 +78,7 @@ public:
     // The buttons of a capture window.
     bool saveNext();
     bool finish();
+    // Reset, answering Yes when it asks before clearing a typed notice.
     bool reset();
 
     // The program's own moves, which no rule checks: the focus given to a
