@@ -67,10 +67,12 @@ bool parseOptions(int argc, char *argv[], Options &options)
     const QCommandLineOption replay(QStringLiteral("replay"),
                                     QStringLiteral("Play the capture run of the JSON <script> and end."),
                                     QStringLiteral("script"));
-    const QCommandLineOption output(QStringLiteral("output"), QStringLiteral("Output file of the scripted run."),
+    const QCommandLineOption output(QStringLiteral("output"),
+                                    QStringLiteral("Output file of the scripted run or the import."),
                                     QStringLiteral("file"));
-    const QCommandLineOption replace(QStringLiteral("replace"),
-                                     QStringLiteral("Let the scripted run replace an existing output file."));
+    const QCommandLineOption replace(
+        QStringLiteral("replace"),
+        QStringLiteral("Let the scripted run or the import replace an existing output file."));
     const QCommandLineOption import(QStringLiteral("import"),
                                     QStringLiteral("Save the notices of a CSV or JSON <file> through a capture "
                                                    "window and end."),
