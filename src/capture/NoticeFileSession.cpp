@@ -279,9 +279,8 @@ bool NoticeFileSession::openFile(const QString &name)
     const SavedNoticeFile &saved = m_file.store.saved();
     if (saved.formKind && *saved.formKind != m_controls.formKind()) {
         m_file.store.abandon();
-        const auto formName
-            = [](FormKind kind) { return kind == FormKind::T02 ? QStringLiteral("T02") : QStringLiteral("T01"); };
-        fatalError(Message::OtherForm.arg(name, formName(*saved.formKind), formName(m_controls.formKind())));
+        fatalError(Message::OtherForm.arg(name, QLatin1String(formName(*saved.formKind)),
+                                          QLatin1String(formName(m_controls.formKind()))));
         return false;
     }
     showOpenedFile();
@@ -358,9 +357,7 @@ bool NoticeFileSession::correctNotice(int number)
     endCorrection();
     m_visibility.reset();
     QStringList refused = showRecord(*record, m_controls, m_controls.formKind());
-    m_visibility.setAntennaFrames();
-    if (!m_controls.isSelected(Control::OptFrg_A11))
-        m_visibility.hideFrameA11();
+    m_visibility.showFramesForScreen();
     // The screen must give the notice back as the file holds it.
     NoticeRecord shown;
     collectScreen(shown, m_controls, m_controls.formKind());

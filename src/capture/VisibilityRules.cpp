@@ -249,6 +249,13 @@ void VisibilityRules::reset()
     clearDateAndFragment();
 }
 
+void VisibilityRules::showFramesForScreen()
+{
+    setAntennaFrames();
+    if (!isSelected(OptFrg_A11))
+        hideFrameA11();
+}
+
 void VisibilityRules::clearAfterSave()
 {
     auto *keepDateAndFragment = qobject_cast<QCheckBox *>(widget(ChkClearFields));

@@ -61,6 +61,11 @@ public:
     // The full clear (the Reset button): the partial clear, then date and fragment.
     void reset();
 
+    // The frames a screen filled by the program calls for: the attenuation
+    // tables of its antenna settings, the Article 11 frame only for an
+    // Article 11 notice.
+    void showFramesForScreen();
+
     // The screen after a notice has been saved: the partial clear while
     // ChkClearFields is ticked, the full clear otherwise; the Article 11 frame
     // only for an Article 11 notice; the focus on the first empty box, which

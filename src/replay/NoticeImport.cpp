@@ -32,11 +32,6 @@ using ScriptedRun::BadScript;
 using ScriptedRun::Completed;
 using ScriptedRun::Stopped;
 
-QString formName(FormKind kind)
-{
-    return kind == FormKind::T02 ? QStringLiteral("T02") : QStringLiteral("T01");
-}
-
 // A screen held in memory with the form's boxes and lists: a box takes a text
 // no longer than its maximum, a list only one of its entries; or, to see where
 // a value goes, any text.
@@ -152,7 +147,7 @@ QString rowFault(const ImportRows::Row &row, FormKind kind)
     const QStringList refused = showRecord(record, typing, kind);
     if (!refused.isEmpty()) {
         return QStringLiteral("column \"%1\": no box of the %2 form takes this value")
-            .arg(columnFeeding(row.cells, kind, refused.first()), formName(kind));
+            .arg(columnFeeding(row.cells, kind, refused.first()), QLatin1String(formName(kind)));
     }
     NoticeRecord shown;
     collectScreen(shown, screen, kind);
@@ -163,7 +158,7 @@ QString rowFault(const ImportRows::Row &row, FormKind kind)
     const QString written = makeNoticeSection(shown, 1);
     if (wanted.compare(written, Qt::CaseInsensitive) != 0) {
         return QStringLiteral("key \"%1\": the %2 form cannot write this value")
-            .arg(firstDifferingKey(wanted, written), formName(kind));
+            .arg(firstDifferingKey(wanted, written), QLatin1String(formName(kind)));
     }
     return {};
 }
@@ -222,9 +217,7 @@ public:
         const NoticeRecord record = recordOf(row.cells, nullptr);
         TypingWriter typing(m_controls, m_kind);
         showRecord(record, typing, m_kind);
-        m_window.visibility().setAntennaFrames();
-        if (!m_controls.isSelected(Control::OptFrg_A11))
-            m_window.visibility().hideFrameA11();
+        m_window.visibility().showFramesForScreen();
         if (const QString failing = failingBox(); !failing.isEmpty())
             return stopLine(row, columnFeeding(row.cells, m_kind, failing));
         m_window.saving().saveNext();

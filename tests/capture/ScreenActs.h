@@ -16,11 +16,6 @@
 
 Q_DECLARE_METATYPE(FormKind)
 
-inline const char *formName(FormKind kind)
-{
-    return kind == FormKind::T01 ? "T01" : "T02";
-}
-
 inline QString firstFragment(FormKind kind)
 {
     return kind == FormKind::T01 ? Control::OptFrg_Ge84 : Control::OptFrg_Ge89;

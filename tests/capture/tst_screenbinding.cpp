@@ -4,7 +4,7 @@
 // trip (both forms, every intention, fragment, polarization and directivity),
 // once on a screen held in maps and once on the real capture windows.
 
-#include "../notice/NoticeFileSamples.h"
+#include "SampleOnWindow.h"
 
 #include "capture/CaptureWindow.h"
 #include "form/FieldCatalogue.h"
@@ -41,25 +41,6 @@ public:
     Fields texts;
     QSet<QString> chosen;
 };
-
-// Types a generated screen into a real window as far as the window takes it:
-// each text cut to its box's length, a list's text only when the list holds it
-// (its last entry otherwise), the options selected.
-void putOnWindow(const SampleScreen &screen, FormControls &controls)
-{
-    for (const ControlSpec &spec : controls.specs()) {
-        if (spec.binding.kind == BindingKind::Intention || spec.binding.kind == BindingKind::Fragment)
-            controls.setSelected(spec.name, screen.selected.contains(spec.name));
-        else if (spec.kind == ControlKind::TextBox || spec.kind == ControlKind::DropDownList)
-            controls.setText(spec.name, QString());
-    }
-    for (auto it = screen.texts.cbegin(); it != screen.texts.cend(); ++it) {
-        if (QLineEdit *box = controls.textBox(it.key()))
-            box->setText(it.value().left(box->maxLength()));
-        else if (QComboBox *list = controls.list(it.key()); list && !controls.setText(it.key(), it.value()))
-            list->setCurrentIndex(list->count() - 1);
-    }
-}
 
 } // namespace
 

@@ -3,13 +3,11 @@
 // the new run's); a file that cannot be imported runs nothing, and a notice
 // that an operator could not save stops the run where it stands.
 
-#include "../notice/NoticeFileSamples.h"
+#include "../capture/SampleOnWindow.h"
 
-#include "capture/CapitalLettersFilter.h"
 #include "capture/CaptureApplication.h"
 #include "capture/CaptureWindow.h"
 #include "capture/NoticeFileSession.h"
-#include "form/FieldRules.h"
 #include "platform/Alerts.h"
 #include "platform/System.h"
 #include "replay/NoticeImport.h"
@@ -32,34 +30,6 @@ QByteArray fromFourthLine(const QByteArray &file)
     for (int line = 0; line < 3 && at >= 0; ++line)
         at = file.indexOf('\n', at) + 1;
     return file.mid(at);
-}
-
-// A generated screen typed into a window as an operator could: each text cut
-// to its box and in capitals where typing gives capitals, a list's text only
-// when the list holds it, and a box whose check fails left empty.
-NoticeRecord typedRecord(const SampleScreen &screen, CaptureWindow &window)
-{
-    FormControls &controls = window.controls();
-    for (const ControlSpec &spec : controls.specs()) {
-        if (spec.binding.kind == BindingKind::Intention || spec.binding.kind == BindingKind::Fragment)
-            controls.setSelected(spec.name, screen.selected.contains(spec.name));
-        else if (spec.kind == ControlKind::TextBox || spec.kind == ControlKind::DropDownList)
-            controls.setText(spec.name, QString());
-    }
-    for (auto it = screen.texts.cbegin(); it != screen.texts.cend(); ++it) {
-        const ControlSpec *spec = findControl(screen.kind, it.key());
-        if (QLineEdit *box = controls.textBox(it.key())) {
-            const QString text = it.value().left(box->maxLength());
-            box->setText(spec->capitals ? typedCapitals(text) : text);
-            if (spec->rule && !acceptsText(*spec->rule, box->text(), true))
-                box->clear();
-        } else if (controls.list(it.key())) {
-            controls.setText(it.key(), it.value());
-        }
-    }
-    NoticeRecord record;
-    collectScreen(record, controls, screen.kind);
-    return record;
 }
 
 } // namespace
@@ -120,7 +90,9 @@ private Q_SLOTS:
         for (int i = 0; i < kNotices; ++i) {
             const SampleScreen screen = sampleScreen(i, random);
             CaptureWindow &window = *windows[screen.kind];
-            const NoticeRecord record = typedRecord(screen, window);
+            putOnWindow(screen, window.controls(), Typing::AsOperator);
+            NoticeRecord record;
+            collectScreen(record, window.controls(), screen.kind);
             // Save/Next writes a notice only with a frequency or a coordinate
             // on the screen; a removal whose only frequency was typed in a
             // hidden station box writes none, and could not be typed back.
