@@ -21,6 +21,7 @@
 // Release for figures worth comparing (scripts/bench does).
 
 #include "BenchTable.h"
+#include "LongNameBench.h"
 #include "MemoryBench.h"
 
 #include "capture/CaptureApplication.h"
@@ -365,6 +366,7 @@ int main(int argc, char *argv[])
     measureSaveNext(settings, FormKind::T01, table);
     measureSaveNext(settings, FormKind::T02, table);
     measureWriterThroughput(settings, table);
+    measureLongOutputName(settings, table);
     if (settings.memoryRuns > 0) {
         measureMemory(settings, table);
         measureImport(settings, table);

@@ -2,6 +2,7 @@
 #include "ScreenshotTool.h"
 #include "capture/CaptureApplication.h"
 #include "notice/ProgramVersion.h"
+#include "platform/InputLimits.h"
 #include "replay/NoticeImport.h"
 #include "replay/ScriptedRun.h"
 #include "shell/MainMenu.h"
@@ -25,27 +26,36 @@ struct Options
     QString importData;         // --import DATA: save the notices of a CSV or JSON file and end
     QString importForm;         // --form T01|T02: the form of the import
     QString answer;             // --help, --version: the text printed instead of starting
+    QString noticeFile;         // FILE: a saved notice file to open
 };
 
-// The notice file named on the command line, read once the application has
-// taken its own options (-platform, -style...) out of the arguments.
-QString noticeFileArgument(int argc, char *argv[])
+// Qt's own options (-platform, -style...): the application object takes them,
+// so they are known here too, kept from the help text. Valued options take
+// the next argument (or "=value").
+void addQtOptions(QCommandLineParser &parser)
 {
-    QCommandLineParser parser;
-    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.addOptions({{QStringLiteral("quit-after-show"), QString()}});
-    parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("A saved notice file to open."));
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
-    parser.parse(arguments);
-    return parser.positionalArguments().value(0);
+    static const char *const valued[] = {"platform",        "platformpluginpath", "platformtheme", "plugin",
+                                         "qwindowgeometry", "qwindowicon",        "qwindowtitle",  "session",
+                                         "display",         "geometry",           "name",          "visual",
+                                         "style",           "stylesheet",         "qmljsdebugger", "dialogs",
+                                         "fontengine"};
+    static const char *const flags[] = {"reverse", "widgetcount", "nograb", "dograb", "sync", "testability"};
+    for (const char *name : valued) {
+        QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+    for (const char *name : flags) {
+        QCommandLineOption option(QString::fromLatin1(name), QString());
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
 }
 
 // Read before the application object exists, because the screenshot mode has
-// to choose the offscreen platform first. Qt's own options (-platform, -style,
-// ...) are left for QApplication. --help and --version need no window system,
-// so they answer on a machine without a display too.
+// to choose the offscreen platform first, and so that --help, --version and a
+// wrong command line are answered without a window system. False, with the
+// message printed, when the command line is wrong.
 bool parseOptions(int argc, char *argv[], Options &options)
 {
     QStringList arguments;
@@ -80,20 +90,37 @@ bool parseOptions(int argc, char *argv[], Options &options)
     const QCommandLineOption form(QStringLiteral("form"), QStringLiteral("The form of the import: T01 or T02."),
                                   QStringLiteral("T01|T02"));
     parser.addOptions({help, version, screenshot, quitAfterShow, replay, output, replace, import, form});
+    addQtOptions(parser);
     parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("A saved notice file to open."),
                                  QStringLiteral("[file]"));
 
-    if (!parser.parse(arguments) && parser.unknownOptionNames().isEmpty()) {
-        std::fprintf(stderr, "%s\n", qPrintable(parser.errorText()));
+    const QString program = QStringLiteral("notice-capture");
+    const auto refuse = [&program](const QString &message) {
+        std::fprintf(stderr, "%s: %s\nTry %s --help.\n", qPrintable(program), qPrintable(message), qPrintable(program));
         return false;
-    }
+    };
+    if (!parser.parse(arguments))
+        return refuse(parser.errorText());
     // Qt names the program in the help text only through an application
     // object, which does not exist yet: the name is put in its place.
-    const QString program = QStringLiteral("notice-capture");
-    if (parser.isSet(help))
+    if (parser.isSet(help)) {
         options.answer = parser.helpText().replace(QStringLiteral("<executable_name>"), program);
-    else if (parser.isSet(version))
+        return true;
+    }
+    if (parser.isSet(version)) {
         options.answer = program + ProgramVersionLabel + QLatin1Char('\n');
+        return true;
+    }
+    // A file name given on the command line is one the system can take.
+    for (const QCommandLineOption &named : {screenshot, replay, output, import}) {
+        if (!parser.isSet(named))
+            continue;
+        if (const QString fault = platform::fileNameFault(parser.value(named)); !fault.isEmpty())
+            return refuse(QStringLiteral("--%1: %2").arg(named.names().first(), fault));
+    }
+    if (parser.positionalArguments().size() > 1)
+        return refuse(QStringLiteral("one notice file at most"));
+    options.noticeFile = parser.positionalArguments().value(0);
     options.screenshotFolder = parser.value(screenshot);
     options.quitAfterShow = parser.isSet(quitAfterShow);
     options.replayScript = parser.value(replay);
@@ -101,15 +128,15 @@ bool parseOptions(int argc, char *argv[], Options &options)
     options.replace = parser.isSet(replace);
     options.importData = parser.value(import);
     options.importForm = parser.value(form);
-    if (!options.importData.isEmpty() && options.importForm != QLatin1String("T01")
-        && options.importForm != QLatin1String("T02")) {
-        std::fprintf(stderr, "--import needs --form T01 or --form T02\n");
-        return false;
-    }
-    if (!options.replayOutput.isEmpty() && options.replayScript.isEmpty() && options.importData.isEmpty()) {
-        std::fprintf(stderr, "--output goes with --replay or --import\n");
-        return false;
-    }
+    if (int(parser.isSet(screenshot)) + int(parser.isSet(replay)) + int(parser.isSet(import)) > 1)
+        return refuse(QStringLiteral("--screenshot, --replay and --import go alone"));
+    if (parser.isSet(import) && options.importForm != QLatin1String("T01")
+        && options.importForm != QLatin1String("T02"))
+        return refuse(QStringLiteral("--import needs --form T01 or --form T02"));
+    if (parser.isSet(form) && !parser.isSet(import))
+        return refuse(QStringLiteral("--form goes with --import"));
+    if ((parser.isSet(output) || parser.isSet(replace)) && !parser.isSet(replay) && !parser.isSet(import))
+        return refuse(QStringLiteral("--output and --replace go with --replay or --import"));
     return true;
 }
 
@@ -149,7 +176,7 @@ int main(int argc, char *argv[])
     menu.setFileOpener(captureFileOpener(&menu));
     menu.show();
     // notice-capture FILE: the menu, then the capture window on that file.
-    const QString file = noticeFileArgument(argc, argv);
+    const QString file = options.noticeFile;
     if (!file.isEmpty() && !options.quitAfterShow)
         QTimer::singleShot(0, &menu, [&menu, file] { menu.openFile(file); });
     if (options.quitAfterShow)

@@ -8,6 +8,7 @@
 
 #include "form/FieldCatalogue.h"
 #include "form/FieldRules.h"
+#include "platform/InputLimits.h"
 
 namespace catalogue {
 namespace {
@@ -173,7 +174,11 @@ QList<Row> windowRows()
             .tip(u"Clears the contents of the screen WITHOUT saving the data to the file",
                  u"Vider le contenu de l'écran  sans sauvegarder les données dans le fichier",
                  u"Borrar pantalla SIN almacenar datos en el fichero"),
-        textBox(Txt_Filename, {}, 12000, 375, 3165, 0, 525).tab(195, 199).namedBy({Lbl_Filename}),
+        // The file name box takes the longest path the system takes, no more:
+        // a longer name could never be saved.
+        textBox(Txt_Filename, {}, 12000, 375, 3165, platform::LongestPathBytes, 525)
+            .tab(195, 199)
+            .namedBy({Lbl_Filename}),
         // T02 has more labels than T01, and labels hold tab indices too.
         textBox(Txt_Ntc_Number, {}, 12930, 1215, 1185, 0, 300).tab(225, 235).namedBy({Lbl_Ntc_Number}),
         windowControl(ChkValidate, ControlKind::CheckBox, 12120, 4680, 2895, 285, "Data validation (level 1)")

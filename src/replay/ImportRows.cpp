@@ -1,5 +1,7 @@
 #include "replay/ImportRows.h"
 
+#include "platform/InputLimits.h"
+
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSet>
@@ -32,7 +34,7 @@ public:
                 m_fault = QStringLiteral("line %1, column %2: \"%3\" %4")
                               .arg(header.line)
                               .arg(i + 1)
-                              .arg(column.left(80),
+                              .arg(platform::inputExcerpt(column),
                                    seen.contains(column) ? QStringLiteral("is named twice")
                                                          : QStringLiteral("is no key of the notice file"));
                 return false;
@@ -110,9 +112,11 @@ public:
         row.cells.clear();
         for (auto it = object.begin(); it != object.end(); ++it) {
             if (!it.value().isString())
-                return failAt(QStringLiteral("the value of \"%1\" is not a text").arg(it.key().left(80)));
+                return failAt(
+                    QStringLiteral("the value of \"%1\" is not a text").arg(platform::inputExcerpt(it.key())));
             if (!NoticeColumns::rankOf(it.key()))
-                return failAt(QStringLiteral("\"%1\" is no key of the notice file").arg(it.key().left(80)));
+                return failAt(
+                    QStringLiteral("\"%1\" is no key of the notice file").arg(platform::inputExcerpt(it.key())));
             row.cells.append({it.key(), it.value().toString()});
         }
         return true;

@@ -10,6 +10,7 @@
 #include "form/ScreenBinding.h"
 #include "notice/NoticeWriter.h"
 #include "notice/SavedNoticeFile.h"
+#include "platform/InputLimits.h"
 #include "platform/TextFile.h"
 #include "replay/ImportRows.h"
 #include "replay/RunAlerts.h"
@@ -293,7 +294,7 @@ int checkFile(const QString &dataPath, FormKind kind, int &rows, QTextStream &er
         fault = source->fault();
     if (fault.isEmpty())
         return Completed;
-    err << dataPath << ": " << fault << Qt::endl;
+    err << platform::inputExcerpt(dataPath) << ": " << fault << Qt::endl;
     return BadScript;
 }
 
@@ -302,6 +303,10 @@ int checkFile(const QString &dataPath, FormKind kind, int &rows, QTextStream &er
 int importFile(const QString &dataPath, FormKind kind, const QString &output, bool replace, QTextStream &out,
                QTextStream &err)
 {
+    if (!output.isEmpty() && platform::isSameExistingFile(output, dataPath)) {
+        err << "Import: the output file " << platform::inputExcerpt(output) << " is the file to import" << Qt::endl;
+        return BadScript;
+    }
     int rows = 0;
     if (const int checked = checkFile(dataPath, kind, rows, err); checked != Completed)
         return checked;
@@ -343,7 +348,7 @@ int importFile(const QString &dataPath, FormKind kind, const QString &output, bo
     if (!run.finish(!stop.isEmpty()))
         err << "The file " << run.fileName() << " could not be finished: " << run.lastMessage() << Qt::endl;
     if (!stop.isEmpty()) {
-        err << dataPath << ": " << stop << Qt::endl;
+        err << platform::inputExcerpt(dataPath) << ": " << stop << Qt::endl;
         return Stopped;
     }
     const int notices = run.noticesWritten();

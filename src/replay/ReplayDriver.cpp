@@ -7,6 +7,7 @@
 #include "capture/OperatorTexts.h"
 #include "form/FieldCatalogue.h"
 #include "platform/Alerts.h"
+#include "platform/InputLimits.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -196,7 +197,8 @@ Step Replay::typeText(QLineEdit *box, const QString &text)
     for (const QChar c : text)
         sendKey(box, c.toUpper().unicode(), Qt::NoModifier, QString(c));
     if (box->text().size() != text.size())
-        return replayStop(name, Reason::NotTyped.arg(box->text(), text));
+        return replayStop(name,
+                          Reason::NotTyped.arg(platform::inputExcerpt(box->text()), platform::inputExcerpt(text)));
     return leave(box);
 }
 
@@ -205,7 +207,7 @@ Step Replay::choose(QComboBox *list, const QString &entry)
 {
     const int target = list->findText(entry, Qt::MatchExactly | Qt::MatchCaseSensitive);
     if (target < 0)
-        return replayStop(list->objectName(), Reason::NoSuchEntry.arg(entry));
+        return replayStop(list->objectName(), Reason::NoSuchEntry.arg(platform::inputExcerpt(entry)));
     if (Step stop = moveFocusTo(list))
         return stop;
     for (int steps = list->count(); list->currentIndex() != target && steps > 0; --steps)
@@ -386,7 +388,9 @@ bool Replay::finishAfterStop()
 
 QString stopLine(int screenNumber, const Stop &stop)
 {
-    return QStringLiteral("notice %1: %2: %3: %4").arg(screenNumber).arg(stop.control, stop.title, stop.message);
+    return QStringLiteral("notice %1: %2: %3: %4")
+        .arg(screenNumber)
+        .arg(platform::inputExcerpt(stop.control), stop.title, stop.message);
 }
 
 } // namespace ScriptedRun

@@ -1,5 +1,7 @@
 #include "replay/ReplayScript.h"
 
+#include "platform/InputLimits.h"
+
 #include <QStringList>
 
 #include <algorithm>
@@ -32,6 +34,16 @@ QString readNoticeNumber(const QJsonValue &value, const QString &where, Screen &
     return {};
 }
 
+// A file name of the script: a text the system can take as a path.
+QString fileNameFault(const QString &key, const QJsonValue &value)
+{
+    if (!value.isString())
+        return QStringLiteral("\"%1\" must be a file name").arg(key);
+    if (const QString fault = platform::fileNameFault(value.toString()); !fault.isEmpty())
+        return QStringLiteral("\"%1\": %2").arg(key, fault);
+    return {};
+}
+
 } // namespace
 
 const QString NoScreens = QStringLiteral("\"notices\" must be a list of at least one screen");
@@ -49,7 +61,8 @@ QString readScreen(const QJsonValue &value, int number, Screen &screen)
                 continue;
             }
             if (!isActionValue(it.value()))
-                return QStringLiteral("%1: the value of \"%2\" must be a text, true, 0 or 1").arg(where, it.key());
+                return QStringLiteral("%1: the value of \"%2\" must be a text, true, 0 or 1")
+                    .arg(where, platform::inputExcerpt(it.key()));
             screen.actions.append({it.key(), it.value()});
         }
         screen.inTabOrder = true;
@@ -82,7 +95,8 @@ QString readHeader(const QJsonObject &object, Script &script)
     static const QStringList keys = {"form", "language", "output", "open", "notices"};
     for (auto it = object.begin(); it != object.end(); ++it) {
         if (!keys.contains(it.key()))
-            return QStringLiteral("unknown key \"%1\" (known: form, language, output, open, notices)").arg(it.key());
+            return QStringLiteral("unknown key \"%1\" (known: form, language, output, open, notices)")
+                .arg(platform::inputExcerpt(it.key()));
     }
 
     const QString form = object.value(QStringLiteral("form")).toString();
@@ -104,15 +118,15 @@ QString readHeader(const QJsonObject &object, Script &script)
 
     if (object.contains(QStringLiteral("output"))) {
         const QJsonValue output = object.value(QStringLiteral("output"));
-        if (!output.isString() || output.toString().isEmpty())
-            return QStringLiteral("\"output\" must be a file name");
+        if (const QString fault = fileNameFault(QStringLiteral("output"), output); !fault.isEmpty())
+            return fault;
         script.output = output.toString();
     }
 
     if (object.contains(QStringLiteral("open"))) {
         const QJsonValue open = object.value(QStringLiteral("open"));
-        if (!open.isString() || open.toString().isEmpty())
-            return QStringLiteral("\"open\" must be a file name");
+        if (const QString fault = fileNameFault(QStringLiteral("open"), open); !fault.isEmpty())
+            return fault;
         if (!script.output.isEmpty())
             return QStringLiteral("\"open\" names the file to continue: \"output\" cannot name another");
         script.open = open.toString();

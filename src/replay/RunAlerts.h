@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Alerts.h"
+#include "platform/InputLimits.h"
 #include "platform/TextFile.h"
 
 #include <QString>
@@ -42,7 +43,8 @@ inline QString existingOutputFault(const QString &output)
     const std::optional<platform::FileIdentity> existing = platform::fileIdentity(output);
     if (!existing || !existing->regular)
         return {};
-    return QStringLiteral("the output file %1 exists: give --replace to replace it").arg(output);
+    return QStringLiteral("the output file %1 exists: give --replace to replace it")
+        .arg(platform::inputExcerpt(output));
 }
 
 } // namespace ScriptedRun

@@ -1,9 +1,13 @@
 #include "replay/ScriptFileScreens.h"
 
+#include "platform/InputLimits.h"
+
+#include <QBuffer>
 #include <QIODevice>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonParseError>
+#include <QSet>
 
 namespace ScriptedRun {
 namespace {
@@ -33,6 +37,43 @@ std::optional<QString> parseKey(const QByteArray &text)
     return document.array().at(0).toString();
 }
 
+QString givenTwice(const QString &key)
+{
+    return QStringLiteral("\"%1\" is given twice").arg(platform::inputExcerpt(key));
+}
+
+// The first key that the text of a screen object gives twice; nothing when
+// each key comes once or the text is no object.
+std::optional<QString> keyGivenTwice(const QByteArray &text)
+{
+    QBuffer buffer;
+    buffer.setData(text);
+    buffer.open(QIODevice::ReadOnly);
+    JsonValueCutter stream(&buffer, text.size());
+    stream.skipWhitespace();
+    if (!stream.take('{'))
+        return std::nullopt;
+    QSet<QString> keys;
+    for (;;) {
+        stream.skipWhitespace();
+        QByteArray keyText;
+        if (stream.peek() != '"' || !stream.readValue(&keyText))
+            return std::nullopt;
+        const std::optional<QString> key = parseKey(keyText);
+        if (!key)
+            return std::nullopt;
+        if (keys.contains(*key))
+            return key;
+        keys.insert(*key);
+        stream.skipWhitespace();
+        if (!stream.take(':') || !stream.readValue(nullptr))
+            return std::nullopt;
+        stream.skipWhitespace();
+        if (!stream.take(','))
+            return std::nullopt;
+    }
+}
+
 // The file was read through and found whole before the run: it changed since.
 QString changed(int number)
 {
@@ -51,6 +92,7 @@ bool scanScriptFile(QIODevice &file, ScannedScript &scanned)
     stream.skipWhitespace();
     if (!stream.take('}')) {
         bool noticesSeen = false;
+        QSet<QString> keys;
         for (bool first = true;; first = false) {
             stream.skipWhitespace();
             if (stream.peek() != '"')
@@ -62,16 +104,23 @@ bool scanScriptFile(QIODevice &file, ScannedScript &scanned)
             stream.skipWhitespace();
             if (!key || !stream.take(':'))
                 return false;
+            if (keys.contains(*key) && scanned.keyFault.isEmpty())
+                scanned.keyFault = givenTwice(*key);
+            keys.insert(*key);
             const bool isNotices = *key == QLatin1String("notices");
-            if (isNotices && noticesSeen)
-                return false;
+            const bool noticesAgain = isNotices && noticesSeen;
             noticesSeen = noticesSeen || isNotices;
             if (!first)
                 header += ',';
             header += keyText + ':';
 
             stream.skipWhitespace();
-            if (isNotices && stream.take('[')) {
+            if (noticesAgain) {
+                // A fault already: only read past, to find where the script ends.
+                header += "null";
+                if (!stream.readValue(nullptr))
+                    return false;
+            } else if (isNotices && stream.take('[')) {
                 header += "[]";
                 scanned.noticesOffset = stream.offset();
                 stream.startInsideArray();
@@ -89,6 +138,11 @@ bool scanScriptFile(QIODevice &file, ScannedScript &scanned)
                     if (scanned.screenFault.isEmpty()) {
                         Screen screen;
                         scanned.screenFault = readScreen(*value, scanned.screenCount, screen);
+                    }
+                    if (scanned.screenFault.isEmpty() && value->isObject()) {
+                        if (const std::optional<QString> key = keyGivenTwice(element))
+                            scanned.screenFault
+                                = QStringLiteral("notice %1: %2").arg(scanned.screenCount).arg(givenTwice(*key));
                     }
                 }
             } else if (!stream.readValue(&header)) {

@@ -17,12 +17,15 @@ namespace ScriptedRun {
 
 // What one reading of a whole script file finds: the script's object with
 // "notices" emptied, where the elements of "notices" start in the file, how
-// many there are, and the first screen that cannot be read.
+// many there are, the first key that the script's object gives twice, and the
+// first screen that cannot be read (a screen object that gives a key twice
+// included).
 struct ScannedScript
 {
     QJsonObject header;
     qint64 noticesOffset = -1; // just after the opening bracket; -1: "notices" is no list
     int screenCount = 0;
+    QString keyFault;
     QString screenFault;
 };
 
@@ -31,8 +34,9 @@ struct ScannedScript
 // parsed and read as a screen on its own, then dropped. False when the file
 // is not one JSON object of this plain shape, or the parser refuses one of
 // its parts: the caller then parses the file whole, as the parser's own
-// message names the fault best (and a shape this reading declines, such as
-// "notices" given twice, is then still played).
+// message names the fault best. A key given twice in an object (which a
+// parser of the whole file would quietly take the last of) is a fault of the
+// script, kept in keyFault or screenFault.
 bool scanScriptFile(QIODevice &file, ScannedScript &scanned);
 
 // The screens of a script file, read again from the file one at a time as
