@@ -4,6 +4,7 @@
 
 #include "NoticeCheckReport.h"
 #include "notice/ProgramVersion.h"
+#include "platform/InputLimits.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -16,6 +17,8 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationName(QStringLiteral("notice-check"));
 
     QCommandLineParser parser;
+    // -list as --list, never as -l -i -s -t.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setApplicationDescription(
         QStringLiteral("Checks electronic notice files and reports every fault with its line number."));
     const QCommandLineOption help = parser.addHelpOption();
@@ -48,6 +51,14 @@ int main(int argc, char *argv[])
             err << parser.errorText() << '\n';
         err << parser.helpText();
         return int(CheckStatus::Unreadable);
+    }
+
+    // A file name the system cannot take is a wrong command line.
+    for (const QString &file : parser.positionalArguments()) {
+        if (const QString fault = platform::fileNameFault(file); !fault.isEmpty()) {
+            err << "FILE: " << fault << '\n';
+            return int(CheckStatus::Unreadable);
+        }
     }
 
     if (parser.isSet(exportAs)) {

@@ -60,10 +60,13 @@ int run(const QJsonObject &script, const QString &outputOverride, QTextStream &o
 // The same for a script held in a JSON file. The file is read in pieces,
 // twice: a first reading checks the whole script (syntax, keys, every screen)
 // holding one element of "notices" at a time; the run then reads the
-// elements again one by one as it plays them. A file this reading declines
-// (not JSON, not one object, or a shape such as "notices" given twice) is
-// parsed whole instead, so its messages and its run are those of a script
-// held in memory. Should the file change between the two readings so that a
+// elements again one by one as it plays them. A key given twice in the
+// script's object or in a screen object is a fault of the script. A file this
+// reading declines (not JSON, not one object) is parsed whole instead, so
+// that the parser's message names its fault. A script that is no plain file
+// (a pipe, a device) is read whole into memory first, up to 64 MiB, and run
+// from there. An output or "open" that is the script itself, under any name,
+// is refused. Should the file change between the two readings so that a
 // screen can no longer be read, the run stops there with BadScript: the
 // output file is finished with the notices saved so far and err says which
 // notice could not be read.

@@ -137,6 +137,10 @@ private Q_SLOTS:
         QTest::newRow("no file") << QStringList{} << 2 << "" << "FILE...";
         QTest::newRow("unknown option") << QStringList{"--verbose", "one.txt"} << 2 << "" << "verbose";
         QTest::newRow("help") << QStringList{"--help"} << 0 << "--list" << "";
+        QTest::newRow("version") << QStringList{"-version"} << 0 << "notice-check Norvane Analog Version" << "";
+        QTest::newRow("missing value") << QStringList{"--export"} << 2 << "" << "Missing value after '--export'";
+        QTest::newRow("blank file name") << QStringList{"one.txt", " "} << 2 << ""
+                                         << "FILE: the file name is empty or blank";
     }
 
     void commandLine()

@@ -78,6 +78,10 @@ void TestScriptFaults::stops_data()
     QTest::newRow("entry that the list does not hold")
         << second(R"({"Combo_9D_Polariz": "h"})")
         << "notice 2: Combo_9D_Polariz: Replay: the list has no entry \"h\"" << oneNotice;
+    // A name from the script is quoted in 80 characters at most.
+    QTest::newRow("unknown control of 200 characters")
+        << second("{\"" + QByteArray(200, 'X') + "\": \"1\"}")
+        << "notice 2: " + QString(77, 'X') + "...: Replay: control not found" << oneNotice;
     QTest::newRow("value of the wrong kind")
         << second(R"({"ChkValidate": true})")
         << "notice 2: ChkValidate: Replay: a check box takes 0 or 1" << oneNotice;
@@ -185,6 +189,24 @@ void TestScriptFaults::badScripts_data()
     QTest::newRow("form after 500 screens, unknown")
         << QByteArray(R"({"output": "x.txt", "notices": [)" + FirstScreen + R"(], "form": "T9"})")
         << "\"form\" must be \"T01\" or \"T02\"";
+    QTest::newRow("output blank") << QByteArray(R"({"form": "T01", "output": "  ", "notices": [{}]})")
+                                  << "\"output\": the file name is empty or blank";
+    QTest::newRow("output longer than the system takes")
+        << R"({"form": "T01", "output": ")" + QByteArray(4096, 'a') + R"(", "notices": [{}]})"
+        << "\"output\": the file name \"" + QString(77, 'a') + "...\" is 4096 bytes long: the system takes at most 4095";
+    QTest::newRow("open holding a name longer than the system takes")
+        << R"({"form": "T01", "open": "x/)" + QByteArray(256, 'b') + R"(", "notices": []})"
+        << "holds a name of 256 bytes: the system takes at most 255";
+    QTest::newRow("output naming the script itself")
+        << QByteArray(R"({"form": "T01", "output": "./script.json", "notices": [{}]})")
+        << "Replay: the file ./script.json is the script itself";
+    QTest::newRow("key given twice") << QByteArray(R"({"form": "T01", "form": "T02", "notices": [{}]})")
+                                     << "Replay script: \"form\" is given twice";
+    QTest::newRow("notices given twice") << QByteArray(R"({"form": "T01", "notices": [{}], "notices": [{}]})")
+                                         << "Replay script: \"notices\" is given twice";
+    QTest::newRow("key given twice in a screen")
+        << QByteArray(R"({"form": "T01", "notices": [{}, {"Txt_B_Adm": "F", "Txt_B_A\u0064m": "G"}]})")
+        << "Replay script: notice 2: \"Txt_B_Adm\" is given twice";
     QTest::newRow("notices not a list") << QByteArray(R"({"form": "T01", "output": "x.txt", "notices": {}})")
                                         << "\"notices\" must be a list";
     QTest::newRow("no notices") << QByteArray(R"({"form": "T01", "output": "x.txt"})")
