@@ -120,6 +120,10 @@ bool parseOptions(int argc, char *argv[], Options &options)
     }
     if (parser.positionalArguments().size() > 1)
         return refuse(QStringLiteral("one notice file at most"));
+    if (!parser.positionalArguments().isEmpty()) {
+        if (const QString fault = platform::fileNameFault(parser.positionalArguments().first()); !fault.isEmpty())
+            return refuse(QStringLiteral("file: %1").arg(fault));
+    }
     options.noticeFile = parser.positionalArguments().value(0);
     options.screenshotFolder = parser.value(screenshot);
     options.quitAfterShow = parser.isSet(quitAfterShow);

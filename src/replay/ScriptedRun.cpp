@@ -42,7 +42,7 @@ int play(const Script &script, bool replace, Screens &screens, QTextStream &out,
             return BadScript;
         }
         if (const std::optional<NoticeFileFault> &leftOut = window.saving().captureFile().store.saved().leftOut)
-            err << "Replay: " << script.open << ": " << leftOut->message << Qt::endl;
+            err << "Replay: " << platform::inputExcerpt(script.open) << ": " << leftOut->message << Qt::endl;
     }
     if (!script.output.isEmpty())
         stop = replay.typeFileName(script.output);

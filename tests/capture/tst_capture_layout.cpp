@@ -122,7 +122,7 @@ const Expected typedControls[] = {
     {"Button_Next", "button", "", 0, 174, 178, 'B'},
     {"Button_Finish", "button", "", 0, 175, 179, 'B'},
     {"Button_Reset", "button", "", 0, 176, 180, 'B'},
-    {"Txt_Filename", "text box", "", 0, 195, 199, 'B'},
+    {"Txt_Filename", "text box", "", 4095, 195, 199, 'B'},
     {"Txt_Ntc_Number", "text box", "", 0, 225, 235, 'B'},
     {"ChkValidate", "check box", "", 0, 230, 240, 'B'},
     {"ChkClearFields", "check box", "", 0, 231, 241, 'B'},
