@@ -303,6 +303,12 @@ int checkFile(const QString &dataPath, FormKind kind, int &rows, QTextStream &er
 int importFile(const QString &dataPath, FormKind kind, const QString &output, bool replace, QTextStream &out,
                QTextStream &err)
 {
+    // The file is read twice: a pipe would be empty the second time.
+    if (const std::optional<platform::FileIdentity> data = platform::fileIdentity(dataPath); data && !data->regular) {
+        err << "Import: " << platform::inputExcerpt(dataPath)
+            << ": the file to import must be a plain file (it is read twice), not a pipe or a device" << Qt::endl;
+        return BadScript;
+    }
     if (!output.isEmpty() && platform::isSameExistingFile(output, dataPath)) {
         err << "Import: the output file " << platform::inputExcerpt(output) << " is the file to import" << Qt::endl;
         return BadScript;
@@ -342,15 +348,19 @@ int importFile(const QString &dataPath, FormKind kind, const QString &output, bo
             progress.saved(++saved);
         }
     }
+    // The file changed since it was checked.
+    if (stop.isEmpty() && !source)
+        stop = fault;
     if (stop.isEmpty() && source && !source->fault().isEmpty())
-        stop = source->fault(); // the file changed since it was checked
+        stop = source->fault();
     platform::setTextFileSync(platform::TextFileSync::EveryLine);
-    if (!run.finish(!stop.isEmpty()))
+    const bool finished = run.finish(!stop.isEmpty());
+    if (!finished)
         err << "The file " << run.fileName() << " could not be finished: " << run.lastMessage() << Qt::endl;
-    if (!stop.isEmpty()) {
+    if (!stop.isEmpty())
         err << platform::inputExcerpt(dataPath) << ": " << stop << Qt::endl;
+    if (!stop.isEmpty() || !finished)
         return Stopped;
-    }
     const int notices = run.noticesWritten();
     out << run.fileName() << ": " << notices << (notices == 1 ? " notice" : " notices") << Qt::endl;
     return Completed;

@@ -20,7 +20,8 @@ class QTextStream;
 // Whatever would stop an operator stops the run: the file is finished with
 // the notices saved so far, one line on err names the row, the key, and the
 // title and message of the window, exit 1. An existing output file is
-// refused (exit 2) unless replace is given. While err is a terminal and the
+// refused (exit 2) unless replace is given; so are an output that is the
+// file to import and a file to import that is no plain file. While err is a terminal and the
 // file holds more than a few hundred notices, a progress line shows the
 // count and the rate.
 namespace NoticeImport {

@@ -47,36 +47,38 @@ void TestCommandLine::initTestCase()
 void TestCommandLine::answers_data()
 {
     QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<QString>("input"); // a file given as the standard input, or none
+    QTest::addColumn<QByteArray>("input"); // written to the standard input, a pipe
     QTest::addColumn<int>("status");
     QTest::addColumn<QString>("expected"); // on stdout for status 0, on stderr otherwise
 
     const QStringList replay{"--replay", "script.json"};
-    QTest::newRow("help") << QStringList{"--help"} << "" << 0 << "--replay <script>";
-    QTest::newRow("version") << QStringList{"--version"} << "" << 0 << "notice-capture Norvane Analog Version";
+    QTest::newRow("help") << QStringList{"--help"} << QByteArray() << 0 << "--replay <script>";
+    QTest::newRow("version") << QStringList{"--version"} << QByteArray() << 0 << "notice-capture Norvane Analog Version";
     QTest::newRow("Qt's own options are taken")
-        << QStringList{"-platform", "offscreen", "-style=fusion", "--version"} << "" << 0 << "notice-capture";
-    QTest::newRow("unknown option") << QStringList{"--relpay", "x.json"} << "" << 2 << "Unknown option 'relpay'";
-    QTest::newRow("missing value") << QStringList{"--replay"} << "" << 2 << "Missing value after '--replay'";
-    QTest::newRow("empty value") << QStringList{"--replay", ""} << "" << 2
+        << QStringList{"-platform", "offscreen", "-style=fusion", "--version"} << QByteArray() << 0 << "notice-capture";
+    QTest::newRow("unknown option") << QStringList{"--relpay", "x.json"} << QByteArray() << 2 << "Unknown option 'relpay'";
+    QTest::newRow("missing value") << QStringList{"--replay"} << QByteArray() << 2 << "Missing value after '--replay'";
+    QTest::newRow("empty value") << QStringList{"--replay", ""} << QByteArray() << 2
                                  << "--replay: the file name is empty or blank";
-    QTest::newRow("blank output") << replay + QStringList{"--output", " "} << "" << 2
+    QTest::newRow("blank output") << replay + QStringList{"--output", " "} << QByteArray() << 2
                                   << "--output: the file name is empty or blank";
     QTest::newRow("output longer than a path")
-        << replay + QStringList{"--output", QString(5000, 'a')} << "" << 2
+        << replay + QStringList{"--output", QString(5000, 'a')} << QByteArray() << 2
         << "--output: the file name \"" + QString(77, 'a') + "...\" is 5000 bytes long: the system takes at most 4095";
     QTest::newRow("output: the script through a symbolic link")
-        << replay + QStringList{"--output", "symlink.json", "--replace"} << "" << 2
+        << replay + QStringList{"--output", "symlink.json", "--replace"} << QByteArray() << 2
         << "the file symlink.json is the script itself";
     QTest::newRow("output: the script through a hard link")
-        << replay + QStringList{"--output", "hardlink.json", "--replace"} << "" << 2
+        << replay + QStringList{"--output", "hardlink.json", "--replace"} << QByteArray() << 2
         << "the file hardlink.json is the script itself";
     QTest::newRow("import output: the data file")
-        << QStringList{"--import", "data.csv", "--form", "T01", "--output", "./data.csv", "--replace"} << "" << 2
+        << QStringList{"--import", "data.csv", "--form", "T01", "--output", "./data.csv", "--replace"} << QByteArray() << 2
         << "the output file ./data.csv is the file to import";
-    QTest::newRow("script from a pipe") << QStringList{"--replay", "/dev/stdin", "--replace"} << "script.json" << 0
+    QTest::newRow("script from a pipe") << QStringList{"--replay", "/dev/stdin", "--replace"} << Script << 0
                                         << "out.txt: 1 notice";
-    QTest::newRow("endless device") << QStringList{"--replay", "/dev/zero"} << "" << 2
+    QTest::newRow("import of a device") << QStringList{"--import", "/dev/zero", "--form", "T01"} << QByteArray()
+                                        << 2 << "the file to import must be a plain file";
+    QTest::newRow("endless device") << QStringList{"--replay", "/dev/zero"} << QByteArray() << 2
                                     << "holds more than 64 MiB";
 }
 
@@ -85,7 +87,7 @@ void TestCommandLine::answers_data()
 void TestCommandLine::answers()
 {
     QFETCH(QStringList, arguments);
-    QFETCH(QString, input);
+    QFETCH(QByteArray, input);
     QFETCH(int, status);
     QFETCH(QString, expected);
 
@@ -100,9 +102,9 @@ void TestCommandLine::answers()
         QProcess program;
         program.setProcessEnvironment(environment);
         program.setWorkingDirectory(m_folder.path());
-        if (!input.isEmpty())
-            program.setStandardInputFile(m_folder.filePath(input));
         program.start(QStringLiteral(NOTICE_CAPTURE_EXE), arguments);
+        program.write(input);
+        program.closeWriteChannel();
         if (!program.waitForFinished(30000)) {
             program.kill();
             QFAIL("the program did not end");
