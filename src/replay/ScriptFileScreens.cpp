@@ -59,7 +59,10 @@ std::optional<QString> keyGivenTwice(const QByteArray &text)
         QByteArray keyText;
         if (stream.peek() != '"' || !stream.readValue(&keyText))
             return std::nullopt;
-        const std::optional<QString> key = parseKey(keyText);
+        // A key without escapes is its bytes between the quotes.
+        const std::optional<QString> key = keyText.contains('\\')
+            ? parseKey(keyText)
+            : std::optional<QString>(QString::fromUtf8(keyText.sliced(1, keyText.size() - 2)));
         if (!key)
             return std::nullopt;
         if (keys.contains(*key))
