@@ -234,12 +234,12 @@ private Q_SLOTS:
 
         NoticeRecord all = station("T02");
         all.fragment = "NTFD_RR";
-        all.op_agcy = "AGENCY";
+        all.op_agcy = "123";
         all.op_hours = {true, "0830", "2200"};
         all.d_inuse = "2006-1-2";
         all.coord.coord_given = true;
         all.coord.adm(3) = "D";
-        all.coord.adm(7) = QString::fromUtf8("SUÈDE");
+        all.coord.adm(7) = QString::fromUtf8("SUÈ");
         all.eff_hgt[1] = {"10", "300"};
         all.attn_h[2] = {"20", "3"};
         all.attn_v[2] = {"20", "4"};
