@@ -178,7 +178,7 @@ void NoticeFileRules::openSection(Section section, int line)
         misplaced = QStringLiteral("%1 out of place: the file has no notice");
     if (!misplaced.isEmpty())
         fault(line, misplaced.arg(quoted(openTag(section))));
-    m_top.emplace();
+    m_top = OpenSection();
     m_top->parsed.section = section;
     m_top->parsed.openLine = line;
     m_top->kept = misplaced.isEmpty();
@@ -214,7 +214,7 @@ void NoticeFileRules::openSubSection(Section section, int line)
         }
         kept = notice.kept;
     }
-    m_sub.emplace();
+    m_sub = OpenSection();
     m_sub->parsed.section = section;
     m_sub->parsed.openLine = line;
     m_sub->kept = kept;
