@@ -21,6 +21,7 @@
 // Release for figures worth comparing (scripts/bench does).
 
 #include "BenchTable.h"
+#include "CheckerBench.h"
 #include "LongNameBench.h"
 #include "MemoryBench.h"
 
@@ -370,6 +371,7 @@ int main(int argc, char *argv[])
     if (settings.memoryRuns > 0) {
         measureMemory(settings, table);
         measureImport(settings, table);
+        measureChecker(settings, table);
     }
 
     if (!alerts.messages().isEmpty())

@@ -6,13 +6,16 @@ REPO_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 BUILD_DIR=${BUILD_DIR:-$REPO_ROOT/build}
 
 # The build and the tests. help2man writes the manual pages from the
-# programs' --help; rsvg-convert (librsvg2-bin) renders the PNG icon.
+# programs' --help; rsvg-convert (librsvg2-bin) renders the PNG icon. The
+# fuzz_asan test builds the fuzz targets with clang, whose -fsanitize=fuzzer
+# needs libFuzzer from libclang-rt-14-dev.
 PACKAGES=(
     g++ cmake ninja-build
     qt6-base-dev qt6-base-dev-tools libgl-dev
     libcsv-dev
     fonts-dejavu-core
     help2man librsvg2-bin
+    clang-14 libclang-rt-14-dev
 )
 
 # The Debian package (scripts/package) only: dpkg-shlibdeps (dpkg-dev, which

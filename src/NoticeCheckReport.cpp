@@ -1,5 +1,7 @@
 #include "NoticeCheckReport.h"
 
+#include "notice/NoticeFileStream.h"
+
 #include <QFile>
 #include <QTextStream>
 
@@ -13,6 +15,94 @@ QString countOf(qsizetype count, const char *singular)
         + (count == 1 ? QString() : QStringLiteral("s"));
 }
 
+// The check of one file as notice-check prints it, while the file is read:
+// each fault as "FILE:LINE: message"; with listNotices, the summary of each
+// notice as it ends, and the faults after the summaries (held back, up to
+// NoticeFileConsumer::kHeldFaults of them).
+class PrintedCheck : public NoticeFileConsumer
+{
+public:
+    PrintedCheck(const QString &path, bool listNotices, QTextStream &out)
+        : m_path(path)
+        , m_list(listNotices)
+        , m_out(out)
+    { }
+
+    void notice(ParsedNotice &&notice) override
+    {
+        if (m_list)
+            m_out << noticeSummary(notice) << '\n';
+    }
+
+    void fault(const NoticeFileFault &fault) override
+    {
+        if (!m_list)
+            print(fault);
+        else if (m_held.append(fault); m_held.size() > NoticeFileConsumer::kHeldFaults)
+            printHeld();
+    }
+
+    void printHeld()
+    {
+        for (const NoticeFileFault &fault : std::as_const(m_held))
+            print(fault);
+        m_held.clear();
+    }
+
+private:
+    void print(const NoticeFileFault &fault) { m_out << m_path << ':' << fault.line << ": " << fault.message << '\n'; }
+
+    QString m_path;
+    bool m_list;
+    QTextStream &m_out;
+    QList<NoticeFileFault> m_held;
+};
+
+// The check pass of an export: the faults, the administration and the
+// columns that the notices use.
+class ExportCheck : public NoticeFileConsumer
+{
+public:
+    ExportCheck(const QString &path, QTextStream &err, NoticeSheetWriter &writer)
+        : m_path(path)
+        , m_err(err)
+        , m_writer(writer)
+    { }
+
+    void head(ParsedSection &&head) override { adm = head.value(NoticeKeys::Key::Adm); }
+    void notice(ParsedNotice &&notice) override { m_writer.noteColumns(notice, adm); }
+    void fault(const NoticeFileFault &fault) override
+    {
+        m_err << m_path << ':' << fault.line << ": " << fault.message << '\n';
+    }
+
+    QString adm;
+
+private:
+    QString m_path;
+    QTextStream &m_err;
+    NoticeSheetWriter &m_writer;
+};
+
+// The export pass: each notice written as it ends.
+class ExportWrite : public NoticeFileConsumer
+{
+public:
+    ExportWrite(NoticeSheetWriter &writer, const QString &adm)
+        : m_writer(writer)
+        , m_adm(adm)
+    { }
+
+    void notice(ParsedNotice &&notice) override { m_writer.write(notice, m_adm); }
+    void fault(const NoticeFileFault &) override { faulty = true; }
+
+    bool faulty = false;
+
+private:
+    NoticeSheetWriter &m_writer;
+    QString m_adm;
+};
+
 } // namespace
 
 CheckStatus checkNoticeFiles(const QStringList &paths, bool listNotices, QTextStream &out)
@@ -20,25 +110,18 @@ CheckStatus checkNoticeFiles(const QStringList &paths, bool listNotices, QTextSt
     CheckStatus worst = CheckStatus::Sound;
     for (const QString &path : paths) {
         QFile file(path);
-        QByteArray bytes;
-        if (file.open(QIODevice::ReadOnly))
-            bytes = file.readAll();
-        if (!file.isOpen() || file.error() != QFileDevice::NoError) {
+        PrintedCheck printed(path, listNotices, out);
+        NoticeFileStream stream(printed);
+        if (!file.open(QIODevice::ReadOnly) || !checkNoticeDevice(file, stream)) {
             out << path << ": cannot be read: " << file.errorString() << '\n';
             worst = CheckStatus::Unreadable;
             continue;
         }
-        const ParsedNoticeFile parsed = checkNoticeFile(bytes);
-        if (listNotices) {
-            for (const ParsedNotice &notice : parsed.notices)
-                out << noticeSummary(notice) << '\n';
-        }
-        for (const NoticeFileFault &fault : parsed.faults)
-            out << path << ':' << fault.line << ": " << fault.message << '\n';
-        if (parsed.isSound()) {
-            out << path << ": sound, " << countOf(parsed.notices.size(), "notice") << '\n';
+        printed.printHeld();
+        if (stream.faultCount() == 0) {
+            out << path << ": sound, " << countOf(stream.noticeCount(), "notice") << '\n';
         } else {
-            out << path << ": not sound, " << countOf(parsed.faults.size(), "fault") << '\n';
+            out << path << ": not sound, " << countOf(stream.faultCount(), "fault") << '\n';
             worst = std::max(worst, CheckStatus::Faulty);
         }
     }
@@ -46,20 +129,49 @@ CheckStatus checkNoticeFiles(const QStringList &paths, bool listNotices, QTextSt
     return worst;
 }
 
+// The file is read twice, so that no more than one notice is held: first
+// checked, then, when sound, exported. A file that cannot be read twice (a
+// pipe) is held whole.
 CheckStatus exportNoticeFile(const QString &path, SheetFormat format, QIODevice &out, QTextStream &err)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    const auto unreadable = [&] {
         err << path << ": cannot be read: " << file.errorString() << Qt::endl;
         return CheckStatus::Unreadable;
-    }
-    const ParsedNoticeFile parsed = checkNoticeFile(file.readAll());
-    if (!parsed.isSound()) {
+    };
+    if (!file.open(QIODevice::ReadOnly))
+        return unreadable();
+    if (file.isSequential()) {
+        const ParsedNoticeFile parsed = checkNoticeFile(file.readAll());
+        if (parsed.isSound()) {
+            writeNotices(parsed, format, out);
+            return CheckStatus::Sound;
+        }
         for (const NoticeFileFault &fault : parsed.faults)
             err << path << ':' << fault.line << ": " << fault.message << '\n';
         err << path << ": not sound, not exported" << Qt::endl;
         return CheckStatus::Faulty;
     }
-    writeNotices(parsed, format, out);
+    NoticeSheetWriter writer(format, out);
+    ExportCheck check(path, err, writer);
+    {
+        NoticeFileStream stream(check);
+        if (!checkNoticeDevice(file, stream))
+            return unreadable();
+        if (stream.faultCount() > 0) {
+            err << path << ": not sound, not exported" << Qt::endl;
+            return CheckStatus::Faulty;
+        }
+    }
+    ExportWrite exported(writer, check.adm);
+    NoticeFileStream stream(exported);
+    writer.begin();
+    if (!file.seek(0) || !checkNoticeDevice(file, stream))
+        return unreadable();
+    writer.end();
+    if (exported.faulty) {
+        err << path << ": changed while it was exported" << Qt::endl;
+        return CheckStatus::Faulty;
+    }
     return CheckStatus::Sound;
 }

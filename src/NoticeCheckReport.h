@@ -15,11 +15,15 @@ enum class CheckStatus { Sound = 0, Faulty = 1, Unreadable = 2 };
 
 // Checks each named file and writes to out one line per fault,
 // "FILE:LINE: message", then a verdict line per file; with listNotices, the
-// summary of each notice comes before the faults. Returns the worst status of
-// all files.
+// summary of each notice comes before the faults. Each file is read a piece
+// at a time and printed about as it is read, holding one notice: a file of
+// any size is checked in the same memory. Returns the worst status of all
+// files.
 CheckStatus checkNoticeFiles(const QStringList &paths, bool listNotices, QTextStream &out);
 
 // notice-check --export: the notices of one sound file written to out as CSV
 // or JSON (see NoticeExport). A file with faults is not exported: its faults
-// go to err, as the check prints them. Returns the file's status.
+// go to err, as the check prints them. A file is read twice, checked then
+// written, one notice at a time (a pipe, which cannot be read twice, is held
+// whole). Returns the file's status.
 CheckStatus exportNoticeFile(const QString &path, SheetFormat format, QIODevice &out, QTextStream &err);

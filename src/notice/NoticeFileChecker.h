@@ -62,7 +62,9 @@ struct ParsedNoticeFile
 };
 
 // Parses and checks the bytes of a notice file. Never fails: whatever the
-// bytes, the result says what could be read and what is wrong with it.
+// bytes, the result says what could be read and what is wrong with it. The
+// whole file and every notice are held: NoticeFileStream checks a file of any
+// length a piece at a time (and is what this runs on).
 ParsedNoticeFile checkNoticeFile(const QByteArray &bytes);
 
 // One line about a notice, its items separated by tabs: the notice number,

@@ -5,6 +5,9 @@
 
 #include <QStringDecoder>
 
+#include <algorithm>
+#include <array>
+
 using NoticeKeys::Key;
 using NoticeKeys::Section;
 
@@ -36,40 +39,85 @@ bool keyMatches(Key key, const QString &written, int *azimuth)
     return *azimuth >= 0;
 }
 
-QString decoded(const QByteArray &bytes)
+// The character of each byte in the text file encoding: a one-byte encoding,
+// so a line decodes byte by byte, wherever the file is cut into pieces.
+const std::array<QChar, 256> &characterOfByte()
 {
-    QStringDecoder decoder(platform::textFileEncodingName().toLatin1().constData());
-    return decoder.isValid() ? decoder.decode(bytes) : QString::fromLatin1(bytes);
+    static const std::array<QChar, 256> table = [] {
+        std::array<QChar, 256> characters;
+        QStringDecoder decoder(platform::textFileEncodingName().toLatin1().constData());
+        for (int byte = 0; byte < 256; ++byte) {
+            const char c = char(byte);
+            const QString text = decoder.isValid() ? decoder.decode(QByteArrayView(&c, 1)) : QString();
+            characters[byte] = text.size() == 1 ? text.at(0) : QChar(byte);
+        }
+        return characters;
+    }();
+    return table;
+}
+
+// The bytes that Windows-1252 leaves undefined: the writer never writes them.
+bool isUndefinedByte(char c)
+{
+    const uchar byte = uchar(c);
+    return byte == 0x81 || byte == 0x8D || byte == 0x8F || byte == 0x90 || byte == 0x9D;
+}
+
+QString decoded(QByteArrayView bytes)
+{
+    QString text(bytes.size(), Qt::Uninitialized);
+    const std::array<QChar, 256> &table = characterOfByte();
+    QChar *out = text.data();
+    for (const char c : bytes)
+        *out++ = table[uchar(c)];
+    return text;
 }
 
 } // namespace
 
-QList<Line> splitLines(const QByteArray &bytes)
+void LineSplitter::take(QByteArrayView piece)
 {
-    const QString text = decoded(bytes);
-    QList<Line> lines;
-    qsizetype start = 0;
-    int number = 0;
-    while (start < text.size()) {
-        ++number;
-        const qsizetype lineFeed = text.indexOf(QLatin1Char('\n'), start);
-        const qsizetype end = lineFeed < 0 ? text.size() : lineFeed;
-        QString line = text.mid(start, end - start);
-        const bool endsWithCr = line.endsWith(QLatin1Char('\r'));
+    m_started = m_started || !piece.isEmpty();
+    if (m_tooLong)
+        return;
+    if (m_bytes.size() + piece.size() > NoticeKeys::kLongestLine + 1) { // + 1: the carriage return
+        m_tooLong = true;
+        m_bytes = QByteArray();
+        return;
+    }
+    m_bytes.append(piece);
+}
+
+Line LineSplitter::cut(bool lineFeed)
+{
+    Line line;
+    line.number = ++m_number;
+    if (m_tooLong) {
+        line.tooLong = true;
+        line.faults.append(QStringLiteral("line longer than %1 characters").arg(NoticeKeys::kLongestLine));
+    } else {
+        QByteArrayView bytes = m_bytes;
+        const bool endsWithCr = bytes.endsWith('\r');
         if (endsWithCr)
-            line.chop(1);
-        QString fault;
-        if (lineFeed < 0 && !endsWithCr)
-            fault = QStringLiteral("line end missing");
-        else if (lineFeed < 0 || !endsWithCr || line.contains(QLatin1Char('\r')))
-            fault = QStringLiteral("line end is not CR LF");
+            bytes.chop(1);
+        if (!lineFeed && !endsWithCr)
+            line.faults.append(QStringLiteral("line end missing"));
+        else if (!lineFeed || !endsWithCr || bytes.contains('\r'))
+            line.faults.append(QStringLiteral("line end is not CR LF"));
+        const auto undefined = std::find_if(bytes.begin(), bytes.end(), isUndefinedByte);
+        if (undefined != bytes.end())
+            line.faults.append(
+                QStringLiteral("byte 0x%1 is undefined in %2")
+                    .arg(QString::number(uchar(*undefined), 16).toUpper(), platform::textFileEncodingName()));
         // A stray carriage return is reported above; the rest of the line
         // is read without it.
-        line.remove(QLatin1Char('\r'));
-        lines.append({number, line, fault});
-        start = end + 1;
+        line.text = decoded(bytes);
+        line.text.remove(QLatin1Char('\r'));
     }
-    return lines;
+    m_bytes.clear();
+    m_started = false;
+    m_tooLong = false;
+    return line;
 }
 
 std::optional<TagLine> readTag(const QString &text)

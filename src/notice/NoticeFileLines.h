@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <cstddef>
 #include <limits>
@@ -17,15 +18,56 @@ namespace NoticeFileLines {
 
 struct Line
 {
-    int number = 0;       // 1 for the first line of the file
-    QString text;         // without its line end, and without any stray carriage return
-    QString lineEndFault; // what is wrong with the line end, or empty
+    int number = 0; // 1 for the first line of the file
+    QString text;   // without its line end, and without any stray carriage return
+    // What is wrong with the line itself, in this order: its end (not CR LF,
+    // or a carriage return of its own), a byte that the text file encoding
+    // leaves undefined, its length (a line longer than NoticeKeys::kLongestLine
+    // is not held: its text is empty and tooLong is set).
+    QStringList faults;
+    bool tooLong = false;
 };
 
-// Decodes the bytes in the text file encoding and cuts them into lines at
-// each line feed. A line whose end is not CR LF, or that holds a carriage
-// return of its own, carries the fault.
-QList<Line> splitLines(const QByteArray &bytes);
+// Cuts the bytes of a notice file into lines at each line feed, fed in pieces
+// of any size, and decodes each line from the text file encoding. It holds
+// no more than the line being read, and not even that past
+// NoticeKeys::kLongestLine: the rest of such a line is skipped up to its line
+// feed. Each whole line goes to the callback as soon as its line feed is read;
+// finish() hands over the last line when the bytes do not end with a line feed.
+class LineSplitter
+{
+public:
+    template <typename OnLine> void feed(QByteArrayView bytes, OnLine onLine)
+    {
+        qsizetype start = 0;
+        while (start < bytes.size()) {
+            const qsizetype lineFeed = bytes.indexOf('\n', start);
+            const qsizetype end = lineFeed < 0 ? bytes.size() : lineFeed;
+            take(bytes.sliced(start, end - start));
+            if (lineFeed < 0)
+                return;
+            onLine(cut(true));
+            start = end + 1;
+        }
+    }
+
+    template <typename OnLine> void finish(OnLine onLine)
+    {
+        if (m_started)
+            onLine(cut(false));
+    }
+
+    int lineCount() const { return m_number; }
+
+private:
+    void take(QByteArrayView piece);
+    Line cut(bool lineFeed);
+
+    QByteArray m_bytes; // of the line being read
+    bool m_started = false;
+    bool m_tooLong = false;
+    int m_number = 0;
+};
 
 // A tag line: "<TAG>" or "</TAG>" for a known tag.
 struct TagLine

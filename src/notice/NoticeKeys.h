@@ -94,6 +94,23 @@ bool takesAzimuth(Key key);
 // coordinated administration, or one per azimuth (each azimuth once, rising).
 bool repeats(Section section, Key key);
 
+// The longest value of a key that the capture forms let the writer put in a
+// file: the longest box (or list entry, option code or worked-out text such as
+// "+0023015" or "2006-01-02") that the key is written from. The remarks boxes
+// take text of any length; a remark beyond kLongestRemarks characters is taken
+// for damage rather than typing.
+constexpr int kLongestRemarks = 1 << 20;
+int longestValue(Key key);
+
+// The longest line the writer can produce: a remarks line. A longer line is a
+// fault, and the checker does not hold it.
+constexpr int kLongestLine = kLongestRemarks + 64;
+
+// Whether the writer works the value out itself (a number, a date, an option
+// or list code) rather than copying it as typed: such a value never has a
+// blank at either end. A typed value is copied with its blanks.
+bool isWorkedOut(Key key);
+
 struct Placement
 {
     Section section;

@@ -23,49 +23,6 @@ QByteArray csvField(const QString &field)
     return bytes;
 }
 
-// The columns that some notice of the file uses, in the writer's order.
-QStringList usedColumns(const ParsedNoticeFile &file, const QString &adm)
-{
-    QSet<QString> seen;
-    for (const ParsedNotice &notice : file.notices) {
-        for (const NoticeColumns::Cell &cell : NoticeColumns::cellsOf(notice, adm))
-            seen.insert(cell.first);
-    }
-    QStringList columns(seen.cbegin(), seen.cend());
-    std::sort(columns.begin(), columns.end(), [](const QString &a, const QString &b) {
-        return NoticeColumns::rankOf(a).value_or(-1) < NoticeColumns::rankOf(b).value_or(-1);
-    });
-    return columns;
-}
-
-void writeCsv(const ParsedNoticeFile &file, const QString &adm, QIODevice &out)
-{
-    const QStringList columns = usedColumns(file, adm);
-    out.write("\xEF\xBB\xBF");
-    out.write(csvRecord(columns));
-    for (const ParsedNotice &notice : file.notices) {
-        QStringList row(columns.size());
-        for (const NoticeColumns::Cell &cell : NoticeColumns::cellsOf(notice, adm))
-            row[columns.indexOf(cell.first)] = cell.second;
-        out.write(csvRecord(row));
-    }
-}
-
-void writeJson(const ParsedNoticeFile &file, const QString &adm, QIODevice &out)
-{
-    out.write("[");
-    const char *separator = "\n";
-    for (const ParsedNotice &notice : file.notices) {
-        QJsonObject object;
-        for (const NoticeColumns::Cell &cell : NoticeColumns::cellsOf(notice, adm))
-            object.insert(cell.first, cell.second);
-        out.write(separator);
-        out.write(QJsonDocument(object).toJson(QJsonDocument::Compact));
-        separator = ",\n";
-    }
-    out.write("\n]\n");
-}
-
 } // namespace
 
 QByteArray csvRecord(const QStringList &fields)
@@ -82,8 +39,63 @@ QByteArray csvRecord(const QStringList &fields)
 void writeNotices(const ParsedNoticeFile &file, SheetFormat format, QIODevice &out)
 {
     const QString adm = file.head ? file.head->value(NoticeKeys::Key::Adm) : QString();
-    if (format == SheetFormat::Csv)
-        writeCsv(file, adm, out);
-    else
-        writeJson(file, adm, out);
+    NoticeSheetWriter writer(format, out);
+    for (const ParsedNotice &notice : file.notices)
+        writer.noteColumns(notice, adm);
+    writer.begin();
+    for (const ParsedNotice &notice : file.notices)
+        writer.write(notice, adm);
+    writer.end();
+}
+
+NoticeSheetWriter::NoticeSheetWriter(SheetFormat format, QIODevice &out)
+    : m_format(format)
+    , m_out(out)
+{ }
+
+void NoticeSheetWriter::noteColumns(const ParsedNotice &notice, const QString &adm)
+{
+    if (m_format != SheetFormat::Csv)
+        return;
+    for (const NoticeColumns::Cell &cell : NoticeColumns::cellsOf(notice, adm))
+        m_seen.insert(cell.first);
+}
+
+// CSV: the byte-order mark and the header row of the used columns, in the
+// writer's order. JSON: the opening of the array.
+void NoticeSheetWriter::begin()
+{
+    if (m_format == SheetFormat::Json) {
+        m_out.write("[");
+        return;
+    }
+    m_columns = QStringList(m_seen.cbegin(), m_seen.cend());
+    std::sort(m_columns.begin(), m_columns.end(), [](const QString &a, const QString &b) {
+        return NoticeColumns::rankOf(a).value_or(-1) < NoticeColumns::rankOf(b).value_or(-1);
+    });
+    m_out.write("\xEF\xBB\xBF");
+    m_out.write(csvRecord(m_columns));
+}
+
+void NoticeSheetWriter::write(const ParsedNotice &notice, const QString &adm)
+{
+    if (m_format == SheetFormat::Csv) {
+        QStringList row(m_columns.size());
+        for (const NoticeColumns::Cell &cell : NoticeColumns::cellsOf(notice, adm))
+            row[m_columns.indexOf(cell.first)] = cell.second;
+        m_out.write(csvRecord(row));
+        return;
+    }
+    QJsonObject object;
+    for (const NoticeColumns::Cell &cell : NoticeColumns::cellsOf(notice, adm))
+        object.insert(cell.first, cell.second);
+    m_out.write(m_separator);
+    m_out.write(QJsonDocument(object).toJson(QJsonDocument::Compact));
+    m_separator = ",\n";
+}
+
+void NoticeSheetWriter::end()
+{
+    if (m_format == SheetFormat::Json)
+        m_out.write("\n]\n");
 }

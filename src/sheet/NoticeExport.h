@@ -3,6 +3,7 @@
 #include "notice/NoticeFileChecker.h"
 
 #include <QByteArray>
+#include <QSet>
 #include <QStringList>
 
 class QIODevice;
@@ -18,6 +19,28 @@ class QIODevice;
 enum class SheetFormat { Csv, Json };
 
 void writeNotices(const ParsedNoticeFile &file, SheetFormat format, QIODevice &out);
+
+// The same output written one notice at a time, for a file read twice: on
+// the first reading each notice's columns are noted (the CSV header row
+// names the columns that some notice uses), on the second each notice is
+// written. adm is the administration of the file's HEAD.
+class NoticeSheetWriter
+{
+public:
+    NoticeSheetWriter(SheetFormat format, QIODevice &out);
+
+    void noteColumns(const ParsedNotice &notice, const QString &adm);
+    void begin();
+    void write(const ParsedNotice &notice, const QString &adm);
+    void end();
+
+private:
+    SheetFormat m_format;
+    QIODevice &m_out;
+    QSet<QString> m_seen;
+    QStringList m_columns;
+    const char *m_separator = "\n";
+};
 
 // One CSV record with its CR LF.
 QByteArray csvRecord(const QStringList &fields);

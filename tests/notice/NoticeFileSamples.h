@@ -7,6 +7,7 @@
 
 #include "NoticeTestSupport.h"
 
+#include "form/FieldCatalogue.h"
 #include "form/ScreenBinding.h"
 #include "notice/Formatting.h"
 #include "notice/NoticeWriter.h"
@@ -181,7 +182,16 @@ inline SampleScreen sampleScreen(int index, QRandomGenerator &random)
 // A generated capture screen collected into a record.
 inline NoticeRecord sampleRecord(int index, QRandomGenerator &random)
 {
-    const SampleScreen screen = sampleScreen(index, random);
+    SampleScreen screen = sampleScreen(index, random);
+    // What the boxes take: no more than a box's maximum, only a list's entries.
+    for (auto it = screen.texts.begin(); it != screen.texts.end(); ++it) {
+        if (const ControlSpec *control = findControl(screen.kind, it.key())) {
+            if (control->maxLength > 0)
+                it.value().truncate(control->maxLength);
+            if (!control->entries.isEmpty() && !control->entries.contains(it.value()))
+                it.value() = control->entries.last();
+        }
+    }
     NoticeRecord record;
     collectScreen(record, MapScreen(screen.kind, screen.texts, screen.selected), screen.kind);
     return record;

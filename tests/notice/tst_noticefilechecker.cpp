@@ -150,6 +150,20 @@ private Q_SLOTS:
         row("no value and no blank", replaced(base, 18, {"t_polar ="}), {"18: line is not \"key = value\""});
         row("empty value", replaced(base, 18, {"t_polar = "}), {"18: empty value for \"t_polar\""});
         row("no key", replaced(base, 18, {" = H"}), {"18: line is not \"key = value\""});
+        row("blank before the equals sign", replaced(base, 18, {"t_polar  = H"}), {"18: blank around the key \"t_polar\""});
+        row("blank after a worked-out value", replaced(base, 12, {"t_action = ADD "}),
+            {"12: blank around the value for \"t_action\""});
+        row("tab in a value", replaced(base, 13, {"t_site_name = MONT\tMARTRE"}),
+            {"13: tab in the value for \"t_site_name\""});
+        row("value longer than its box", replaced(base, 14, {"t_ctry = FRAN"}),
+            {"14: value for \"t_ctry\" longer than 3 characters"});
+        row("line longer than the writer writes",
+            replaced(base, 13, {"t_remarks = " + QString(NoticeKeys::kLongestLine, 'x')}),
+            {"13: line longer than 1048640 characters"});
+        QByteArray undefinedByte = sound;
+        undefinedByte.replace("MONTMARTRE", "MONT\x81MARTRE");
+        QTest::newRow("byte undefined in the encoding")
+            << undefinedByte << QStringList{"13: byte 0x81 is undefined in Windows-1252"};
 
         // Notice numbers and the TAIL.
         row("first notice numbered 2", replaced(base, 8, {"Notice No = 2"}),
@@ -234,12 +248,12 @@ private Q_SLOTS:
 
         NoticeRecord all = station("T02");
         all.fragment = "NTFD_RR";
-        all.op_agcy = "AGENCY";
+        all.op_agcy = "123";
         all.op_hours = {true, "0830", "2200"};
         all.d_inuse = "2006-1-2";
         all.coord.coord_given = true;
         all.coord.adm(3) = "D";
-        all.coord.adm(7) = QString::fromUtf8("SUÈDE");
+        all.coord.adm(7) = QString::fromUtf8("SUÈ");
         all.eff_hgt[1] = {"10", "300"};
         all.attn_h[2] = {"20", "3"};
         all.attn_v[2] = {"20", "4"};

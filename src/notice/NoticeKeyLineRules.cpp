@@ -1,0 +1,142 @@
+// The rules of the notice-file checker for "key = value" lines.
+
+#include "NoticeFileRules.h"
+
+using NoticeKeys::Key;
+using NoticeKeys::Section;
+using namespace NoticeFileLines;
+
+namespace {
+
+const QString kKeyValueSeparator = QStringLiteral(" = ");
+
+QString quoted(const QString &text)
+{
+    return QLatin1Char('"') + text + QLatin1Char('"');
+}
+
+QString countOf(qsizetype count, const char *singular)
+{
+    return QString::number(count) + QLatin1Char(' ') + QLatin1String(singular)
+        + (count == 1 ? QString() : QStringLiteral("s"));
+}
+
+bool hasBlankAtAnEnd(const QString &text)
+{
+    return !text.isEmpty() && (text.front() == QLatin1Char(' ') || text.back() == QLatin1Char(' '));
+}
+
+// The key without which the section is incomplete.
+bool isRequiredKey(Section section, Key key)
+{
+    return (section == Section::Head && key == Key::Adm) || (section == Section::Notice && key == Key::NoticeNo)
+        || (section == Section::Tail && key == Key::NumNotices);
+}
+
+} // namespace
+
+void NoticeFileRules::readKeyLine(const Line &line)
+{
+    const qsizetype separator = line.text.indexOf(kKeyValueSeparator);
+    // The writer puts the key at the start of the line and one blank on each
+    // side of "=": more blanks are reported, and the key read without them.
+    const QString writtenKey = line.text.left(std::max<qsizetype>(separator, 0));
+    const QString bareKey = writtenKey.trimmed();
+    if (separator <= 0 || bareKey.isEmpty()) {
+        fault(line.number, QStringLiteral("line is not \"key = value\""));
+        return;
+    }
+    const NoticeKeyLine keyLine{line.number, bareKey, line.text.mid(separator + kKeyValueSeparator.size())};
+    const QString key = quoted(keyLine.key);
+    if (bareKey.size() != writtenKey.size())
+        fault(line.number, QStringLiteral("blank around the key %1").arg(key));
+    OpenSection *open = m_sub ? &*m_sub : m_top ? &*m_top : nullptr;
+    if (!open) {
+        fault(line.number, QStringLiteral("key %1 outside a section").arg(key));
+        return;
+    }
+    const Section section = open->parsed.section;
+    int azimuth = -1;
+    const std::size_t position = positionOfKey(section, keyLine.key, &azimuth);
+    if (position == kNoPosition) {
+        fault(line.number,
+              isKnownKey(keyLine.key) ? QStringLiteral("key %1 out of place in %2").arg(key, quoted(openTag(section)))
+                                      : QStringLiteral("unknown key %1").arg(key));
+        return;
+    }
+    const Key placedKey = NoticeKeys::layout()[position].key;
+    checkValue(keyLine, placedKey);
+    checkOrder(*open, position, azimuth, keyLine);
+    checkNumbers(*open, keyLine);
+    if (!m_sub && isRequiredKey(section, placedKey))
+        open->hasRequiredKey = true;
+    if (open->parsed.keyLines.size() < kMostKeyLines)
+        open->parsed.keyLines.append(keyLine);
+}
+
+// What the writer never puts in a value: nothing at all, a tab, more
+// characters than the boxes it comes from take, blanks around a value it
+// works out itself.
+void NoticeFileRules::checkValue(const NoticeKeyLine &keyLine, Key key)
+{
+    const QString name = quoted(keyLine.key);
+    if (keyLine.value.isEmpty()) {
+        fault(keyLine.line, QStringLiteral("empty value for %1").arg(name));
+        return;
+    }
+    if (keyLine.value.contains(QLatin1Char('\t')))
+        fault(keyLine.line, QStringLiteral("tab in the value for %1").arg(name));
+    const int longest = NoticeKeys::longestValue(key);
+    if (keyLine.value.size() > longest)
+        fault(keyLine.line, QStringLiteral("value for %1 longer than %2").arg(name, countOf(longest, "character")));
+    if (NoticeKeys::isWorkedOut(key) && hasBlankAtAnEnd(keyLine.value))
+        fault(keyLine.line, QStringLiteral("blank around the value for %1").arg(name));
+}
+
+void NoticeFileRules::checkOrder(OpenSection &open, std::size_t position, int azimuth, const NoticeKeyLine &keyLine)
+{
+    const QString key = quoted(keyLine.key);
+    const NoticeKeys::Placement &placement = NoticeKeys::layout()[position];
+    if (open.lastPosition != kNoPosition && position < open.lastPosition) {
+        fault(keyLine.line, QStringLiteral("key %1 out of order").arg(key));
+        return;
+    }
+    if (position != open.lastPosition) {
+        open.lastPosition = position;
+        open.lastAzimuth = azimuth;
+        open.repeatCount = 1;
+        return;
+    }
+    if (!NoticeKeys::repeats(placement.section, placement.key)) {
+        fault(keyLine.line, QStringLiteral("key %1 repeated").arg(key));
+    } else if (NoticeKeys::takesAzimuth(placement.key)) {
+        if (azimuth <= open.lastAzimuth)
+            fault(keyLine.line,
+                  QStringLiteral("key %1 %2")
+                      .arg(key,
+                           azimuth == open.lastAzimuth ? QStringLiteral("repeated") : QStringLiteral("out of order")));
+        else
+            open.lastAzimuth = azimuth;
+    } else if (++open.repeatCount == CoordinationList::kCount + 1) {
+        fault(keyLine.line, QStringLiteral("more than %1 %2 lines").arg(CoordinationList::kCount).arg(key));
+    }
+}
+
+// The running notice number and the count in the TAIL.
+void NoticeFileRules::checkNumbers(const OpenSection &open, const NoticeKeyLine &keyLine)
+{
+    if (!open.kept)
+        return;
+    const Section section = open.parsed.section;
+    if (section == Section::Notice && keyLine.key == NoticeKeys::text(Key::NoticeNo)) {
+        const QString expected = QString::number(m_noticeCount + 1);
+        if (keyLine.value != expected)
+            fault(keyLine.line,
+                  QStringLiteral("%1 is %2, expected %3").arg(quoted(keyLine.key), keyLine.value, expected));
+    } else if (section == Section::Tail && keyLine.key == NoticeKeys::text(Key::NumNotices)) {
+        if (keyLine.value != QString::number(m_noticeCount))
+            fault(keyLine.line,
+                  QStringLiteral("%1 is %2, the file has %3")
+                      .arg(quoted(keyLine.key), keyLine.value, countOf(m_noticeCount, "notice")));
+    }
+}
