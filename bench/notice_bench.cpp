@@ -5,13 +5,15 @@
 // Every figure is measured several times and shown as median, minimum and
 // maximum beside its target:
 // - start-up: notice-capture --quit-after-show run as a child process, from its
-//   start until it has shown the menu and ended;
+//   start until it has shown the menu and ended, as a ratio to a bare Qt
+//   program showing one empty window (WindowBench.cpp);
 // - window set-up: a T01 and a T02 capture window built (captions, lists,
-//   clear, file name) and shown;
+//   clear, file name) and shown, as a ratio to a window of as many bare
+//   widgets of the same kinds (WindowBench.cpp);
 // - Save/Next of a full notice (every box filled), the sync to the disk timed
 //   apart from the rest;
-// - writer throughput: notice sections built, encoded and written by the text
-//   file service, against a plain buffered write of the same bytes;
+// - writer throughput: notice sections encoded as they are built and written
+//   by the text file service, against a plain buffered write of the same bytes;
 // - memory: peak resident memory of notice-capture --replay playing a
 //   generated script of 10,000 notices into one file, and its growth from
 //   notice 1,000 on (the figures with targets); beside them, for comparison,
