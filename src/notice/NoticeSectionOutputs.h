@@ -12,6 +12,7 @@
 #include <QString>
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <cstring>
 #include <vector>
@@ -59,7 +60,16 @@ private:
 // Keys and tags are plain ASCII.
 struct KeyBytes
 {
-    std::vector<QByteArray> keys; // indexed by Key
+    // A line's start as written: CR LF and the key, in room of a fixed size,
+    // so that it is copied whole by a few fixed moves rather than a call.
+    struct LineStart
+    {
+        static constexpr qsizetype Room = 32;
+        std::array<char, Room> bytes{'\r', '\n'}; // a key not in the layout: none
+        qsizetype size = 2;
+    };
+
+    std::vector<LineStart> keys;  // indexed by Key
     std::vector<QByteArray> tags; // indexed by Section, in upper case as written
 
     static const KeyBytes &get()
@@ -69,7 +79,11 @@ struct KeyBytes
             for (const NoticeKeys::Placement &placement : NoticeKeys::layout()) {
                 const auto index = std::size_t(placement.key);
                 made.keys.resize(std::max(made.keys.size(), index + 1));
-                made.keys[index] = NoticeKeys::text(placement.key).toLatin1();
+                const QByteArray start = "\r\n" + NoticeKeys::text(placement.key).toLatin1();
+                Q_ASSERT_X(start.size() <= LineStart::Room, "KeyBytes", "a key longer than its room");
+                LineStart &line = made.keys[index];
+                line.size = std::min(start.size(), LineStart::Room);
+                std::copy(start.begin(), start.begin() + line.size, line.bytes.begin());
             }
             for (int section = 0; section <= int(Section::Tail); ++section)
                 made.tags.push_back(NoticeKeys::tag(Section(section)).toUpper().toLatin1());
@@ -98,23 +112,20 @@ public:
     void truncate(qsizetype size) { m_size = size; }
     void appendLineEnd() { append("\r\n", 2); }
 
-    QLatin1String keyText(Key key) const
-    {
-        const QByteArray &bytes = m_names.keys[std::size_t(key)];
-        return QLatin1String(bytes.constData(), bytes.size());
-    }
+    const KeyBytes::LineStart &keyText(Key key) const { return m_names.keys[std::size_t(key)]; }
 
     // As Formatting::appendKeyLine: CR LF, key, key suffix, " = ", the value
     // with each line break as one blank; nothing for an empty value or key.
-    void appendKeyLine(QLatin1String keyBytes, QStringView keySuffix, QStringView value)
+    void appendKeyLine(const KeyBytes::LineStart &lineStart, QStringView keySuffix, QStringView value)
     {
-        if ((keyBytes.isEmpty() && keySuffix.isEmpty()) || value.isEmpty())
+        if ((lineStart.size == 2 && keySuffix.isEmpty()) || value.isEmpty())
             return;
-        char *const start = room(2 + keyBytes.size() + keySuffix.size() + 3 + value.size());
-        char *out = start;
-        *out++ = '\r';
-        *out++ = '\n';
-        out = std::copy(keyBytes.begin(), keyBytes.end(), out);
+        // The line start is copied whole, its room included; what follows it
+        // is written over the rest.
+        char *const start
+            = room(std::max(KeyBytes::LineStart::Room, lineStart.size + keySuffix.size() + 3) + value.size());
+        std::memcpy(start, lineStart.bytes.data(), KeyBytes::LineStart::Room);
+        char *out = start + lineStart.size;
         out = encodeKeySuffix(keySuffix, out);
         *out++ = ' ';
         *out++ = '=';

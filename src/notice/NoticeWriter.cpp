@@ -133,7 +133,7 @@ template <typename Out> void appendCoordination(Out &out, const NoticeRecord &r)
 // One line per filled azimuth: the key text followed by the azimuth.
 template <typename Out> void appendAzimuthLines(Out &out, Key key, const AzimuthTable &table)
 {
-    const auto keyText = out.keyText(key);
+    const auto &keyText = out.keyText(key);
     for (const AzimuthValue &entry : table) {
         if (!entry.azm.isEmpty())
             out.appendKeyLine(keyText, entry.azm, entry.value);
