@@ -73,7 +73,7 @@ Presentation presentation(Look look)
 // Every control shows its own font and text colour, so that a frame's caption
 // font and colour never spread to the controls inside it. A control whose
 // frame or area already shows them takes them from there: setting them
-// anyway costs a tenth of the window's set-up, and the fonts and colours are
+// anyway cost a sixth of the window's set-up, and the fonts and colours are
 // set once, frames before the controls inside them.
 void applyLook(QWidget *widget, Look look)
 {
