@@ -147,6 +147,9 @@ double memoryStatus(const QByteArray &field)
 int typedRun(int count, const QString &output)
 {
     platform::ScopedRecordingAlerts alerts;
+    // A file of the name from an earlier run would be asked about (replace,
+    // continue or cancel) at the first Save/Next, and no answer cancels.
+    QFile::remove(output);
     CaptureWindow window(FormKind::T01);
     window.show();
     window.activateWindow();

@@ -314,7 +314,7 @@ bool NoticeFileSession::writeNotice(const NoticeRecord &record)
         Q_EMIT noticesChanged(m_correcting);
         return true;
     }
-    if (!m_file.store.append(makeNoticeSection(record, m_file.noticeNumber), &error)) {
+    if (!m_file.store.append(record, m_file.noticeNumber, &error)) {
         fatalError(error + Message::NoticeNotWritten);
         return false;
     }

@@ -1,5 +1,6 @@
 #include "capture/WindowTexts.h"
 
+#include "capture/FormControls.h"
 #include "form/FieldCatalogue.h"
 
 #include <QAbstractButton>
@@ -9,12 +10,33 @@
 
 namespace {
 
-// The control of the form that a catalogue row names. Every control with a
-// text in the catalogue exists on the forms it is on, so a missing control is
-// a fault in the window or the catalogue.
-QWidget *namedControl(QWidget *form, const QString &name)
+// Finds the controls of a form by name: through the window's own table of its
+// controls, one look-up per name, where a search of the widget tree would pass
+// over some two hundred widgets for each of the several hundred texts.
+class ControlFinder
 {
-    auto *control = form->findChild<QWidget *>(name);
+public:
+    explicit ControlFinder(QWidget *form)
+        : m_form(form)
+        , m_controls(FormControls::of(form))
+    { }
+
+    // The control of the form that a catalogue row names. Every control with
+    // a text in the catalogue exists on the forms it is on, so a missing
+    // control is a fault in the window or the catalogue.
+    QWidget *operator()(const QString &name) const;
+
+private:
+    QWidget *m_form;
+    const FormControls *m_controls;
+};
+
+QWidget *ControlFinder::operator()(const QString &name) const
+{
+    QWidget *form = m_form;
+    QWidget *control = m_controls ? m_controls->control(name) : nullptr;
+    if (!control)
+        control = form->findChild<QWidget *>(name);
     if (!control) {
         qWarning("Capture window %s has no control named %s", qPrintable(form->objectName()), qPrintable(name));
         Q_ASSERT_X(false, "namedControl", "control with a text in the catalogue is missing");
@@ -41,10 +63,11 @@ void setCaption(QWidget *control, const QString &caption)
 void applyToolTips(QWidget *form, FormKind kind, Language language)
 {
     Q_ASSERT(form);
+    const ControlFinder namedControl(form);
     for (const ControlSpec &spec : controlTable(kind)) {
         if (spec.toolTips.isEmpty())
             continue;
-        if (QWidget *control = namedControl(form, spec.name))
+        if (QWidget *control = namedControl(spec.name))
             control->setToolTip(spec.toolTips.in(language));
     }
 }
@@ -52,11 +75,12 @@ void applyToolTips(QWidget *form, FormKind kind, Language language)
 void applyCaptions(QWidget *form, FormKind kind, Language language)
 {
     Q_ASSERT(form);
+    const ControlFinder namedControl(form);
     form->setWindowTitle(windowTitle(kind, language));
     for (const ControlSpec &spec : controlTable(kind)) {
         if (spec.captions.isEmpty())
             continue;
-        if (QWidget *control = namedControl(form, spec.name))
+        if (QWidget *control = namedControl(spec.name))
             setCaption(control, spec.captions.in(language));
     }
 }
@@ -64,11 +88,12 @@ void applyCaptions(QWidget *form, FormKind kind, Language language)
 void applyAccessibleNames(QWidget *form, FormKind kind, Language language)
 {
     Q_ASSERT(form);
+    const ControlFinder namedControl(form);
     for (const ControlSpec &spec : controlTable(kind)) {
         const QString name = accessibleName(kind, spec, language);
         if (name.isEmpty())
             continue;
-        if (QWidget *control = namedControl(form, spec.name))
+        if (QWidget *control = namedControl(spec.name))
             control->setAccessibleName(name);
     }
 }

@@ -148,8 +148,13 @@ QString formatCoordinate(const QString &degrees, const QString &minutes, const Q
 {
     if (degrees.isEmpty() || minutes.isEmpty())
         return {};
-    const auto is
-        = [&hemisphere](char letter) { return hemisphere.compare(QLatin1Char(letter), Qt::CaseInsensitive) == 0; };
+    // An ASCII letter is compared directly; anything else as Unicode folds its case.
+    const bool ascii = hemisphere.size() == 1 && hemisphere.front().unicode() < 0x80;
+    const auto is = [&hemisphere, ascii](char letter) {
+        if (ascii)
+            return (hemisphere.front().unicode() | 0x20) == (letter | 0x20);
+        return hemisphere.compare(QLatin1Char(letter), Qt::CaseInsensitive) == 0;
+    };
     const bool longitude = is('E') || is('W');
     const bool latitude = is('N') || is('S');
     if (!longitude && !latitude)

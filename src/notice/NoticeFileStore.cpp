@@ -62,13 +62,16 @@ bool NoticeFileStore::create(const QString &name, QString *error)
 
 bool NoticeFileStore::writeStart(const QStringList &headerLines, const QString &adm, QString *error)
 {
+    // The file is watched once per piece of work: here for the four lines of the start.
+    const bool stillThere = m_file.checkStillAtName(error);
     for (const QString &piece : headerLines + QStringList{makeHeadSection(adm)}) {
-        if (!m_file.writeLine(piece, error)) {
+        if (!stillThere || !m_file.writeLine(piece, error)) {
             // A file without its full start is dropped, so no empty or partial
             // file is left behind: the next save creates it again. Only a plain
-            // file is removed, never a device or a link the operator named.
+            // file is removed, never a device or a link the operator named,
+            // nor a file that took the name from the one created here.
             m_file.close(nullptr);
-            if (m_plainFile && !QFileInfo(m_name).isSymLink())
+            if (stillThere && m_plainFile && !QFileInfo(m_name).isSymLink())
                 QFile::remove(m_name);
             m_lock.release();
             return false;
@@ -178,9 +181,25 @@ bool NoticeFileStore::append(const QString &section, QString *error)
     if (m_unwritten && !writeKeptPart(error))
         return false;
     const qint64 offset = m_file.size();
-    if (!m_file.writeLine(section, error))
+    if (!m_file.checkStillAtName(error) || !m_file.writeLine(section, error))
         return false;
     noteSection(offset, sectionBytes(section), noticeCount());
+    return true;
+}
+
+bool NoticeFileStore::append(const NoticeRecord &record, qint32 number, QString *error)
+{
+    QByteArray line;
+    line.reserve(8192);
+    // A character without a byte: the text's own write names it.
+    if (!appendNoticeSectionLine(line, record, number))
+        return append(makeNoticeSection(record, number), error);
+    if (m_unwritten && !writeKeptPart(error))
+        return false;
+    const qint64 offset = m_file.size();
+    if (!m_file.checkStillAtName(error) || !m_file.writeEncodedLine(line, error))
+        return false;
+    noteSection(offset, line, noticeCount());
     return true;
 }
 
@@ -235,7 +254,7 @@ bool NoticeFileStore::finish(QString *error, QString *closeError)
         QByteArray bytes;
         if (!readWhole(bytes, error) || !rewrite(bytes.left(m_saved.keptSize) + finishingBytes(noticeCount()), error))
             return false;
-    } else if (!m_file.writeLine(Formatting::makeTail(noticeCount()), error)) {
+    } else if (!m_file.checkStillAtName(error) || !m_file.writeLine(Formatting::makeTail(noticeCount()), error)) {
         return false;
     }
     // A failed close cannot be tried again (the file is released either way)

@@ -44,6 +44,10 @@ public:
 
     // Writes a NOTICE section numbered noticeCount() + 1 after the others.
     bool append(const QString &section, QString *error);
+    // Writes the NOTICE section of record, numbered number, after the others:
+    // what append(makeNoticeSection(record, number)) writes, encoded as it is
+    // built, without the text in between.
+    bool append(const NoticeRecord &record, qint32 number, QString *error);
 
     // Puts a NOTICE section, numbered number, in place of saved notice number.
     bool replace(qint32 number, const QString &section, QString *error);

@@ -27,3 +27,11 @@ QString makeHeadSection(const QString &adm);
 // The NOTICE section of a record, carrying the running number of the notice in
 // its file (1 for the first), without a final line end.
 QString makeNoticeSection(const NoticeRecord &record, qint32 noticeNumber);
+
+// The same NOTICE section as the file holds it, followed by its line end,
+// appended to bytes: encoded to the text file encoding as it is built, in one
+// pass, byte for byte what writing makeNoticeSection as a line writes. False
+// when a character of the record has no byte in that encoding; what was
+// appended is then not to be written (makeNoticeSection and TextFile's
+// writeLine name the character).
+bool appendNoticeSectionLine(QByteArray &bytes, const NoticeRecord &record, qint32 noticeNumber);

@@ -29,18 +29,6 @@ constexpr char16_t HighBytes[32] = {
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178, // 0x98
 };
 
-// The byte of one UTF-16 unit, or -1 when it has none (a surrogate never has).
-int windows1252Byte(char16_t unit)
-{
-    if (unit < 0x80 || (unit >= 0xA0 && unit <= 0xFF))
-        return unit;
-    for (int i = 0; i < 32; ++i) {
-        if (HighBytes[i] == unit)
-            return 0x80 + i;
-    }
-    return -1;
-}
-
 // Encodes text into out, which has room for one byte per UTF-16 unit. The
 // position of the first unit that has no byte, or -1 when every unit has one.
 // The text goes in blocks: a block whose units are all their own bytes (a
@@ -64,7 +52,7 @@ qsizetype encodeInto(const QString &text, char *out)
         if (others == 0)
             continue;
         for (qsizetype i = block; i < end; ++i) {
-            const int byte = windows1252Byte(units[i]);
+            const int byte = textFileByte(units[i]);
             if (byte < 0)
                 return i;
             out[i] = char(byte);
@@ -149,6 +137,15 @@ void syncFolder(const QString &folder)
 
 } // namespace
 
+int textFileByteOfOther(char16_t unit)
+{
+    for (int i = 0; i < 32; ++i) {
+        if (HighBytes[i] == unit)
+            return 0x80 + i;
+    }
+    return -1;
+}
+
 void setTextFileSync(TextFileSync sync)
 {
     g_sync = sync;
@@ -180,7 +177,7 @@ qsizetype findUnencodable(const QString &text)
     // Every encodable character is one UTF-16 unit, so the first unit without
     // a byte is the start of the first character without one.
     for (qsizetype i = 0; i < text.size(); ++i) {
-        if (windows1252Byte(text.at(i).unicode()) < 0)
+        if (textFileByte(text.at(i).unicode()) < 0)
             return i;
     }
     return -1;
@@ -242,7 +239,8 @@ void TextFile::adopt(int descriptor, const QString &name, off_t end)
 
 bool TextFile::checkStillAtName(QString *error)
 {
-    if (!m_identity)
+    // A closed file is not written: the write itself says so.
+    if (!isOpen() || !m_identity)
         return true;
     const std::optional<FileIdentity> now = fileIdentity(m_name);
     if (now && now->isSameFile(*m_identity) && now->size >= m_end)
@@ -308,8 +306,6 @@ bool TextFile::writeLine(const QString &text, QString *error)
             *error = QStringLiteral("Cannot write: no file is open.");
         return false;
     }
-    if (!checkStillAtName(error))
-        return false;
     // One pass encodes the line and finds a character the encoding lacks.
     m_bytes.resize(text.size() + 2);
     const qsizetype bad = encodeInto(text, m_bytes.data());
@@ -322,9 +318,24 @@ bool TextFile::writeLine(const QString &text, QString *error)
     }
     m_bytes[text.size()] = '\r';
     m_bytes[text.size() + 1] = '\n';
+    return writeBytes(m_bytes, error);
+}
+
+bool TextFile::writeEncodedLine(const QByteArray &line, QString *error)
+{
+    if (!isOpen()) {
+        if (error)
+            *error = QStringLiteral("Cannot write: no file is open.");
+        return false;
+    }
+    return writeBytes(line, error);
+}
+
+bool TextFile::writeBytes(const QByteArray &bytes, QString *error)
+{
     const off_t before = m_end;
     qsizetype written = 0;
-    const bool ok = writeAll(m_descriptor, m_bytes, written) && syncToDisk(m_descriptor);
+    const bool ok = writeAll(m_descriptor, bytes, written) && syncToDisk(m_descriptor);
     m_end = before + written;
     if (!ok) {
         m_lastReason = reason();

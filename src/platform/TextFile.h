@@ -21,6 +21,16 @@ qsizetype findUnencodable(const QString &text);
 // no byte there.
 std::optional<QByteArray> encodeText(const QString &text);
 
+// The byte of one UTF-16 unit in the text file encoding, or -1 when it has
+// none (a surrogate never has). Inline for the common case, so that a writer
+// can encode straight into its output as it goes.
+int textFileByteOfOther(char16_t unit);
+inline int textFileByte(char16_t unit)
+{
+    // Latin-1 but for 0x80 to 0x9F, which stand for other characters.
+    return unit < 0x80 || (unit >= 0xA0 && unit <= 0xFF) ? int(unit) : textFileByteOfOther(unit);
+}
+
 // What tells one file from another: where a name leads at a moment.
 struct FileIdentity
 {
@@ -52,11 +62,16 @@ QString describeCharacter(const QString &text, qsizetype position);
 // whose write or sync fails is cut off the file again where the system allows
 // it, so the file holds whole lines only.
 //
-// A plain file is watched while it is written: before each write, its name
-// must still lead to the file that was created (same device and inode) and
-// the file must not be shorter than what was written. A file deleted,
-// replaced or cut short under the program is a failure of the write, never
-// written past. Devices and pipes are written without that check.
+// A plain file is watched while it is written: checkStillAtName tells whether
+// its name still leads to the file that was created (same device and inode)
+// and the file is not shorter than what was written. The owner of the file
+// asks before each piece of work it writes (NoticeFileStore: before each
+// saved notice, the start of a file and its end), so that a file deleted,
+// replaced or cut short under the program is a failure, never written past.
+// The question is one look-up of the name in the system, which costs as
+// much as a write of a whole notice: asked once per piece of work rather
+// than once per line. replaceWith asks it itself. Devices and pipes are
+// written without that check.
 //
 // Every operation that fails returns false and, when error is not null, puts
 // there a sentence naming the file and the system's reason.
@@ -71,7 +86,14 @@ public:
     TextFile &operator=(const TextFile &) = delete;
 
     bool create(const QString &name, QString *error);
+    // True for a plain file that its name still leads to, whole, and for a
+    // device or pipe; otherwise false with the reason in error.
+    bool checkStillAtName(QString *error);
     bool writeLine(const QString &text, QString *error);
+    // Writes a line already in the text file encoding, its CR LF included,
+    // as writeLine writes the line it has encoded: the writer that encodes
+    // as it builds writes without a second pass over the text.
+    bool writeEncodedLine(const QByteArray &line, QString *error);
     // Replaces the plain file that name leads to by one holding exactly bytes,
     // in one step: the bytes go to a new file in the same folder, which is
     // synced and then renamed over the old one, so that the name leads at
@@ -91,7 +113,7 @@ public:
     QString lastReason() const;
 
 private:
-    bool checkStillAtName(QString *error);
+    bool writeBytes(const QByteArray &bytes, QString *error);
     void adopt(int descriptor, const QString &name, off_t end);
 
     int m_descriptor = -1;

@@ -98,6 +98,11 @@ bool Replay::activateWindow()
     QDeadlineTimer deadline(5000);
     while (!m_window.isActiveWindow() && !deadline.hasExpired())
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    // Nor does anybody see the window itself: it is not painted again while
+    // the script plays. Every key, click and rule still goes through the
+    // window as before; only the repaints that would follow each of them
+    // (some two thirds of the time of a notice) are left out.
+    m_window.setUpdatesEnabled(false);
     return m_window.isActiveWindow();
 }
 

@@ -233,6 +233,33 @@ private Q_SLOTS:
         QCOMPARE(makeNoticeSection(record, number).split("\r\n"), expected.split("\r\n"));
     }
 
+    // The section encoded as it is built is byte for byte the text encoded,
+    // and is refused where the text cannot be encoded.
+    void noticeSectionEncodedAsBuilt_data()
+    {
+        noticeSection_data();
+        NoticeRecord letters = station();
+        letters.site_name = "CÔTE D'AZUR – SAINT-ÉTIENNE € ŒUVRE ‰";
+        letters.remarks = "é\r\nß";
+        letters.int_remarks = "a remark long enough for the long path\rthen more";
+        letters.eff_hgt[0] = {"0", "12é"};
+        QTest::newRow("Windows-1252 letters in short and long values") << letters << 7 << QString();
+        NoticeRecord cyrillic = station();
+        cyrillic.site_name = "Жора";
+        QTest::newRow("a character without a byte") << cyrillic << 1 << QString();
+    }
+
+    void noticeSectionEncodedAsBuilt()
+    {
+        QFETCH(NoticeRecord, record);
+        QFETCH(int, number);
+        const std::optional<QByteArray> encoded = platform::encodeText(makeNoticeSection(record, number));
+        QByteArray bytes("kept");
+        QCOMPARE(appendNoticeSectionLine(bytes, record, number), encoded.has_value());
+        if (encoded)
+            QCOMPARE(bytes, "kept" + *encoded + "\r\n");
+    }
+
     void lineBreaksInRemarksForgeNoLine()
     {
         NoticeRecord record = station();
