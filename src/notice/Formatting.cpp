@@ -21,7 +21,7 @@ QChar *copyInto(QChar *out, QStringView piece)
 }
 
 // Copies value to out with each line break (CR LF, a lone CR or a lone LF)
-// as one blank, and returns the position after it. Values are short, so one
+// and each tab as one blank, and returns the position after it. Values are short, so one
 // plain pass serves both the copy and the search for breaks.
 QChar *copyWithoutLineBreaks(QChar *out, QStringView value)
 {
@@ -33,7 +33,7 @@ QChar *copyWithoutLineBreaks(QChar *out, QStringView value)
             if (in != end && *in == QLatin1Char('\n'))
                 ++in;
             *out++ = QLatin1Char(' ');
-        } else if (c == QLatin1Char('\n')) {
+        } else if (c == QLatin1Char('\n') || c == QLatin1Char('\t')) {
             *out++ = QLatin1Char(' ');
         } else {
             *out++ = c;

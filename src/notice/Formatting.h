@@ -12,7 +12,8 @@ namespace Formatting {
 
 // CR LF + key + " = " + value, or empty when the key or the value is empty.
 // A line break inside the value (CR LF, a lone CR or a lone LF) becomes one
-// blank, so that a value always stays on its own line of the file.
+// blank, so that a value always stays on its own line of the file; so does a
+// tab (pasted into a box), which the file's readers take for a column break.
 QString makeKeyLine(const QString &key, const QString &value);
 // The same line appended to text, without a text of its own in between: the
 // notice writer puts some two hundred of them into one section. The key and

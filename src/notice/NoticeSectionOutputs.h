@@ -232,7 +232,8 @@ private:
         return out;
     }
 
-    // The value with each line break (CR LF, a lone CR or a lone LF) as one blank.
+    // The value with each line break (CR LF, a lone CR or a lone LF) and each
+    // tab as one blank.
     char *encodeValue(QStringView value, char *out)
     {
         if (char *end = copyPlain(value, out))
@@ -245,7 +246,7 @@ private:
                 if (in != end && *in == u'\n')
                     ++in;
                 *out++ = ' ';
-            } else if (c == u'\n') {
+            } else if (c == u'\n' || c == u'\t') {
                 *out++ = ' ';
             } else {
                 *out++ = encoded(c);

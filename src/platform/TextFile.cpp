@@ -18,15 +18,17 @@ TextFileSync g_sync = TextFileSync::EveryLine;
 
 // Windows-1252 is Latin-1 (U+0000 to U+00FF, one byte each) except for the
 // bytes 0x80 to 0x9F, which stand for the characters below. Five of those bytes
-// are undefined in the code page and stand for the control character of the same
-// value, as in the system's conversion tables. No other character has a byte.
+// (0x81, 0x8D, 0x8F, 0x90, 0x9D) are undefined in the code page: no character
+// is written as one of them (0 below), so a control character U+0081... pasted
+// into a box is refused as having no byte, and a notice file never holds
+// them. No other character has a byte.
 // The program encodes by this table rather than through a converter library:
 // it is the same mapping, and a notice is encoded in one pass.
 constexpr char16_t HighBytes[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, // 0x80
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F, // 0x88
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, // 0x90
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178, // 0x98
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, // 0x80
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,      // 0x88
+    0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, // 0x90
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178, // 0x98
 };
 
 // Encodes text into out, which has room for one byte per UTF-16 unit. The

@@ -23,6 +23,7 @@ private Q_SLOTS:
         QTest::newRow("CR LF becomes a blank") << "t_remarks" << "a\r\nb" << "\r\nt_remarks = a b";
         QTest::newRow("lone CR") << "t_remarks" << "a\rb" << "\r\nt_remarks = a b";
         QTest::newRow("lone LF") << "t_remarks" << "a\nb" << "\r\nt_remarks = a b";
+        QTest::newRow("tab becomes a blank") << "t_site_name" << "a\tb\t" << "\r\nt_site_name = a b ";
         QTest::newRow("LF CR is two breaks") << "t_remarks" << "a\n\rb" << "\r\nt_remarks = a  b";
         QTest::newRow("two CR LF") << "t_remarks" << "a\r\n\r\nb" << "\r\nt_remarks = a  b";
         QTest::newRow("a forged closing tag")

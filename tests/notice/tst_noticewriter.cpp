@@ -241,12 +241,15 @@ private Q_SLOTS:
         NoticeRecord letters = station();
         letters.site_name = "CÔTE D'AZUR – SAINT-ÉTIENNE € ŒUVRE ‰";
         letters.remarks = "é\r\nß";
-        letters.int_remarks = "a remark long enough for the long path\rthen more";
+        letters.int_remarks = "a remark long enough for the long path\rthen more\tand a tab";
         letters.eff_hgt[0] = {"0", "12é"};
         QTest::newRow("Windows-1252 letters in short and long values") << letters << 7 << QString();
         NoticeRecord cyrillic = station();
         cyrillic.site_name = "Жора";
         QTest::newRow("a character without a byte") << cyrillic << 1 << QString();
+        NoticeRecord undefined = station();
+        undefined.remarks = QString(QChar(0x81));
+        QTest::newRow("a control character of a byte undefined in the code page") << undefined << 1 << QString();
     }
 
     void noticeSectionEncodedAsBuilt()
