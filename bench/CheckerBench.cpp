@@ -2,6 +2,7 @@
 // a large file, its time per megabyte and its peak resident memory.
 
 #include "CheckerBench.h"
+#include "MemoryBench.h"
 
 #include "notice/Formatting.h"
 #include "notice/NoticeWriter.h"
@@ -9,19 +10,11 @@
 
 #include <QDateTime>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
 
 #include <optional>
-
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
-extern char **environ;
 
 namespace {
 
@@ -86,59 +79,6 @@ qint64 writeLargeFile(const QString &name)
     return QFileInfo(name).size();
 }
 
-// The peak resident memory of a running process in megabytes, -1 once it is gone.
-double highWaterMark(pid_t pid)
-{
-    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
-    }
-    return -1;
-}
-
-struct CheckRun
-{
-    double peakMegabytes = 0;
-    double seconds = 0;
-};
-
-// notice-check FILE, its output to /dev/null, its high-water mark read every
-// few milliseconds until it ends (posix_spawn: the child shares nothing of
-// this process's memory once it runs). Nothing when it fails or finds a fault.
-std::optional<CheckRun> runCheck(const QString &name)
-{
-    QByteArray program = QByteArrayLiteral(NOTICE_CHECK_PROGRAM);
-    QByteArray file = QFile::encodeName(name);
-    char *arguments[] = {program.data(), file.data(), nullptr};
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-    QElapsedTimer timer;
-    timer.start();
-    pid_t child = 0;
-    const int spawned = posix_spawn(&child, program.constData(), &actions, nullptr, arguments, environ);
-    posix_spawn_file_actions_destroy(&actions);
-    if (spawned != 0)
-        return std::nullopt;
-    int status = 0;
-    double peak = 0;
-    for (;;) {
-        const pid_t ended = waitpid(child, &status, WNOHANG);
-        if (ended == child)
-            break;
-        if (ended < 0)
-            return std::nullopt;
-        peak = std::max(peak, highWaterMark(child));
-        usleep(2000);
-    }
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
-        return std::nullopt;
-    return CheckRun{peak, double(timer.nsecsElapsed()) / 1e9};
-}
-
 } // namespace
 
 void measureChecker(const Settings &settings, Table &table)
@@ -148,7 +88,7 @@ void measureChecker(const Settings &settings, Table &table)
     const double megabytes = double(writeLargeFile(name)) / 1e6;
     std::vector<double> perMegabyte, peaks;
     for (int run = 0; run < std::max(1, settings.memoryRuns); ++run) {
-        const std::optional<CheckRun> checked = runCheck(name);
+        const std::optional<ChildRun> checked = runChild(QStringLiteral(NOTICE_CHECK_PROGRAM), {name});
         if (!checked) {
             QFile::remove(name);
             qFatal("notice-check did not find the large file sound");

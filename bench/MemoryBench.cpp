@@ -180,12 +180,6 @@ int typedRun(int count, const QString &output)
 
 namespace {
 
-struct ChildRun
-{
-    double peakMegabytes = 0;
-    double seconds = 0;
-};
-
 // The high-water mark of a running process's resident memory in megabytes,
 // -1 once it is gone.
 double highWaterMark(pid_t pid)
@@ -200,14 +194,15 @@ double highWaterMark(pid_t pid)
     return -1;
 }
 
-// Runs the program with those options and returns its peak resident memory: its own
-// high-water mark, read every few milliseconds until it ends. The system's
-// account of an ended child (ru_maxrss) would not do: a spawned child shares
-// this process's memory until its exec, and that size stays in the account,
-// so it would show this process's size whenever that is the larger.
-std::optional<ChildRun> runProgram(const Settings &settings, const QStringList &options)
+} // namespace
+
+// Its own high-water mark is read every few milliseconds until it ends. The
+// system's account of an ended child (ru_maxrss) would not do: a spawned child
+// shares this process's memory until its exec, and that size stays in the
+// account, so it would show this process's size whenever that is the larger.
+std::optional<ChildRun> runChild(const QString &programPath, const QStringList &options)
 {
-    const QByteArray program = QFile::encodeName(settings.program);
+    const QByteArray program = QFile::encodeName(programPath);
     std::vector<QByteArray> encoded{program};
     for (const QString &option : options)
         encoded.push_back(QFile::encodeName(option));
@@ -244,8 +239,6 @@ std::optional<ChildRun> runProgram(const Settings &settings, const QStringList &
 // The peak of a run of the whole script, and its growth from notice 1,000 on:
 // the peak of the full run less the peak of a run of its first 1,000 notices
 // (the same screens, so the same program state up to there).
-} // namespace
-
 void measureMemory(const Settings &settings, Table &table)
 {
     const int early = std::min(1000, settings.notices);
@@ -264,14 +257,14 @@ void measureMemory(const Settings &settings, Table &table)
                      .arg(run + 1)
                      .arg(settings.memoryRuns)
                      .arg(settings.notices));
-        const std::optional<ChildRun> earlyRun = runProgram(
-            settings,
+        const std::optional<ChildRun> earlyRun = runChild(
+            settings.program,
             {QStringLiteral("--replay"), earlyScript, QStringLiteral("--replace"), QStringLiteral("--output"),
              QDir(settings.folder).filePath(QStringLiteral("memory-early.txt"))});
-        const std::optional<ChildRun> fullRun = runProgram(
-            settings,
-            {QStringLiteral("--replay"), fullScript, QStringLiteral("--replace"), QStringLiteral("--output"),
-             QDir(settings.folder).filePath(QStringLiteral("memory-full.txt"))});
+        const std::optional<ChildRun> fullRun
+            = runChild(settings.program,
+                       {QStringLiteral("--replay"), fullScript, QStringLiteral("--replace"), QStringLiteral("--output"),
+                        QDir(settings.folder).filePath(QStringLiteral("memory-full.txt"))});
         if (!earlyRun || !fullRun)
             qFatal("The scripted run of %s failed", qPrintable(settings.program));
         peaks.push_back(fullRun->peakMegabytes);
@@ -350,10 +343,10 @@ void measureImport(const Settings &settings, Table &table)
                      .arg(settings.notices));
         std::optional<ChildRun> runs[2];
         for (int i = 0; i < 2; ++i) {
-            runs[i] = runProgram(settings,
-                                 {QStringLiteral("--import"), files[i], QStringLiteral("--form"), QStringLiteral("T01"),
-                                  QStringLiteral("--replace"), QStringLiteral("--output"),
-                                  QDir(settings.folder).filePath(QStringLiteral("import.txt"))});
+            runs[i] = runChild(settings.program,
+                               {QStringLiteral("--import"), files[i], QStringLiteral("--form"), QStringLiteral("T01"),
+                                QStringLiteral("--replace"), QStringLiteral("--output"),
+                                QDir(settings.folder).filePath(QStringLiteral("import.txt"))});
             if (!runs[i])
                 qFatal("The import of %s failed", qPrintable(files[i]));
         }

@@ -3,6 +3,9 @@
 #include "BenchTable.h"
 
 #include <QString>
+#include <QStringList>
+
+#include <optional>
 
 // Peak resident memory of notice-capture --replay playing a generated script
 // of settings.notices notices, its growth from notice 1,000 on, and the same
@@ -16,3 +19,14 @@ int typedRun(int count, const QString &output);
 // The time per notice and the peak memory of notice-capture --import of a CSV
 // file of settings.notices notices, and the growth from notice 1,000 on.
 void measureImport(const Settings &settings, Table &table);
+
+// What one run of a child process took: its peak resident memory and its time.
+struct ChildRun
+{
+    double peakMegabytes = 0;
+    double seconds = 0;
+};
+
+// Runs the program with those options, its output to /dev/null, and measures
+// it; nothing when it cannot start or does not end with status 0.
+std::optional<ChildRun> runChild(const QString &program, const QStringList &options);
