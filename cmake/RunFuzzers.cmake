@@ -7,25 +7,14 @@
 # the inputs it finds stay out of the source tree. Fails when a step fails, a
 # target crashes or a sanitizer reports a fault.
 
-foreach(name SOURCE_DIR BUILD_DIR GENERATOR COMPILER SECONDS)
-    if(NOT DEFINED ${name})
-        message(FATAL_ERROR "RunFuzzers.cmake needs -D${name}=...")
-    endif()
-endforeach()
-
-function(run_step what)
-    execute_process(COMMAND ${ARGN} RESULT_VARIABLE result)
-    if(NOT result EQUAL 0)
-        message(FATAL_ERROR "${what} failed: ${result}")
-    endif()
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/ScriptSteps.cmake)
+require_definitions(RunFuzzers.cmake SOURCE_DIR BUILD_DIR GENERATOR COMPILER SECONDS)
 
 run_step("Configuring the fuzz targets"
     ${CMAKE_COMMAND} -S ${SOURCE_DIR}/fuzz -B ${BUILD_DIR} -G ${GENERATOR} -DCMAKE_CXX_COMPILER=${COMPILER})
 run_step("Building the fuzz targets" ${CMAKE_COMMAND} --build ${BUILD_DIR})
 
-set(ENV{ASAN_OPTIONS} "halt_on_error=1:detect_leaks=1")
-set(ENV{UBSAN_OPTIONS} "halt_on_error=1:print_stacktrace=1")
+stop_at_first_sanitizer_fault()
 foreach(pair "notice-check-fuzz:checker:notice" "script-read-fuzz:script:script")
     string(REPLACE ":" ";" parts ${pair})
     list(GET parts 0 target)

@@ -54,41 +54,20 @@ struct AzimuthGrid
     const FieldRule &rule;
 };
 
+// One row per table, laid out by hand.
+// clang-format off
 const AzimuthGrid azimuthGrids[] = {
-    {AzimuthTableId::EffectiveHeight,
-     Frame_9EC_EffAntHeight,
-     {165, 1205, 2245, 3285},
-     {480, 965, 1450, 1935, 2420, 2905, 3390, 3875, 4350},
-     780,
-     5,
-     64,
-     ClearGroup::EffectiveHeights,
-     &NoticeRecord::eff_hgt,
-     Condition::IfGiven,
-     Rule::EffectiveHeight},
-    {AzimuthTableId::HorizontalPattern,
-     Frame_9NH_AttnH,
-     {165, 1050, 1920, 2805},
-     {435, 930, 1440, 1905, 2400, 2880, 3375, 3870, 4395},
-     630,
-     4,
-     100,
-     ClearGroup::HorizontalPattern,
-     &NoticeRecord::attn_h,
-     Condition::PatternHorizontal,
-     Rule::HorizontalAttenuation},
-    {AzimuthTableId::VerticalPattern,
-     Frame_9NV_AttnV,
-     {150, 1035, 1890, 2790},
-     {435, 930, 1440, 1905, 2400, 2880, 3375, 3870, 4395},
-     630,
-     4,
-     136,
-     ClearGroup::VerticalPattern,
-     &NoticeRecord::attn_v,
-     Condition::PatternVertical,
-     Rule::VerticalAttenuation},
+    {AzimuthTableId::EffectiveHeight, Frame_9EC_EffAntHeight, {165, 1205, 2245, 3285},
+     {480, 965, 1450, 1935, 2420, 2905, 3390, 3875, 4350}, 780, 5, 64, ClearGroup::EffectiveHeights,
+     &NoticeRecord::eff_hgt, Condition::IfGiven, Rule::EffectiveHeight},
+    {AzimuthTableId::HorizontalPattern, Frame_9NH_AttnH, {165, 1050, 1920, 2805},
+     {435, 930, 1440, 1905, 2400, 2880, 3375, 3870, 4395}, 630, 4, 100, ClearGroup::HorizontalPattern,
+     &NoticeRecord::attn_h, Condition::PatternHorizontal, Rule::HorizontalAttenuation},
+    {AzimuthTableId::VerticalPattern, Frame_9NV_AttnV, {150, 1035, 1890, 2790},
+     {435, 930, 1440, 1905, 2400, 2880, 3375, 3870, 4395}, 630, 4, 136, ClearGroup::VerticalPattern,
+     &NoticeRecord::attn_v, Condition::PatternVertical, Rule::VerticalAttenuation},
 };
+// clang-format on
 
 // 36 boxes per table, one per 10 degrees: the four columns hold 0-80, 90-170,
 // 180-260 and 270-350 degrees, each rising from top to bottom, and the tab

@@ -27,9 +27,12 @@ std::optional<QJsonValue> parseElement(const QByteArray &text)
     return inner.at(0);
 }
 
-// The value of a key's text, quotes and escapes included.
+// The value of a key's text, quotes and escapes included. A key without
+// escapes is its bytes between the quotes; only the others go to the parser.
 std::optional<QString> parseKey(const QByteArray &text)
 {
+    if (text.size() >= 2 && text.startsWith('"') && text.endsWith('"') && !text.contains('\\'))
+        return QString::fromUtf8(text.sliced(1, text.size() - 2));
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson("[" + text + "]", &error);
     if (error.error != QJsonParseError::NoError || document.array().size() != 1 || !document.array().at(0).isString())
@@ -59,10 +62,7 @@ std::optional<QString> keyGivenTwice(const QByteArray &text)
         QByteArray keyText;
         if (stream.peek() != '"' || !stream.readValue(&keyText))
             return std::nullopt;
-        // A key without escapes is its bytes between the quotes.
-        const std::optional<QString> key = keyText.contains('\\')
-            ? parseKey(keyText)
-            : std::optional<QString>(QString::fromUtf8(keyText.sliced(1, keyText.size() - 2)));
+        const std::optional<QString> key = parseKey(keyText);
         if (!key)
             return std::nullopt;
         if (keys.contains(*key))
