@@ -90,9 +90,10 @@ void CaptureWindow::addScrollArea()
     m_scrollArea->setFocusPolicy(Qt::NoFocus);
     m_formArea = new QWidget;
     m_scrollArea->setWidget(m_formArea);
-    // The box that takes the focus comes into view, however it got it.
+    // The box that takes the focus comes into view, however it got it. A
+    // window that is not painted (a scripted run) has no view to bring it into.
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
-        if (now && m_formArea->isAncestorOf(now))
+        if (now && updatesEnabled() && m_formArea->isAncestorOf(now))
             m_scrollArea->ensureWidgetVisible(now);
     });
 }

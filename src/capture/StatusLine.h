@@ -16,6 +16,12 @@ public:
     void say(const QString &text);
     QString wholeText() const { return m_text; }
 
+    // The line takes the window's width and its own fixed height, whatever it
+    // says: its hints do not measure the text, so a new text (one each saved
+    // notice) is not laid out again for the window's layout.
+    QSize sizeHint() const override { return minimumSize(); }
+    QSize minimumSizeHint() const override { return minimumSize(); }
+
 protected:
     void resizeEvent(QResizeEvent *event) override;
 

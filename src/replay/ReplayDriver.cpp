@@ -14,12 +14,14 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
+#include <QStyleHints>
 
 #include <algorithm>
 #include <limits>
@@ -103,6 +105,9 @@ bool Replay::activateWindow()
     // window as before; only the repaints that would follow each of them
     // (some two thirds of the time of a notice) are left out.
     m_window.setUpdatesEnabled(false);
+    // For the same reason the cursor of the focused box does not blink: no
+    // timer is started and stopped again on every key.
+    QGuiApplication::styleHints()->setCursorFlashTime(0);
     return m_window.isActiveWindow();
 }
 
