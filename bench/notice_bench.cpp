@@ -372,6 +372,13 @@ int main(int argc, char *argv[])
     platform::ScopedRecordingAlerts alerts;
 
     const QStringList only = parser.value(onlyOption).split(QLatin1Char(','), Qt::SkipEmptyParts);
+    const QStringList figures{QStringLiteral("start-up"), QStringLiteral("set-up"),    QStringLiteral("save-next"),
+                              QStringLiteral("writer"),   QStringLiteral("long-name"), QStringLiteral("memory")};
+    for (const QString &figure : only) {
+        if (!figures.contains(figure))
+            qFatal("No such figure: %s (there are %s)", qPrintable(figure),
+                   qPrintable(figures.join(QLatin1String(", "))));
+    }
     const auto wanted = [&only](const char *figure) { return only.isEmpty() || only.contains(QLatin1String(figure)); };
     Table table;
     if (wanted("start-up"))
