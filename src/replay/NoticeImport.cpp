@@ -17,6 +17,7 @@
 #include "replay/ScriptedRun.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QHash>
@@ -165,10 +166,10 @@ QString rowFault(const ImportRows::Row &row, FormKind kind)
 }
 
 // Reports the run's progress on a terminal: the count and the rate.
-class Progress
+class ProgressLine
 {
 public:
-    Progress(QTextStream &err, bool wanted)
+    ProgressLine(QTextStream &err, bool wanted)
         : m_err(err)
         , m_shown(wanted && isatty(STDERR_FILENO))
     {
@@ -185,7 +186,7 @@ public:
         m_dirty = true;
     }
 
-    ~Progress()
+    ~ProgressLine()
     {
         if (m_dirty)
             m_err << "\n" << Qt::flush;
@@ -300,6 +301,37 @@ int checkFile(const QString &dataPath, FormKind kind, int &rows, QTextStream &er
 
 } // namespace
 
+// For now the command line's run, its lines taken back apart.
+Outcome importNotices(const Request &request, const Progress &)
+{
+    QString outText;
+    QString errText;
+    QTextStream out(&outText);
+    QTextStream err(&errText);
+    const int status = importFile(request.dataPath, request.kind, request.output, request.replace, out, err);
+    Outcome outcome;
+    outcome.outputFile = QFileInfo(request.output).absoluteFilePath();
+    const QString prefix = platform::inputExcerpt(request.dataPath) + QStringLiteral(": ");
+    for (QString line : errText.split(u'\n', Qt::SkipEmptyParts))
+        outcome.faults << (line.startsWith(prefix) ? line.mid(prefix.size()) : line);
+    if (status == Completed) {
+        outcome.status = outText.contains(QStringLiteral("no notice to import")) ? Outcome::Status::NothingToImport
+                                                                                 : Outcome::Status::Imported;
+        outcome.notices = outText.section(QStringLiteral(": "), -1).section(u' ', 0, 0).toInt();
+    } else if (status == BadScript) {
+        outcome.status = Outcome::Status::Faults;
+    } else {
+        outcome.failure = outcome.faults.join(u'\n');
+    }
+    return outcome;
+}
+
+QString unlistedFaultsLine(int unlisted)
+{
+    return unlisted <= 0 ? QString()
+                         : QCoreApplication::translate("NoticeImport", "and %n more faults", nullptr, unlisted);
+}
+
 int importFile(const QString &dataPath, FormKind kind, const QString &output, bool replace, QTextStream &out,
                QTextStream &err)
 {
@@ -341,7 +373,7 @@ int importFile(const QString &dataPath, FormKind kind, const QString &output, bo
     QString stop;
     {
         // A progress line only for files long enough to wait for.
-        Progress progress(err, rows > 300);
+        ProgressLine progress(err, rows > 300);
         int saved = 0;
         while (source && stop.isEmpty() && source->next(row)) {
             stop = run.save(row);
