@@ -1,5 +1,6 @@
 #include "TextFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -256,6 +257,18 @@ bool TextFile::checkStillAtName(QString *error)
     if (error)
         *error = QStringLiteral("Cannot write to the file %1: %2.").arg(quoted(m_name), m_lastReason);
     return false;
+}
+
+bool renameFileOver(const QString &from, const QString &to, QString *error)
+{
+    if (::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) != 0) {
+        if (error)
+            *error = QCoreApplication::translate("TextFile", "The file %1 cannot be written: %2.")
+                         .arg(quoted(to), reason());
+        return false;
+    }
+    syncFolder(QFileInfo(to).absolutePath());
+    return true;
 }
 
 bool TextFile::replaceWith(const QString &name, const QByteArray &bytes, QString *error)

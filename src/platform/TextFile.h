@@ -129,6 +129,12 @@ private:
     QString m_lastReason;
 };
 
+// Renames a file over another of the same folder in one step, then syncs the
+// folder so that the rename is on the disk: the name leads at every moment to
+// the old file whole or to the new one whole. False, with the reason in the
+// user's words, when it cannot be done; both files are then as they were.
+bool renameFileOver(const QString &from, const QString &to, QString *error);
+
 // Whether writeLine syncs each line to the disk. The program always does; the
 // benchmark turns the sync off to time the rest of a save apart from the disk.
 enum class TextFileSync { EveryLine, Off };

@@ -1,79 +1,124 @@
 #include "replay/ImportRows.h"
 
 #include "platform/InputLimits.h"
+#include "replay/JsonValueCutter.h"
+#include "sheet/CellReadings.h"
+#include "sheet/NoticeColumns.h"
+#include "sheet/SheetFormat.h"
 
+#include <QCoreApplication>
+#include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSet>
 
 namespace {
 
-const QByteArray ByteOrderMark("\xEF\xBB\xBF");
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("ImportRows", text);
+}
 
-class CsvRows : public ImportRows
+bool isColumnName(const QString &text)
+{
+    return NoticeColumns::rankOf(text).has_value();
+}
+
+// The rows of a CSV file or of a workbook's first sheet under its header row.
+class SheetRows : public ImportRows
 {
 public:
-    explicit CsvRows(std::unique_ptr<QFile> file)
+    SheetRows(std::unique_ptr<QFile> file, SheetFormat format)
         : m_file(std::move(file))
-        , m_reader(*m_file)
-    { }
-
-    // The header: each column once, each a key of the notice file.
-    bool readHeader()
+        , m_format(format)
     {
-        CsvReader::Record header;
-        if (!m_reader.next(header)) {
-            m_fault
-                = m_reader.fault().isEmpty() ? QStringLiteral("line 1: the file has no header row") : m_reader.fault();
+        switch (format) {
+        case SheetFormat::Xlsx: m_reader = readXlsxRows(*m_file); break;
+        case SheetFormat::Ods: m_reader = readOdsRows(*m_file); break;
+        case SheetFormat::Csv:
+        case SheetFormat::Json: m_reader = readCsvRows(*m_file, isColumnName); break;
+        }
+    }
+
+    // The header: a column name in each cell up to the last that is not
+    // empty, each name once. Every fault of it is listed.
+    bool readHeader(QStringList *faults)
+    {
+        SheetRow header;
+        if (!m_reader->next(header)) {
+            faults->append(m_reader->fault().isEmpty() ? tr("the file has no header row") : m_reader->fault());
             return false;
         }
+        const QString where = rowName(header.number);
+        qsizetype count = header.cells.size();
+        while (count > 0 && header.cells.at(count - 1).isEmpty())
+            --count;
         QSet<QString> seen;
-        for (qsizetype i = 0; i < header.fields.size(); ++i) {
-            const QString &column = header.fields.at(i);
-            if (!NoticeColumns::rankOf(column) || seen.contains(column)) {
-                m_fault = QStringLiteral("line %1, column %2: \"%3\" %4")
-                              .arg(header.line)
-                              .arg(i + 1)
-                              .arg(platform::inputExcerpt(column),
-                                   seen.contains(column) ? QStringLiteral("is named twice")
-                                                         : QStringLiteral("is no key of the notice file"));
-                return false;
-            }
-            seen.insert(column);
+        for (qsizetype i = 0; i < count; ++i) {
+            const QString name = header.cells.at(i).text;
+            const QString position = columnPosition(int(i));
+            if (name.isEmpty())
+                faults->append(cellFaultLine(where, position, tr("no column name")));
+            else if (!isColumnName(name))
+                faults->append(cellFaultLine(where, position,
+                                             tr("%1 is no key of the notice file").arg(CellReadings::quoted(name))));
+            else if (seen.contains(name))
+                faults->append(cellFaultLine(where, position, tr("%1 is named twice").arg(CellReadings::quoted(name))));
+            seen.insert(name);
+            m_columns.append(name);
         }
-        m_columns = header.fields;
-        return true;
+        if (count == 0)
+            faults->append(rowFaultLine(where, tr("the header row names no column")));
+        return faults->isEmpty();
     }
 
     bool next(Row &row) override
     {
-        CsvReader::Record record;
-        if (!m_fault.isEmpty() || !m_reader.next(record)) {
-            if (m_fault.isEmpty())
-                m_fault = m_reader.fault();
+        SheetRow read;
+        if (!m_reader->next(read))
             return false;
-        }
-        if (record.fields.size() != m_columns.size()) {
-            m_fault = QStringLiteral("line %1: %2 fields where the header names %3 columns")
-                          .arg(record.line)
-                          .arg(record.fields.size())
-                          .arg(m_columns.size());
-            return false;
-        }
-        row.where = QStringLiteral("line %1").arg(record.line);
+        row.where = rowName(read.number);
         row.cells.clear();
-        for (qsizetype i = 0; i < m_columns.size(); ++i)
-            row.cells.append({m_columns.at(i), record.fields.at(i)});
+        row.faults.clear();
+        for (qsizetype i = 0; i < read.cells.size(); ++i) {
+            const SheetCell &cell = read.cells.at(i);
+            if (cell.isEmpty())
+                continue;
+            if (i < m_columns.size())
+                row.cells.append({m_columns.at(i), cell});
+            else
+                row.faults.append(cellFaultLine(row.where, columnPosition(int(i)),
+                                                tr("%1 stands in a column with no name")
+                                                    .arg(CellReadings::quoted(cell.text))));
+        }
         return true;
     }
 
-    QString fault() const override { return m_fault; }
+    QString fault() const override { return m_reader->fault(); }
+    double fractionRead() const override { return m_reader->fractionRead(); }
 
 private:
+    QString rowName(int number) const
+    {
+        return m_format == SheetFormat::Csv ? tr("line %1").arg(number) : tr("row %1").arg(number);
+    }
+
+    // A column as the user finds it: its number in a CSV file, its letters
+    // ("AB") in a workbook.
+    QString columnPosition(int index) const
+    {
+        if (m_format == SheetFormat::Csv)
+            return QString::number(index + 1);
+        QString letters;
+        for (int n = index + 1; n > 0; n = (n - 1) / 26)
+            letters.prepend(QChar(u'A' + (n - 1) % 26));
+        return letters;
+    }
+
     std::unique_ptr<QFile> m_file;
-    CsvReader m_reader;
+    SheetFormat m_format;
+    std::unique_ptr<SheetRowReader> m_reader;
     QStringList m_columns;
-    QString m_fault;
 };
 
 class JsonRows : public ImportRows
@@ -88,7 +133,7 @@ public:
     {
         if (m_cutter.enterArray())
             return true;
-        m_fault = QStringLiteral("the file is not a JSON array of notices");
+        m_fault = tr("the file is not a JSON array of notices");
         return false;
     }
 
@@ -101,33 +146,38 @@ public:
         if (result == JsonValueCutter::Result::End) {
             m_cutter.skipWhitespace();
             if (!m_cutter.atEnd())
-                m_fault = QStringLiteral("text after the array");
+                m_fault = tr("text after the array");
             return false;
         }
-        row.where = QStringLiteral("notice %1").arg(++m_number);
+        row.where = tr("notice %1").arg(++m_number);
+        row.cells.clear();
+        row.faults.clear();
         const QJsonDocument document = QJsonDocument::fromJson(text);
         if (result == JsonValueCutter::Result::Malformed || !document.isObject())
-            return failAt(QStringLiteral("not a JSON object"));
+            return failAt(row.where, tr("not a JSON object"));
         const QJsonObject object = document.object();
-        row.cells.clear();
         for (auto it = object.begin(); it != object.end(); ++it) {
+            const QString key = platform::inputExcerpt(it.key());
+            if (!isColumnName(it.key()))
+                return failAt(row.where, tr("%1 is no key of the notice file").arg(CellReadings::quoted(key)));
             if (!it.value().isString())
-                return failAt(
-                    QStringLiteral("the value of \"%1\" is not a text").arg(platform::inputExcerpt(it.key())));
-            if (!NoticeColumns::rankOf(it.key()))
-                return failAt(
-                    QStringLiteral("\"%1\" is no key of the notice file").arg(platform::inputExcerpt(it.key())));
-            row.cells.append({it.key(), it.value().toString()});
+                return failAt(row.where, tr("the value of %1 is not a text").arg(CellReadings::quoted(key)));
+            if (const QString value = it.value().toString(); !value.isEmpty())
+                row.cells.append({it.key(), SheetCell{SheetCell::Kind::Text, value}});
         }
         return true;
     }
 
     QString fault() const override { return m_fault; }
+    double fractionRead() const override
+    {
+        return m_file->size() > 0 ? double(m_file->pos()) / double(m_file->size()) : 1.0;
+    }
 
 private:
-    bool failAt(const QString &what)
+    bool failAt(const QString &where, const QString &what)
     {
-        m_fault = QStringLiteral("notice %1: %2").arg(m_number).arg(what);
+        m_fault = rowFaultLine(where, what);
         return false;
     }
 
@@ -139,34 +189,37 @@ private:
 
 } // namespace
 
-std::unique_ptr<ImportRows> ImportRows::open(const QString &path, QString *fault)
+QString cellFaultLine(const QString &where, const QString &column, const QString &what)
+{
+    return QCoreApplication::translate("ImportRows", "%1, column %2: %3").arg(where, column, what);
+}
+
+QString rowFaultLine(const QString &where, const QString &what)
+{
+    return QCoreApplication::translate("ImportRows", "%1: %2").arg(where, what);
+}
+
+std::unique_ptr<ImportRows> ImportRows::open(const QString &path, QStringList *faults)
 {
     auto file = std::make_unique<QFile>(path);
     if (!file->open(QIODevice::ReadOnly)) {
-        *fault = QStringLiteral("cannot be read: %1").arg(file->errorString());
+        faults->append(tr("the file cannot be read: %1").arg(file->errorString()));
         return nullptr;
     }
-    // JSON when the first character after a byte-order mark and blanks is a
-    // bracket; CSV otherwise.
-    QByteArray start = file->peek(4096);
-    if (start.startsWith(ByteOrderMark)) {
-        file->read(ByteOrderMark.size());
-        start.remove(0, ByteOrderMark.size());
-    }
-    if (start.trimmed().startsWith('[')) {
+    const SheetFormat format = sheetFormatOf(*file);
+    if (format == SheetFormat::Json) {
+        // The cutter takes the text after a byte-order mark.
+        if (file->peek(3) == QByteArray("\xEF\xBB\xBF"))
+            file->read(3);
         auto rows = std::make_unique<JsonRows>(std::move(file));
         if (!rows->enter()) {
-            *fault = rows->fault();
+            faults->append(rows->fault());
             return nullptr;
         }
         return rows;
     }
-    // The CSV reader takes the byte-order mark itself.
-    file->seek(0);
-    auto rows = std::make_unique<CsvRows>(std::move(file));
-    if (!rows->readHeader()) {
-        *fault = rows->fault();
+    auto rows = std::make_unique<SheetRows>(std::move(file), format);
+    if (!rows->readHeader(faults))
         return nullptr;
-    }
     return rows;
 }

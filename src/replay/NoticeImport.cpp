@@ -8,20 +8,27 @@
 #include "form/FieldCatalogue.h"
 #include "form/FieldRules.h"
 #include "form/ScreenBinding.h"
+#include "notice/NoticeKeys.h"
 #include "notice/NoticeWriter.h"
+#include "notice/ProgramVersion.h"
 #include "notice/SavedNoticeFile.h"
 #include "platform/InputLimits.h"
 #include "platform/TextFile.h"
 #include "replay/ImportRows.h"
 #include "replay/RunAlerts.h"
 #include "replay/ScriptedRun.h"
+#include "sheet/CellReadings.h"
+#include "sheet/NoticeColumns.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QLineEdit>
+#include <QMap>
 #include <QSet>
 #include <QTextStream>
 
@@ -30,9 +37,15 @@
 namespace NoticeImport {
 namespace {
 
+using CellReadings::quoted;
 using ScriptedRun::BadScript;
 using ScriptedRun::Completed;
 using ScriptedRun::Stopped;
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("NoticeImport", text);
+}
 
 // A screen held in memory with the form's boxes and lists: a box takes a text
 // no longer than its maximum, a list only one of its entries; or, to see where
@@ -101,9 +114,9 @@ private:
     FormKind m_kind;
 };
 
-NoticeRecord recordOf(const NoticeColumns::Cells &cells, QString *fault)
+NoticeRecord recordOf(const NoticeColumns::Cells &cells)
 {
-    const std::optional<NoticeColumns::Notice> notice = NoticeColumns::noticeOf(cells, fault);
+    const std::optional<NoticeColumns::Notice> notice = NoticeColumns::noticeOf(cells, nullptr);
     return notice ? noticeRecordOf(notice->notice, notice->adm) : NoticeRecord{};
 }
 
@@ -112,78 +125,317 @@ NoticeRecord recordOf(const NoticeColumns::Cells &cells, QString *fault)
 QString columnFeeding(const NoticeColumns::Cells &cells, FormKind kind, const QString &control)
 {
     for (const NoticeColumns::Cell &cell : cells) {
-        if (cell.second.isEmpty())
-            continue;
         MemoryScreen screen(kind, MemoryScreen::None);
         TypingWriter typing(screen, kind);
-        showRecord(recordOf({cell}, nullptr), typing, kind);
+        showRecord(recordOf({cell}), typing, kind);
         if (!screen.text(control).isEmpty() || screen.isSelected(control))
             return cell.first;
-    }
-    return control;
-}
-
-// The key of the first line that differs between two NOTICE sections,
-// letters compared without their case (typing turns some into capitals).
-QString firstDifferingKey(const QString &wanted, const QString &shown)
-{
-    const QStringList wantedLines = wanted.split(QStringLiteral("\r\n"));
-    const QStringList shownLines = shown.split(QStringLiteral("\r\n"));
-    for (qsizetype i = 0; i < wantedLines.size(); ++i) {
-        if (i >= shownLines.size() || wantedLines[i].compare(shownLines[i], Qt::CaseInsensitive) != 0)
-            return wantedLines[i].section(QStringLiteral(" = "), 0, 0);
-    }
-    return shownLines.value(wantedLines.size()).section(QStringLiteral(" = "), 0, 0);
-}
-
-// Whether a row can go on a screen of the form as it stands: every value in
-// a box that takes it, and nothing lost on the way. Empty when it can.
-QString rowFault(const ImportRows::Row &row, FormKind kind)
-{
-    QString fault;
-    const NoticeRecord record = recordOf(row.cells, &fault);
-    if (!fault.isEmpty())
-        return fault;
-    MemoryScreen screen(kind);
-    TypingWriter typing(screen, kind);
-    const QStringList refused = showRecord(record, typing, kind);
-    if (!refused.isEmpty()) {
-        return QStringLiteral("column \"%1\": no box of the %2 form takes this value")
-            .arg(columnFeeding(row.cells, kind, refused.first()), QLatin1String(formName(kind)));
-    }
-    NoticeRecord shown;
-    collectScreen(shown, screen, kind);
-    // The notice type is the screen's to say, from the form and the intention.
-    NoticeRecord wantedRecord = record;
-    wantedRecord.notice_type = shown.notice_type;
-    const QString wanted = makeNoticeSection(wantedRecord, 1);
-    const QString written = makeNoticeSection(shown, 1);
-    if (wanted.compare(written, Qt::CaseInsensitive) != 0) {
-        return QStringLiteral("key \"%1\": the %2 form cannot write this value")
-            .arg(firstDifferingKey(wanted, written), QLatin1String(formName(kind)));
     }
     return {};
 }
 
-// Reports the run's progress on a terminal: the count and the rate.
+// The cells of a NOTICE section as the form writes it, by column.
+QMap<QString, QString> writtenCells(const NoticeRecord &record)
+{
+    QByteArray bytes = QByteArrayLiteral("File captured on -\r\nProcessed by -\r\nProgram Id: ")
+        + ProgramVersionLabel.toLatin1() + "\r\n" + makeHeadSection(record.adm).toLatin1() + "\r\n";
+    QMap<QString, QString> cells;
+    if (!appendNoticeSectionLine(bytes, record, 1))
+        return cells;
+    const ParsedNoticeFile parsed = checkNoticeFile(bytes + finishingBytes(1));
+    if (parsed.notices.isEmpty())
+        return cells;
+    for (const NoticeColumns::Cell &cell : NoticeColumns::cellsOf(parsed.notices.first(), QString()))
+        cells.insert(cell.first, cell.second);
+    return cells;
+}
+
+// Why a control could not take the text of its column.
+QString refusal(const ControlSpec &control, const QString &cellText)
+{
+    if (control.kind == ControlKind::DropDownList) {
+        const QStringList entries = control.entries.mid(1);
+        return tr("%1 is not one of %2").arg(quoted(cellText), entries.join(QStringLiteral(", ")));
+    }
+    if (control.binding.kind == BindingKind::DatePart)
+        return tr("%1 does not fit the boxes of a date").arg(quoted(cellText));
+    return tr("%1 is longer than its box (%2 characters at most)").arg(quoted(cellText)).arg(control.maxLength);
+}
+
+// Collects the faults of a whole file: the first MaxListedFaults in full,
+// the rest counted.
+class FaultList
+{
+public:
+    void add(const QString &line)
+    {
+        if (m_listed.size() < MaxListedFaults)
+            m_listed.append(line);
+        else
+            ++m_unlisted;
+    }
+    bool isEmpty() const { return m_listed.isEmpty(); }
+    const QStringList &listed() const { return m_listed; }
+    int unlisted() const { return m_unlisted; }
+
+private:
+    QStringList m_listed;
+    int m_unlisted = 0;
+};
+
+// The import on a capture window of the form, never shown. Each row is
+// checked in full; the rows are saved, into a file beside the output, for
+// as long as no row has had a fault.
+class Import
+{
+public:
+    Import(FormKind kind, const QString &workFile)
+        : m_alerts(true)
+        , m_window(kind)
+        , m_controls(m_window.controls())
+        , m_kind(kind)
+    {
+        m_controls.setText(Control::Txt_Filename, workFile);
+    }
+
+    // Checks the row and, while the file is sound so far, saves it. False
+    // when the work file could not be written (failure() says why).
+    bool take(const ImportRows::Row &row, FaultList &faults)
+    {
+        m_where = row.where;
+        m_faults = &faults;
+        m_rowFaulty = false;
+        for (const QString &fault : row.faults)
+            addFault(fault);
+        const NoticeColumns::Cells cells = readCells(row);
+        checkAdministration(cells);
+        const NoticeRecord record = recordOf(cells);
+        compareWithForm(cells, record);
+        putOnWindow(cells, record);
+        if (!faults.isEmpty())
+            return true;
+        m_window.saving().saveNext();
+        if (!m_alerts.messages().isEmpty()) {
+            m_failure = m_alerts.messages().constFirst().title + QStringLiteral(": ")
+                + m_alerts.messages().constFirst().text;
+            return false;
+        }
+        return true;
+    }
+
+    // Writes the TAIL. False when it cannot be (failure() says why).
+    bool finish()
+    {
+        m_window.visibility().reset();
+        m_alerts.clear();
+        if (m_window.saving().finish() && m_alerts.messages().isEmpty())
+            return true;
+        if (!m_alerts.messages().isEmpty())
+            m_failure = m_alerts.messages().constFirst().text;
+        return false;
+    }
+
+    int noticesWritten() const { return m_window.saving().captureFile().noticeNumber - 1; }
+    QString failure() const { return m_failure; }
+
+private:
+    void addFault(const QString &line)
+    {
+        m_faults->add(line);
+        m_rowFaulty = true;
+    }
+
+    void addCellFault(const QString &column, const QString &what)
+    {
+        addFault(column.isEmpty() ? rowFaultLine(m_where, what) : cellFaultLine(m_where, column, what));
+    }
+
+    // Each cell read for its column; a cell that reads as no value is a
+    // fault and is left out of the notice.
+    NoticeColumns::Cells readCells(const ImportRows::Row &row)
+    {
+        NoticeColumns::Cells cells;
+        m_cellTexts.clear();
+        for (const ImportRows::Cell &cell : row.cells) {
+            const CellReadings::Reading reading = CellReadings::read(cell.column, cell.cell);
+            if (reading.isFault()) {
+                addCellFault(cell.column, reading.fault);
+                continue;
+            }
+            m_cellTexts.insert(cell.column, cell.cell.text);
+            cells.append({cell.column, reading.value});
+        }
+        return cells;
+    }
+
+    // A notice file has one notifying administration: the first row's.
+    void checkAdministration(const NoticeColumns::Cells &cells)
+    {
+        for (const NoticeColumns::Cell &cell : cells) {
+            if (cell.first != NoticeColumns::AdministrationColumn)
+                continue;
+            if (m_administration.isEmpty())
+                m_administration = cell.second;
+            else if (cell.second != m_administration)
+                addCellFault(cell.first, tr("%1 is not %2, the notifying administration of the rows before: "
+                                            "a notice file has only one")
+                                             .arg(quoted(cell.second), quoted(m_administration)));
+        }
+    }
+
+    // The notice put on a screen of the form as typing it would, then
+    // collected and written: every value must come out as its cell says.
+    void compareWithForm(const NoticeColumns::Cells &cells, const NoticeRecord &record)
+    {
+        MemoryScreen screen(m_kind);
+        TypingWriter typing(screen, m_kind);
+        const QStringList refused = showRecord(record, typing, m_kind);
+        QSet<QString> refusedColumns;
+        for (const QString &control : refused) {
+            const QString column = columnFeeding(cells, m_kind, control);
+            if (column.isEmpty() || refusedColumns.contains(column))
+                continue;
+            refusedColumns.insert(column);
+            addCellFault(column, refusal(*findControl(m_kind, control), m_cellTexts.value(column)));
+        }
+        NoticeRecord shown;
+        collectScreen(shown, screen, m_kind);
+        m_shown = shown;
+        if (findUnencodableField(shown))
+            return; // named with its box once the notice is on the window
+        QMap<QString, QString> written = writtenCells(shown);
+        written.insert(NoticeColumns::AdministrationColumn, shown.adm);
+        QMap<QString, QString> given;
+        for (const NoticeColumns::Cell &cell : cells)
+            given.insert(cell.first, cell.second);
+        QSet<QString> columns(given.keyBegin(), given.keyEnd());
+        for (auto it = written.keyBegin(); it != written.keyEnd(); ++it)
+            columns.insert(*it);
+        QStringList ordered(columns.begin(), columns.end());
+        std::sort(ordered.begin(), ordered.end(), [](const QString &a, const QString &b) {
+            return NoticeColumns::rankOf(a).value_or(-1) < NoticeColumns::rankOf(b).value_or(-1);
+        });
+        for (const QString &column : std::as_const(ordered)) {
+            const QString wanted = given.value(column);
+            const QString out = written.value(column);
+            // The notice's number is its place in the file; its type, when
+            // not given, the form's to say.
+            const bool derived = column == NoticeKeys::text(NoticeKeys::Key::NoticeNo)
+                || (wanted.isEmpty() && NoticeColumns::isDerived(column));
+            if (wanted == out || derived || refusedColumns.contains(column))
+                continue;
+            addCellFault(column, difference(column, m_cellTexts.value(column, wanted), wanted, out));
+        }
+    }
+
+    // How the value the form writes differs from the cell's.
+    QString difference(const QString &column, const QString &cellText, const QString &wanted, const QString &out) const
+    {
+        const QString form = QLatin1String(formName(m_kind));
+        const std::optional<NoticeKeys::Key> key = NoticeColumns::keyOf(column);
+        if (out.isEmpty() && (key == NoticeKeys::Key::DAdmNtc || key == NoticeKeys::Key::DInuse))
+            return tr("%1 is no date of the calendar").arg(quoted(cellText));
+        if (out.isEmpty())
+            return tr("%1 is not written: the %2 form leaves this column out of such a notice "
+                      "(its intention, fragment, polarization or antenna)")
+                .arg(quoted(cellText), form);
+        if (wanted.isEmpty())
+            return tr("empty, but the %1 form writes %2 here").arg(form, quoted(out));
+        if (out == wanted.toUpper())
+            return tr("%1 is written in capitals by the %2 form: %3").arg(quoted(cellText), form, quoted(out));
+        return tr("%1 is written %2 by the %3 form").arg(quoted(cellText), quoted(out), form);
+    }
+
+    // The notice on the window, as an operator would have typed it: every
+    // filled box checked as on leaving it, then what Save/Next asks of a
+    // notice.
+    void putOnWindow(const NoticeColumns::Cells &cells, const NoticeRecord &record)
+    {
+        TypingWriter typing(m_controls, m_kind);
+        showRecord(record, typing, m_kind);
+        m_window.visibility().showFramesForScreen();
+        const bool validationOn = m_controls.checkBox(Control::ChkValidate)->isChecked();
+        QSet<QString> failedColumns;
+        for (const ControlSpec &spec : m_controls.specs()) {
+            QLineEdit *box = spec.rule ? m_controls.textBox(spec.name) : nullptr;
+            if (!box || box->text().isEmpty() || !box->isVisibleTo(&m_window) || !box->isEnabled())
+                continue;
+            if (acceptsText(*spec.rule, box->text(), validationOn))
+                continue;
+            const QString column = columnFeeding(cells, m_kind, spec.name);
+            if (failedColumns.contains(column))
+                continue;
+            failedColumns.insert(column);
+            addCellFault(column, tr("%1: %2: %3").arg(quoted(m_cellTexts.value(column)), spec.rule->title,
+                                                       spec.rule->message));
+        }
+        if (m_rowFaulty)
+            return;
+        if (m_controls.text(Control::Txt_B_Adm).isEmpty()) {
+            addCellFault(NoticeColumns::AdministrationColumn,
+                         tr("empty: a notice cannot be saved without its notifying administration"));
+        } else if (!m_window.saving().isNewNotice()) {
+            addFault(rowFaultLine(m_where, tr("no frequency and no coordinates: a notice cannot be saved without "
+                                              "one of them")));
+        } else if (const std::optional<UnencodableField> field = findUnencodableField(m_shown)) {
+            const QString column = columnFeeding(cells, m_kind, field->controlName);
+            addCellFault(column, tr("%1 holds %2, which a notice file cannot hold")
+                                     .arg(quoted(m_cellTexts.value(column)), field->description));
+        }
+    }
+
+    ScriptedRun::ReplayAlerts m_alerts;
+    CaptureWindow m_window;
+    FormControls &m_controls;
+    FormKind m_kind;
+    QString m_administration;
+    QString m_failure;
+    // The row being taken.
+    QString m_where;
+    FaultList *m_faults = nullptr;
+    bool m_rowFaulty = false;
+    QHash<QString, QString> m_cellTexts; // each column's cell as the file has it
+    NoticeRecord m_shown;
+};
+
+// A name for the work file beside the output, hidden and not in use.
+QString workFileBeside(const QString &output)
+{
+    const QFileInfo info(output);
+    for (int attempt = 0;; ++attempt) {
+        const QString name = info.absolutePath() + QStringLiteral("/.") + info.fileName()
+            + QStringLiteral(".import-%1-%2").arg(::getpid()).arg(attempt);
+        if (!platform::fileIdentity(name))
+            return name;
+    }
+}
+
+void removeWorkFile(const QString &name)
+{
+    QFile::remove(name);
+    QFile::remove(name + QStringLiteral(".lock"));
+}
+
+// Reports the import's progress on a terminal.
 class ProgressLine
 {
 public:
-    ProgressLine(QTextStream &err, bool wanted)
+    explicit ProgressLine(QTextStream &err)
         : m_err(err)
-        , m_shown(wanted && isatty(STDERR_FILENO))
+        , m_shown(isatty(STDERR_FILENO))
     {
         m_clock.start();
     }
 
-    void saved(int count)
+    bool rowDone(double fraction)
     {
-        if (!m_shown || count % 250 != 0)
-            return;
-        const double seconds = double(m_clock.elapsed()) / 1000.0;
-        m_err << "\r" << count << " notices imported, " << int(count / std::max(seconds, 0.001)) << " a second"
-              << Qt::flush;
-        m_dirty = true;
+        if (m_shown && m_clock.elapsed() >= m_nextMs) {
+            m_nextMs = m_clock.elapsed() + 250;
+            m_err << "\r" << QCoreApplication::translate("NoticeImport", "%1 % read").arg(int(fraction * 100))
+                  << Qt::flush;
+            m_dirty = true;
+        }
+        return true;
     }
 
     ~ProgressLine()
@@ -195,207 +447,146 @@ public:
 private:
     QTextStream &m_err;
     QElapsedTimer m_clock;
+    qint64 m_nextMs = 1000;
     bool m_shown;
     bool m_dirty = false;
 };
 
-// The run on the capture window.
-class Run
+Outcome failed(const QString &why)
 {
-public:
-    Run(FormKind kind, bool replace)
-        : m_alerts(replace)
-        , m_window(kind)
-        , m_controls(m_window.controls())
-        , m_kind(kind)
-    { }
-
-    void nameOutput(const QString &output) { m_controls.setText(Control::Txt_Filename, output); }
-
-    // The row on the screen, its boxes checked, then Save/Next. The stop's
-    // line, or empty.
-    QString save(const ImportRows::Row &row)
-    {
-        const NoticeRecord record = recordOf(row.cells, nullptr);
-        TypingWriter typing(m_controls, m_kind);
-        showRecord(record, typing, m_kind);
-        m_window.visibility().showFramesForScreen();
-        if (const QString failing = failingBox(); !failing.isEmpty())
-            return stopLine(row, columnFeeding(row.cells, m_kind, failing));
-        m_window.saving().saveNext();
-        if (m_alerts.messages().size() > m_seen)
-            return stopLine(row, QStringLiteral("Save/Next"));
-        return {};
-    }
-
-    // After a stop the screen is cleared, so that Finish saves nothing more.
-    bool finish(bool stopped)
-    {
-        if (stopped)
-            m_window.visibility().reset();
-        m_seen = m_alerts.messages().size();
-        m_window.saving().finish();
-        return m_alerts.messages().size() == m_seen;
-    }
-
-    QString fileName() const { return QFileInfo(m_controls.text(Control::Txt_Filename)).absoluteFilePath(); }
-    int noticesWritten() const { return m_window.saving().captureFile().noticeNumber - 1; }
-    QString lastMessage() const
-    {
-        const auto messages = m_alerts.messages();
-        return messages.isEmpty() ? QString() : messages.last().title + QStringLiteral(": ") + messages.last().text;
-    }
-
-private:
-    // The first filled box, in tab order, whose check fails as the operator
-    // leaves it; its name, with the message recorded, or empty.
-    QString failingBox()
-    {
-        const bool validationOn = m_controls.checkBox(Control::ChkValidate)->isChecked();
-        for (const ControlSpec &spec : m_controls.specs()) {
-            QLineEdit *box = spec.rule ? m_controls.textBox(spec.name) : nullptr;
-            if (!box || box->text().isEmpty() || !box->isVisibleTo(&m_window) || !box->isEnabled())
-                continue;
-            if (acceptsText(*spec.rule, box->text(), validationOn))
-                continue;
-            m_alerts.exclamation(&m_window, spec.rule->title, spec.rule->message);
-            return spec.name;
-        }
-        return {};
-    }
-
-    QString stopLine(const ImportRows::Row &row, const QString &key)
-    {
-        const auto messages = m_alerts.messages();
-        const auto &message = messages.at(m_seen);
-        m_seen = messages.size();
-        return row.where + QStringLiteral(": ") + key + QStringLiteral(": ") + message.title + QStringLiteral(": ")
-            + message.text;
-    }
-
-    ScriptedRun::ReplayAlerts m_alerts;
-    CaptureWindow m_window;
-    FormControls &m_controls;
-    FormKind m_kind;
-    qsizetype m_seen = 0;
-};
-
-// The first pass: the file read through and every row checked.
-int checkFile(const QString &dataPath, FormKind kind, int &rows, QTextStream &err)
-{
-    QString fault;
-    std::unique_ptr<ImportRows> source = ImportRows::open(dataPath, &fault);
-    ImportRows::Row row;
-    while (source && fault.isEmpty() && source->next(row)) {
-        ++rows;
-        if (const QString rowProblem = rowFault(row, kind); !rowProblem.isEmpty())
-            fault = row.where + QStringLiteral(": ") + rowProblem;
-    }
-    if (source && fault.isEmpty())
-        fault = source->fault();
-    if (fault.isEmpty())
-        return Completed;
-    err << platform::inputExcerpt(dataPath) << ": " << fault << Qt::endl;
-    return BadScript;
+    Outcome outcome;
+    outcome.status = Outcome::Status::Failed;
+    outcome.failure = why;
+    return outcome;
 }
 
 } // namespace
 
-// For now the command line's run, its lines taken back apart.
-Outcome importNotices(const Request &request, const Progress &)
+Outcome importNotices(const Request &request, const Progress &progress)
 {
-    QString outText;
-    QString errText;
-    QTextStream out(&outText);
-    QTextStream err(&errText);
-    const int status = importFile(request.dataPath, request.kind, request.output, request.replace, out, err);
-    Outcome outcome;
-    outcome.outputFile = QFileInfo(request.output).absoluteFilePath();
-    const QString prefix = platform::inputExcerpt(request.dataPath) + QStringLiteral(": ");
-    for (QString line : errText.split(u'\n', Qt::SkipEmptyParts))
-        outcome.faults << (line.startsWith(prefix) ? line.mid(prefix.size()) : line);
-    if (status == Completed) {
-        outcome.status = outText.contains(QStringLiteral("no notice to import")) ? Outcome::Status::NothingToImport
-                                                                                 : Outcome::Status::Imported;
-        outcome.notices = outText.section(QStringLiteral(": "), -1).section(u' ', 0, 0).toInt();
-    } else if (status == BadScript) {
+    const QString output = QFileInfo(request.output.isEmpty() ? NoticeFileSession::defaultFileName(request.kind)
+                                                              : request.output)
+                               .absoluteFilePath();
+    if (platform::isSameExistingFile(output, request.dataPath))
+        return failed(tr("the output file %1 is the file to import").arg(platform::inputExcerpt(output)));
+    if (!request.replace) {
+        if (const QString existing = ScriptedRun::existingOutputFault(output); !existing.isEmpty())
+            return failed(existing);
+    }
+    // The file is read from its start again once its format is known.
+    if (const std::optional<platform::FileIdentity> data = platform::fileIdentity(request.dataPath);
+        data && !data->regular)
+        return failed(tr("%1: the file to import must be a plain file, not a pipe or a device")
+                          .arg(platform::inputExcerpt(request.dataPath)));
+    if (QFile data(request.dataPath); !data.open(QIODevice::ReadOnly))
+        return failed(tr("%1 cannot be read: %2").arg(platform::inputExcerpt(request.dataPath), data.errorString()));
+    QStringList openFaults;
+    std::unique_ptr<ImportRows> rows = ImportRows::open(request.dataPath, &openFaults);
+    if (!rows) {
+        Outcome outcome;
         outcome.status = Outcome::Status::Faults;
+        outcome.faults = openFaults;
+        return outcome;
+    }
+
+    // The notices go to the system one by one and to the disk once, with the
+    // TAIL's sync and the rename: a sync per notice would cost more than the
+    // rest of the import, and until the rename the output is untouched.
+    const QString workFile = workFileBeside(output);
+    platform::setTextFileSync(platform::TextFileSync::Off);
+    Outcome outcome;
+    outcome.outputFile = output;
+    FaultList faults;
+    int rowCount = 0;
+    bool cancelled = false;
+    {
+        Import import(request.kind, workFile);
+        ImportRows::Row row;
+        while (rows->next(row)) {
+            ++rowCount;
+            if (!import.take(row, faults)) {
+                outcome.status = Outcome::Status::Failed;
+                outcome.failure = import.failure();
+                break;
+            }
+            if (progress && !progress(rows->fractionRead())) {
+                cancelled = true;
+                break;
+            }
+        }
+        if (!rows->fault().isEmpty())
+            faults.add(rows->fault());
+        platform::setTextFileSync(platform::TextFileSync::EveryLine);
+        const bool sound = outcome.failure.isEmpty() && !cancelled && faults.isEmpty() && rowCount > 0;
+        if (sound && !import.finish()) {
+            outcome.status = Outcome::Status::Failed;
+            outcome.failure = import.failure();
+        }
+        outcome.notices = import.noticesWritten();
+        if (!sound)
+            import.finish();
+    }
+    if (cancelled)
+        outcome.status = Outcome::Status::Cancelled;
+    else if (!faults.isEmpty())
+        outcome.status = Outcome::Status::Faults;
+    else if (rowCount == 0)
+        outcome.status = Outcome::Status::NothingToImport;
+    else if (outcome.failure.isEmpty()) {
+        QString error;
+        if (platform::renameFileOver(workFile, output, &error))
+            outcome.status = Outcome::Status::Imported;
+        else
+            outcome = failed(error);
+    }
+    outcome.faults = faults.listed();
+    outcome.unlistedFaults = faults.unlisted();
+    if (outcome.status != Outcome::Status::Imported) {
+        outcome.notices = 0;
+        removeWorkFile(workFile);
     } else {
-        outcome.failure = outcome.faults.join(u'\n');
+        QFile::remove(workFile + QStringLiteral(".lock"));
     }
     return outcome;
 }
 
 QString unlistedFaultsLine(int unlisted)
 {
-    return unlisted <= 0 ? QString()
-                         : QCoreApplication::translate("NoticeImport", "and %n more faults", nullptr, unlisted);
+    if (unlisted <= 0)
+        return {};
+    return unlisted == 1 ? tr("and 1 more fault") : tr("and %1 more faults").arg(unlisted);
 }
 
 int importFile(const QString &dataPath, FormKind kind, const QString &output, bool replace, QTextStream &out,
                QTextStream &err)
 {
-    // The file is read twice: a pipe would be empty the second time.
-    if (const std::optional<platform::FileIdentity> data = platform::fileIdentity(dataPath); data && !data->regular) {
-        err << "Import: " << platform::inputExcerpt(dataPath)
-            << ": the file to import must be a plain file (it is read twice), not a pipe or a device" << Qt::endl;
-        return BadScript;
-    }
-    if (!output.isEmpty() && platform::isSameExistingFile(output, dataPath)) {
-        err << "Import: the output file " << platform::inputExcerpt(output) << " is the file to import" << Qt::endl;
-        return BadScript;
-    }
-    int rows = 0;
-    if (const int checked = checkFile(dataPath, kind, rows, err); checked != Completed)
-        return checked;
-    if (!replace) {
-        if (const QString existing = ScriptedRun::existingOutputFault(output); !existing.isEmpty()) {
-            err << "Import: " << existing << Qt::endl;
-            return BadScript;
-        }
-    }
-    if (rows == 0) {
-        out << dataPath << ": no notice to import; no file written" << Qt::endl;
-        return Completed;
-    }
-
-    Run run(kind, replace);
-    if (!output.isEmpty())
-        run.nameOutput(output);
-    // The notices are handed to the system one by one and synced to the disk
-    // once, by the TAIL's write: a sync per notice would cost more than the
-    // rest of the import. Should the machine fail during the import, its
-    // file is opened again or the import run again.
-    platform::setTextFileSync(platform::TextFileSync::Off);
-    QString fault;
-    std::unique_ptr<ImportRows> source = ImportRows::open(dataPath, &fault);
-    ImportRows::Row row;
-    QString stop;
+    const QString dataName = platform::inputExcerpt(dataPath);
+    Outcome outcome;
     {
-        // A progress line only for files long enough to wait for.
-        ProgressLine progress(err, rows > 300);
-        int saved = 0;
-        while (source && stop.isEmpty() && source->next(row)) {
-            stop = run.save(row);
-            progress.saved(++saved);
-        }
+        ProgressLine line(err);
+        outcome = importNotices({dataPath, kind, output, replace},
+                                [&line](double fraction) { return line.rowDone(fraction); });
     }
-    // The file changed since it was checked.
-    if (stop.isEmpty() && !source)
-        stop = fault;
-    if (stop.isEmpty() && source && !source->fault().isEmpty())
-        stop = source->fault();
-    platform::setTextFileSync(platform::TextFileSync::EveryLine);
-    const bool finished = run.finish(!stop.isEmpty());
-    if (!finished)
-        err << "The file " << run.fileName() << " could not be finished: " << run.lastMessage() << Qt::endl;
-    if (!stop.isEmpty())
-        err << platform::inputExcerpt(dataPath) << ": " << stop << Qt::endl;
-    if (!stop.isEmpty() || !finished)
-        return Stopped;
-    const int notices = run.noticesWritten();
-    out << run.fileName() << ": " << notices << (notices == 1 ? " notice" : " notices") << Qt::endl;
-    return Completed;
+    switch (outcome.status) {
+    case Outcome::Status::Imported:
+        out << outcome.outputFile << ": " << outcome.notices << (outcome.notices == 1 ? " notice" : " notices")
+            << Qt::endl;
+        return Completed;
+    case Outcome::Status::NothingToImport:
+        out << dataName << ": " << tr("no notice to import; no file written") << Qt::endl;
+        return Completed;
+    case Outcome::Status::Faults:
+        for (const QString &fault : std::as_const(outcome.faults))
+            err << dataName << ": " << fault << Qt::endl;
+        if (outcome.unlistedFaults > 0)
+            err << dataName << ": " << unlistedFaultsLine(outcome.unlistedFaults) << Qt::endl;
+        err << dataName << ": " << tr("nothing imported: no file written") << Qt::endl;
+        return BadScript;
+    case Outcome::Status::Cancelled:
+    case Outcome::Status::Failed: break;
+    }
+    err << "Import: " << outcome.failure << Qt::endl;
+    return Stopped;
 }
 
 } // namespace NoticeImport

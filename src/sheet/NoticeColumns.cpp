@@ -30,14 +30,21 @@ constexpr SubSection SubSections[] = {
 // layout, then each sub-section's columns in a block of its own.
 constexpr int BlockSize = 1000;
 
-int noticeKeyRank(const QString &key)
+// The place of a NOTICE key in the layout, or -1.
+int noticeKeyIndex(const QString &key)
 {
     const std::vector<NoticeKeys::Placement> &layout = NoticeKeys::layout();
     for (std::size_t i = 0; i < layout.size(); ++i) {
         if (layout[i].section == Section::Notice && key == QLatin1String(layout[i].text))
-            return int(i) + 1;
+            return int(i);
     }
     return -1;
+}
+
+int noticeKeyRank(const QString &key)
+{
+    const int index = noticeKeyIndex(key);
+    return index < 0 ? -1 : index + 1;
 }
 
 // The number that follows a sub-section key: the box (1 to 12) or the
@@ -103,6 +110,17 @@ std::optional<int> rankOf(const QString &column)
         return rank;
     if (const auto sub = subSectionOf(column))
         return (sub->first + 1) * BlockSize + sub->second;
+    return std::nullopt;
+}
+
+std::optional<Key> keyOf(const QString &column)
+{
+    if (column == AdministrationColumn)
+        return Key::Adm;
+    if (const int index = noticeKeyIndex(column); index >= 0)
+        return NoticeKeys::layout()[std::size_t(index)].key;
+    if (const auto sub = subSectionOf(column))
+        return SubSections[sub->first].key;
     return std::nullopt;
 }
 

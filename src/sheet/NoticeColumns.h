@@ -1,6 +1,7 @@
 #pragma once
 
 #include "notice/NoticeFileChecker.h"
+#include "notice/NoticeKeys.h"
 
 #include <QList>
 #include <QPair>
@@ -35,6 +36,11 @@ Cells cellsOf(const ParsedNotice &notice, const QString &adm);
 // Where a column stands in the writer's order; nothing for a column that is no
 // key of the notice file.
 std::optional<int> rankOf(const QString &column);
+
+// The key of the notice file that a column holds ("t_long", "t_attn@azm" for
+// "ANT_DIAGR_H/t_attn@azm10", "t_adm" for "COORDINATION/t_adm/3"); nothing
+// for a column that is no key of the notice file.
+std::optional<NoticeKeys::Key> keyOf(const QString &column);
 
 // Whether the column is written by the program and ignored when read.
 bool isDerived(const QString &column);
