@@ -1,12 +1,32 @@
-// The CSV reading and the export of notices: what a spreadsheet writes comes
-// back field by field with the line it starts on, and the example notice
-// file exports to the expected CSV and JSON files byte for byte.
+// The CSV reading and the export of notices: what a spreadsheet writes, in
+// any of its dialects, comes back field by field with the line it starts on,
+// and the example notice file exports to the expected CSV and JSON files byte
+// for byte.
 
 #include "sheet/CsvReader.h"
 #include "sheet/NoticeExport.h"
+#include "sheet/SheetCell.h"
 
 #include <QBuffer>
+#include <QRegularExpression>
 #include <QtTest>
+
+namespace {
+
+// A record or row as the tables write it: "line: field|field|...".
+QString compact(int line, const QStringList &fields)
+{
+    return QString::number(line) + QStringLiteral(": ") + fields.join(QLatin1Char('|'));
+}
+
+// The text as Excel's "Unicode text" writes it: UTF-16 with a byte-order mark.
+QByteArray utf16(QStringConverter::Encoding encoding, const QString &text)
+{
+    QStringEncoder encoder(encoding, QStringConverter::Flag::WriteBom);
+    return encoder.encode(text);
+}
+
+} // namespace
 
 class TestSheet : public QObject
 {
@@ -16,40 +36,116 @@ private Q_SLOTS:
     void csvRecords_data()
     {
         QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<char>("separator");
         QTest::addColumn<QStringList>("records"); // "line: field|field|..."
         QTest::addColumn<QString>("fault");
-        QTest::newRow("plain, CR LF") << QByteArray("a,b\r\nc,d\r\n") << QStringList{"1: a|b", "2: c|d"} << "";
+        const QByteArray crLfAcrossPieces = QByteArray(64 * 1024 - 1, 'x') + "\r\ny";
+        QTest::newRow("plain, CR LF") << QByteArray("a,b\r\nc,d\r\n") << ',' << QStringList{"1: a|b", "2: c|d"} << "";
         QTest::newRow("byte-order mark, LF, no final line end")
-            << QByteArray("\xEF\xBB\xBF" "a,b\nc,d") << QStringList{"1: a|b", "2: c|d"} << "";
+            << QByteArray("\xEF\xBB\xBF" "a,b\nc,d") << ',' << QStringList{"1: a|b", "2: c|d"} << "";
         QTest::newRow("quoted comma, quote and line break")
-            << QByteArray("\"x, y\",\"say \"\"hi\"\"\",\"one\r\ntwo\"\r\nnext,1\r\n")
+            << QByteArray("\"x, y\",\"say \"\"hi\"\"\",\"one\r\ntwo\"\r\nnext,1\r\n") << ','
             << QStringList{"1: x, y|say \"hi\"|one\r\ntwo", "3: next|1"} << "";
-        QTest::newRow("blanks kept, empty fields") << QByteArray(" a , ,\r\n")
-                                                  << QStringList{"1:  a | |"} << "";
-        QTest::newRow("empty lines skipped") << QByteArray("a\r\n\r\n\r\nb\r\n") << QStringList{"1: a", "4: b"} << "";
-        QTest::newRow("letters beyond ASCII") << QByteArray("Z\xC3\xBCrich,S\xC3\x83O") << QStringList{"1: Zürich|SÃO"} << "";
-        QTest::newRow("empty file") << QByteArray() << QStringList{} << "";
-        QTest::newRow("text after a quote") << QByteArray("a\r\n\"b\"c\r\n") << QStringList{"1: a"} << "line 2: ";
-        QTest::newRow("quote never closed") << QByteArray("a\r\n\"b,c\r\n") << QStringList{"1: a"}
+        QTest::newRow("blanks kept, empty fields") << QByteArray(" a , ,\r\n") << ',' << QStringList{"1:  a | |"} << "";
+        QTest::newRow("empty lines skipped") << QByteArray("a\r\n\r\n\r\nb\r\n") << ',' << QStringList{"1: a", "4: b"}
+                                             << "";
+        QTest::newRow("letters beyond ASCII") << QByteArray("Z\xC3\xBCrich,S\xC3\x83O") << ','
+                                              << QStringList{"1: Zürich|SÃO"} << "";
+        QTest::newRow("Windows-1252 when not UTF-8") << QByteArray("Z\xFCrich,\x80\r\n") << ','
+                                                     << QStringList{"1: Zürich|€"} << "";
+        QTest::newRow("semicolon, quoted semicolon and comma")
+            << QByteArray("a;\"b;c\";d,e\r\n") << ';' << QStringList{"1: a|b;c|d,e"} << "";
+        QTest::newRow("CR line ends, a quoted CR") << QByteArray("a\r\"b\rc\"\rd") << ','
+                                                   << QStringList{"1: a", "2: b\rc", "4: d"} << "";
+        QTest::newRow("CR LF across two pieces of the file")
+            << crLfAcrossPieces << ',' << QStringList{"1: " + QString(64 * 1024 - 1, 'x'), "2: y"} << "";
+        QTest::newRow("empty file") << QByteArray() << ',' << QStringList{} << "";
+        QTest::newRow("text after a quote") << QByteArray("a\r\n\"b\"c\r\n") << ',' << QStringList{"1: a"}
+                                            << "line 2: text after the closing quote of a field";
+        QTest::newRow("text after a quoted line break")
+            << QByteArray("a\r\n\"b\r\nc\" \r\n") << ',' << QStringList{"1: a"}
+            << "line 3: text after the closing quote of a field";
+        QTest::newRow("quote in an unquoted field") << QByteArray("a\rb\"c\r") << ',' << QStringList{"1: a"}
+                                                    << "line 2: a quote inside a field that is not quoted";
+        QTest::newRow("quote never closed") << QByteArray("a\r\n\"b,c\r\n") << ',' << QStringList{"1: a"}
                                             << "line 2: a quoted field is not closed";
-        QTest::newRow("not UTF-8") << QByteArray("Z\xFCrich\r\n") << QStringList{} << "line 1: a field is not UTF-8 text";
     }
 
     void csvRecords()
     {
         QFETCH(QByteArray, text);
+        QFETCH(char, separator);
         QFETCH(QStringList, records);
         QFETCH(QString, fault);
         QBuffer buffer(&text);
         buffer.open(QIODevice::ReadOnly);
-        CsvReader reader(buffer);
+        CsvReader reader(buffer, separator);
         QStringList read;
         CsvReader::Record record;
         while (reader.next(record))
-            read.append(QString::number(record.line) + ": " + record.fields.join('|'));
+            read.append(compact(record.line, record.fields));
         QCOMPARE(read, records);
-        QVERIFY2(fault.isEmpty() ? reader.fault().isEmpty() : reader.fault().startsWith(fault),
-                 qPrintable(reader.fault()));
+        QCOMPARE(reader.fault(), fault);
+    }
+
+    // Each dialect a spreadsheet writes, found from the file itself. Column
+    // names here are lower-case words.
+    void csvRows_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QStringList>("rows"); // "line: cell|cell|..."
+        QTest::addColumn<QString>("fault");
+        QTest::newRow("comma, UTF-8 with a byte-order mark")
+            << QByteArray("\xEF\xBB\xBF" "city,name\r\nZ\xC3\xBCrich,b\r\n") << QStringList{"1: city|name", "2: Zürich|b"}
+            << "";
+        QTest::newRow("semicolon, Windows-1252") << QByteArray("city;name\r\nZ\xFCrich;S\xC3O\r\n")
+                                                 << QStringList{"1: city|name", "2: Zürich|SÃO"} << "";
+        QTest::newRow("Windows-1252, a lone 0xC3 at the end") << QByteArray("city;name\r\nx;\xC3")
+                                                              << QStringList{"1: city|name", "2: x|Ã"} << "";
+        QTest::newRow("tab, UTF-16 LE") << utf16(QStringConverter::Utf16LE, QStringLiteral("city\tname\r\nZürich\t1,5\r\n"))
+                                        << QStringList{"1: city|name", "2: Zürich|1,5"} << "";
+        QTest::newRow("semicolon, UTF-16 BE") << utf16(QStringConverter::Utf16BE, QStringLiteral("city;name\nZürich;2\n"))
+                                              << QStringList{"1: city|name", "2: Zürich|2"} << "";
+        QTest::newRow("sep= first line") << QByteArray("sep=;\r\ncity;name\r\n1;2\r\n")
+                                         << QStringList{"2: city|name", "3: 1|2"} << "";
+        QTest::newRow("quoted sep= over a tie") << QByteArray("\"sep=;\"\na,b;c\n1,2;3\n")
+                                                << QStringList{"2: a,b|c", "3: 1,2|3"} << "";
+        QTest::newRow("separators in quoted header cells")
+            << QByteArray("city;\"a,b\";\"c;d\"\r\n1;2;3\r\n") << QStringList{"1: city|a,b|c;d", "2: 1|2|3"} << "";
+        QTest::newRow("no separator names every column") << QByteArray("a;b;c,d\r\n1;2;3,4\r\n")
+                                                         << QStringList{"1: a|b|c,d", "2: 1|2|3,4"} << "";
+        QTest::newRow("empty lines and rows of separators") << QByteArray(";;\r\na;b\r\n\r\n;\r\n1;2\r\n;;\r\n")
+                                                            << QStringList{"2: a|b", "5: 1|2"} << "";
+        QTest::newRow("CR, LF and CR LF line ends") << QByteArray("a,b\r1,2\n3,4\r\n5,6")
+                                                    << QStringList{"1: a|b", "2: 1|2", "3: 3|4", "4: 5|6"} << "";
+        QTest::newRow("quoted line break") << QByteArray("a,b\r\n\"x\r\ny\",1\r\n2,3\r\n")
+                                           << QStringList{"1: a|b", "2: x\r\ny|1", "4: 2|3"} << "";
+        QTest::newRow("quote not closed") << QByteArray("a,b\r\n1,2\r\n\"3,4\r\n5,6\r\n")
+                                          << QStringList{"1: a|b", "2: 1|2"} << "line 3: a quoted field is not closed";
+    }
+
+    void csvRows()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QStringList, rows);
+        QFETCH(QString, fault);
+        QBuffer buffer(&file);
+        buffer.open(QIODevice::ReadOnly);
+        const QRegularExpression word(QStringLiteral("^[a-z]+$"));
+        const auto reader = readCsvRows(buffer, [&](const QString &text) { return word.match(text).hasMatch(); });
+        QStringList read;
+        SheetRow row;
+        while (reader->next(row)) {
+            QStringList cells;
+            for (const SheetCell &cell : std::as_const(row.cells)) {
+                QCOMPARE(cell.kind, SheetCell::Kind::Text);
+                cells.append(cell.text);
+            }
+            read.append(compact(row.number, cells));
+        }
+        QCOMPARE(read, rows);
+        QCOMPARE(reader->fault(), fault);
+        QCOMPARE(reader->fractionRead(), 1.0);
     }
 
     void exportOfTheExample_data()
