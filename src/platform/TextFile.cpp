@@ -261,7 +261,9 @@ bool TextFile::checkStillAtName(QString *error)
 
 bool renameFileOver(const QString &from, const QString &to, QString *error)
 {
-    if (::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) != 0) {
+    if (callOrFail(g_faults.rename,
+                   [&] { return ::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()); })
+        != 0) {
         if (error)
             *error = QCoreApplication::translate("TextFile", "The file %1 cannot be written: %2.")
                          .arg(quoted(to), reason());

@@ -134,11 +134,25 @@ QString columnFeeding(const NoticeColumns::Cells &cells, FormKind kind, const QS
     return {};
 }
 
+// Whether some control of the form shows the cell's value.
+bool formHasBoxFor(const NoticeColumns::Cell &cell, FormKind kind)
+{
+    MemoryScreen screen(kind, MemoryScreen::None);
+    TypingWriter typing(screen, kind);
+    showRecord(recordOf({cell}), typing, kind);
+    const QList<ControlSpec> &controls = controlTable(kind);
+    return std::any_of(controls.begin(), controls.end(), [&screen](const ControlSpec &control) {
+        return control.name != Control::Combo_9_AntDir
+            && (!screen.text(control.name).isEmpty() || screen.isSelected(control.name));
+    });
+}
+
 // The cells of a NOTICE section as the form writes it, by column.
 QMap<QString, QString> writtenCells(const NoticeRecord &record)
 {
+    // Any administration: the file is read back for its NOTICE section alone.
     QByteArray bytes = QByteArrayLiteral("File captured on -\r\nProcessed by -\r\nProgram Id: ")
-        + ProgramVersionLabel.toLatin1() + "\r\n" + makeHeadSection(record.adm).toLatin1() + "\r\n";
+        + ProgramVersionLabel.toLatin1() + "\r\n" + makeHeadSection(QStringLiteral("A")).toLatin1() + "\r\n";
     QMap<QString, QString> cells;
     if (!appendNoticeSectionLine(bytes, record, 1))
         return cells;
@@ -205,6 +219,7 @@ public:
         m_where = row.where;
         m_faults = &faults;
         m_rowFaulty = false;
+        m_faultyColumns.clear();
         for (const QString &fault : row.faults)
             addFault(fault);
         const NoticeColumns::Cells cells = readCells(row);
@@ -247,6 +262,7 @@ private:
 
     void addCellFault(const QString &column, const QString &what)
     {
+        m_faultyColumns.insert(column);
         addFault(column.isEmpty() ? rowFaultLine(m_where, what) : cellFaultLine(m_where, column, what));
     }
 
@@ -322,7 +338,9 @@ private:
             // not given, the form's to say.
             const bool derived = column == NoticeKeys::text(NoticeKeys::Key::NoticeNo)
                 || (wanted.isEmpty() && NoticeColumns::isDerived(column));
-            if (wanted == out || derived || refusedColumns.contains(column))
+            // A value that no box took changes what the others write: only
+            // that value is named.
+            if (wanted == out || derived || !refusedColumns.isEmpty())
                 continue;
             addCellFault(column, difference(column, m_cellTexts.value(column, wanted), wanted, out));
         }
@@ -335,6 +353,8 @@ private:
         const std::optional<NoticeKeys::Key> key = NoticeColumns::keyOf(column);
         if (out.isEmpty() && (key == NoticeKeys::Key::DAdmNtc || key == NoticeKeys::Key::DInuse))
             return tr("%1 is no date of the calendar").arg(quoted(cellText));
+        if (out.isEmpty() && !formHasBoxFor({column, wanted}, m_kind))
+            return tr("%1 is not written: the %2 form has no box for this column").arg(quoted(cellText), form);
         if (out.isEmpty())
             return tr("%1 is not written: the %2 form leaves this column out of such a notice "
                       "(its intention, fragment, polarization or antenna)")
@@ -369,15 +389,22 @@ private:
             addCellFault(column, tr("%1: %2: %3").arg(quoted(m_cellTexts.value(column)), spec.rule->title,
                                                        spec.rule->message));
         }
-        if (m_rowFaulty)
-            return;
-        if (m_controls.text(Control::Txt_B_Adm).isEmpty()) {
+        // What Save/Next asks, unless a fault of the row already explains
+        // why it is missing.
+        const auto faulty = [this](std::initializer_list<NoticeKeys::Key> keys) {
+            return std::any_of(keys.begin(), keys.end(), [this](NoticeKeys::Key key) {
+                return m_faultyColumns.contains(NoticeKeys::text(key));
+            });
+        };
+        using K = NoticeKeys::Key;
+        if (m_controls.text(Control::Txt_B_Adm).isEmpty() && !faulty({K::Adm}))
             addCellFault(NoticeColumns::AdministrationColumn,
                          tr("empty: a notice cannot be saved without its notifying administration"));
-        } else if (!m_window.saving().isNewNotice()) {
+        if (!m_window.saving().isNewNotice()
+            && !faulty({K::FreqAssgn, K::Long, K::Lat, K::TrgFreqAssgn, K::TrgLong, K::TrgLat, K::Action}))
             addFault(rowFaultLine(m_where, tr("no frequency and no coordinates: a notice cannot be saved without "
                                               "one of them")));
-        } else if (const std::optional<UnencodableField> field = findUnencodableField(m_shown)) {
+        if (const std::optional<UnencodableField> field = findUnencodableField(m_shown)) {
             const QString column = columnFeeding(cells, m_kind, field->controlName);
             addCellFault(column, tr("%1 holds %2, which a notice file cannot hold")
                                      .arg(quoted(m_cellTexts.value(column)), field->description));
@@ -394,6 +421,7 @@ private:
     QString m_where;
     FaultList *m_faults = nullptr;
     bool m_rowFaulty = false;
+    QSet<QString> m_faultyColumns;
     QHash<QString, QString> m_cellTexts; // each column's cell as the file has it
     NoticeRecord m_shown;
 };
@@ -452,12 +480,17 @@ private:
     bool m_dirty = false;
 };
 
-Outcome failed(const QString &why)
+Outcome failed(const QString &why, Outcome::Status status = Outcome::Status::Failed)
 {
     Outcome outcome;
-    outcome.status = Outcome::Status::Failed;
+    outcome.status = status;
     outcome.failure = why;
     return outcome;
+}
+
+Outcome refused(const QString &why)
+{
+    return failed(why, Outcome::Status::Refused);
 }
 
 } // namespace
@@ -468,18 +501,18 @@ Outcome importNotices(const Request &request, const Progress &progress)
                                                               : request.output)
                                .absoluteFilePath();
     if (platform::isSameExistingFile(output, request.dataPath))
-        return failed(tr("the output file %1 is the file to import").arg(platform::inputExcerpt(output)));
+        return refused(tr("the output file %1 is the file to import").arg(platform::inputExcerpt(output)));
     if (!request.replace) {
         if (const QString existing = ScriptedRun::existingOutputFault(output); !existing.isEmpty())
-            return failed(existing);
+            return refused(existing);
     }
     // The file is read from its start again once its format is known.
     if (const std::optional<platform::FileIdentity> data = platform::fileIdentity(request.dataPath);
         data && !data->regular)
-        return failed(tr("%1: the file to import must be a plain file, not a pipe or a device")
+        return refused(tr("%1: the file to import must be a plain file, not a pipe or a device")
                           .arg(platform::inputExcerpt(request.dataPath)));
     if (QFile data(request.dataPath); !data.open(QIODevice::ReadOnly))
-        return failed(tr("%1 cannot be read: %2").arg(platform::inputExcerpt(request.dataPath), data.errorString()));
+        return refused(tr("%1 cannot be read: %2").arg(platform::inputExcerpt(request.dataPath), data.errorString()));
     QStringList openFaults;
     std::unique_ptr<ImportRows> rows = ImportRows::open(request.dataPath, &openFaults);
     if (!rows) {
@@ -582,6 +615,7 @@ int importFile(const QString &dataPath, FormKind kind, const QString &output, bo
             err << dataName << ": " << unlistedFaultsLine(outcome.unlistedFaults) << Qt::endl;
         err << dataName << ": " << tr("nothing imported: no file written") << Qt::endl;
         return BadScript;
+    case Outcome::Status::Refused: err << "Import: " << outcome.failure << Qt::endl; return BadScript;
     case Outcome::Status::Cancelled:
     case Outcome::Status::Failed: break;
     }

@@ -40,7 +40,9 @@ struct Outcome
         NothingToImport, // a header and no row: no file written
         Faults,          // the rows have faults (listed); no file written
         Cancelled,       // the progress callback said stop; no file written
-        Failed,          // the data cannot be read or the output not written (failure says why)
+        Refused,         // the import cannot start: the output exists, or is the data file,
+                         // or the data is no plain file or cannot be read (failure says why)
+        Failed,          // the output could not be written (failure says why); no file written
     };
     Status status = Status::Failed;
     // In file order, at most MaxListedFaults: "line 3, column t_long: \"12.5\" is
@@ -66,7 +68,8 @@ QString unlistedFaultsLine(int unlisted);
 
 // notice-capture --import DATA --form T01|T02 [--output FILE] [--replace]:
 // "FILE: N notices" on out and exit 0; every fault on err, each line led by
-// the data file's name, and exit 2; a failure on err and exit 1. While err
+// the data file's name, and exit 2, as for an import that cannot start; an
+// output that could not be written on err and exit 1. While err
 // is a terminal and the file is long, a progress line shows the rows read.
 int importFile(const QString &dataPath, FormKind kind, const QString &output, bool replace, QTextStream &out,
                QTextStream &err);

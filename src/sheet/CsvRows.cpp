@@ -60,9 +60,14 @@ char headerSeparator(QIODevice &device, CsvReader::Encoding encoding,
         CsvReader::Record header;
         if (!nextFilledRecord(reader, header))
             continue;
-        const auto names = std::count_if(header.fields.cbegin(), header.fields.cend(), isColumnName);
-        const bool allNames = names == header.fields.size();
-        const std::pair<bool, qsizetype> score{allNames, allNames ? header.fields.size() : names};
+        // Empty cells after the last name (a spreadsheet's trailing
+        // separators) name no column and count for nothing.
+        qsizetype filled = header.fields.size();
+        while (filled > 0 && header.fields.at(filled - 1).isEmpty())
+            --filled;
+        const auto names = std::count_if(header.fields.cbegin(), header.fields.cbegin() + filled, isColumnName);
+        const bool allNames = filled > 0 && names == filled;
+        const std::pair<bool, qsizetype> score{allNames, allNames ? filled : names};
         if (score > bestScore) {
             bestScore = score;
             best = separator;

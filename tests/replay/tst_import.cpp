@@ -1,7 +1,7 @@
-// Spreadsheets in and out: every file exported as CSV or JSON and imported
-// again is the same file from its fourth line on (the three header lines are
-// the new run's); a file that cannot be imported runs nothing, and a notice
-// that an operator could not save stops the run where it stands.
+// Spreadsheets in and out: every file exported and imported again is the same
+// file from its fourth line on (the three header lines are the new run's);
+// what a cell says is what the file holds, or the cell is named among every
+// fault of the file, and then no file is written.
 
 #include "../capture/SampleOnWindow.h"
 
@@ -10,6 +10,7 @@
 #include "capture/NoticeFileSession.h"
 #include "platform/Alerts.h"
 #include "platform/System.h"
+#include "platform/TextFile.h"
 #include "replay/NoticeImport.h"
 #include "replay/ScriptedRun.h"
 #include "sheet/NoticeExport.h"
@@ -138,20 +139,25 @@ private Q_SLOTS:
     {
         QTest::addColumn<QByteArray>("data");
         QTest::addColumn<QString>("fault");
-        QTest::newRow("empty") << QByteArray() << "line 1: the file has no header row";
+        QTest::newRow("empty") << QByteArray() << "the file has no header row";
         QTest::newRow("unknown column") << QByteArray("t_adm,t_colour\r\nF,red\r\n")
                                         << "line 1, column 2: \"t_colour\" is no key of the notice file";
         QTest::newRow("column twice") << QByteArray("t_adm,t_adm\r\nF,F\r\n") << "line 1, column 2: \"t_adm\" is named twice";
-        QTest::newRow("text after a quote") << QByteArray("t_adm,t_site_name\r\nF,\"AB\"C\r\n") << "line 2: ";
+        QTest::newRow("text after a quote") << QByteArray("t_adm,t_site_name\r\nF,\"AB\"C\r\n")
+                                            << "line 2: text after the closing quote of a field";
         QTest::newRow("quote not closed") << QByteArray("t_adm,t_site_name\r\nF,\"AB\r\n") << "line 2: a quoted field is not closed";
-        QTest::newRow("too few fields") << QByteArray("t_adm,t_site_name\r\nF\r\n")
-                                        << "line 2: 1 fields where the header names 2 columns";
-        QTest::newRow("no box takes it") << QByteArray("t_adm,t_action,t_site_name\r\nF,ADD,") + QByteArray(31, 'A') + "\r\n"
-                                         << "line 2: column \"t_site_name\": no box of the T01 form takes this value";
-        QTest::newRow("not a list entry") << QByteArray("t_adm,t_action,t_polar\r\nF,ADD,X\r\n")
-                                          << "line 2: column \"t_polar\": no box of the T01 form takes this value";
-        QTest::newRow("a key of the other form") << QByteArray("t_adm,t_action,t_color\r\nF,ADD,PAL\r\n")
-                                                 << "line 2: key \"t_color\": the T01 form cannot write this value";
+        QTest::newRow("value under no column") << QByteArray("t_adm,t_action,t_freq_assgn\r\nF,ADD,98.5,x\r\n")
+                                               << "line 2, column 4: \"x\" stands in a column with no name";
+        QTest::newRow("too long for its box") << QByteArray("t_adm,t_action,t_freq_assgn,t_site_name\r\nF,ADD,98.5,") + QByteArray(31, 'A') + "\r\n"
+                                              << "line 2, column t_site_name: \"AAAAAAAAAAAAAAAAAAAAAAAAAAAAAAA\" is longer than its box (30 characters at most)";
+        QTest::newRow("not a list entry") << QByteArray("t_adm,t_action,t_freq_assgn,t_polar\r\nF,ADD,98.5,X\r\n")
+                                          << "line 2, column t_polar: \"X\" is not one of H, V, M";
+        QTest::newRow("a key of the other form") << QByteArray("t_adm,t_action,t_freq_assgn,t_color\r\nF,ADD,98.5,PAL\r\n")
+                                                 << "line 2, column t_color: \"PAL\" is not written: the T01 form has no box for this column";
+        QTest::newRow("a notice of the other form") << QByteArray("t_adm,t_notice_type,t_action,t_freq_assgn\r\nF,T02,ADD,98.5\r\n")
+                                                    << "line 2, column t_notice_type: \"T02\" is written \"T01\" by the T01 form";
+        QTest::newRow("a check that fails") << QByteArray("t_adm,t_action,t_lat\r\nF,ADD,+910000\r\n")
+                                            << "line 2, column t_lat: \"+910000\": Prevalidation Error - Latitude: Value must be between [0,90]";
         QTest::newRow("JSON, not an object") << QByteArray("[1]") << "notice 1: not a JSON object";
         QTest::newRow("JSON, not a text") << QByteArray(R"([{"t_adm": 5}])") << "notice 1: the value of \"t_adm\" is not a text";
         QTest::newRow("JSON, unknown key") << QByteArray("\xEF\xBB\xBF" R"([{"t_adm": "F", "colour": "red"}])")
@@ -164,36 +170,89 @@ private Q_SLOTS:
         QFETCH(QString, fault);
         const Result result = import(data, FormKind::T01);
         QCOMPARE(result.status, int(ScriptedRun::BadScript));
-        QVERIFY2(result.err.startsWith(path("data") + ": " + fault), qPrintable(result.err));
+        QCOMPARE(result.err.section('\n', 0, 0), path("data") + ": " + fault);
         QVERIFY(!QFile::exists(path("out.txt")));
     }
 
-    // A notice that an operator could not save stops the run: the notices
-    // before it are in the finished file.
-    void stops_data()
+    // Every fault of every row, in one run, in the user's words; an existing
+    // output is left as it was, and nothing is left beside it.
+    void faultList()
     {
-        QTest::addColumn<QByteArray>("data");
-        QTest::addColumn<QString>("stop");
-        QTest::addColumn<int>("saved");
-        const QByteArray header = "\xEF\xBB\xBFt_adm,t_action,t_freq_assgn,t_lat,t_remarks\r\n";
-        QTest::newRow("a check that fails")
-            << header + "F,ADD,98.5,,\"one, \"\"quoted\"\"\"\r\nF,ADD,99,+910000,\r\n"
-            << "line 3: t_lat: Prevalidation Error - Latitude: Value must be between [0,90]" << 1;
-        QTest::newRow("no administration") << header + ",ADD,98.5,,\r\n"
-                                           << "line 2: Save/Next: Fatal Error: The Notifying administration is missing, "
-                                              "Cannot save the notice"
-                                           << 0;
+        QFile data(QFINDTESTDATA("data/faults.csv"));
+        QFile expected(QFINDTESTDATA("data/faults.expected"));
+        QVERIFY(data.open(QIODevice::ReadOnly) && expected.open(QIODevice::ReadOnly));
+        write("out.txt", "old");
+        const Result result = import(data.readAll(), FormKind::T01, true);
+        QCOMPARE(result.status, int(ScriptedRun::BadScript));
+        QCOMPARE(QString(result.err).replace(path("data"), "FILE").split('\n'),
+                 QString::fromUtf8(expected.readAll()).split('\n'));
+        QCOMPARE(read("out.txt"), QByteArray("old"));
+        QCOMPARE(QDir(m_folder.path()).entryList(QDir::Hidden | QDir::Files).filter(".out.txt"), QStringList());
     }
 
-    void stops()
+    // Past the first hundred, the faults are counted.
+    void manyFaults()
+    {
+        QByteArray data = "t_adm,t_action,t_long\r\n";
+        for (int i = 0; i < 150; ++i)
+            data += "F,ADD,12.5\r\n";
+        const Result result = import(data, FormKind::T01);
+        const QStringList lines = result.err.split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 102);
+        QCOMPARE(lines.at(100), path("data") + ": and 50 more faults");
+    }
+
+    // What a cell says is what the file holds: cells read as spreadsheets
+    // write them, in any CSV dialect.
+    void writtenValues_data()
+    {
+        QTest::addColumn<QByteArray>("data");
+        QTest::addColumn<QStringList>("lines");
+        QTest::newRow("coordinates without sign and zeros")
+            << QByteArray("t_adm,t_action,t_long,t_lat\r\nF,ADD,113456,385430\r\n")
+            << QStringList{"t_long = +0113456", "t_lat = +385430"};
+        QTest::newRow("semicolons, Windows-1252, decimal comma")
+            << QByteArray("t_adm;t_action;t_site_name;t_freq_assgn\r\nF;ADD;C\xD4TE;98,5\r\n")
+            << QStringList{"t_site_name = CÔTE", "t_freq_assgn = 98.5"};
+        QTest::newRow("Excel's separator line, hours with seconds")
+            << QByteArray("sep=;\r\nt_adm;t_fragment;t_action;t_freq_assgn;t_op_hh_fr;t_op_hh_to\r\n"
+                          "F;NTFD_RR;ADD;98.5;8:30:00;22:00:00\r\n")
+            << QStringList{"t_op_hh_fr = 08:30", "t_op_hh_to = 22:00"};
+    }
+
+    void writtenValues()
     {
         QFETCH(QByteArray, data);
-        QFETCH(QString, stop);
-        QFETCH(int, saved);
+        QFETCH(QStringList, lines);
         const Result result = import(data, FormKind::T01);
+        QVERIFY2(result.status == ScriptedRun::Completed, qPrintable(result.err));
+        const QByteArray file = read("out.txt");
+        for (const QString &line : lines)
+            QVERIFY2(file.contains("\r\n" + line.toLatin1() + "\r\n"), qPrintable(line));
+    }
+
+    // A file that cannot be written: nothing is left, the old file stays.
+    void failedWrite_data()
+    {
+        QTest::addColumn<bool>("failWrite");
+        QTest::newRow("write") << true;
+        QTest::newRow("rename") << false;
+    }
+
+    void failedWrite()
+    {
+        QFETCH(bool, failWrite);
+        write("out.txt", "old");
+        platform::TextFileFaults faults;
+        if (failWrite)
+            faults.failWrite(ENOSPC);
+        else
+            faults.failRename(EIO);
+        const Result result = import("t_adm,t_action,t_freq_assgn\r\nF,ADD,98.5\r\n", FormKind::T01, true);
         QCOMPARE(result.status, int(ScriptedRun::Stopped));
-        QVERIFY2(result.err.contains(path("data") + ": " + stop), qPrintable(result.err));
-        QCOMPARE(checkNoticeFile(read("out.txt")).notices.size(), saved);
+        QVERIFY2(result.err.startsWith("Import: "), qPrintable(result.err));
+        QCOMPARE(read("out.txt"), QByteArray("old"));
+        QCOMPARE(QDir(m_folder.path()).entryList(QDir::Hidden | QDir::Files).filter(".out.txt"), QStringList());
     }
 
     // A header alone imports nothing; an existing output file is replaced

@@ -3,6 +3,7 @@
 // and the example notice file exports to the expected CSV and JSON files byte
 // for byte.
 
+#include "sheet/CellReadings.h"
 #include "sheet/CsvReader.h"
 #include "sheet/NoticeExport.h"
 #include "sheet/SheetCell.h"
@@ -167,6 +168,62 @@ private Q_SLOTS:
         out.open(QIODevice::WriteOnly);
         writeNotices(checkNoticeFile(notices.readAll()), format, out);
         QCOMPARE(out.data(), wanted.readAll());
+    }
+
+    // What a cell stands for in its column: as it stands, read in a way that
+    // loses nothing, or refused with the shape its column takes.
+    void cellReadings_data()
+    {
+        using K = SheetCell::Kind;
+        QTest::addColumn<QString>("column");
+        QTest::addColumn<SheetCell>("cell");
+        QTest::addColumn<QString>("value"); // or the fault, after "fault: "
+        const auto row = [](const char *name, const char *column, K kind, const char *text, const char *value) {
+            QTest::newRow(name) << column << SheetCell{kind, QString::fromUtf8(text)} << QString::fromUtf8(value);
+        };
+        row("longitude as written", "t_long", K::Text, "+0022030", "+0022030");
+        row("longitude without sign and zeros", "t_long", K::Text, "113456", "+0113456");
+        row("west longitude without zeros", "t_trg_long", K::Number, "-22030", "-0022030");
+        row("latitude without sign", "t_lat", K::Number, "385430", "+385430");
+        row("decimal comma", "t_freq_assgn", K::Text, "98,5", "98.5");
+        row("number cell", "ANT_DIAGR_H/t_attn@azm10", K::Number, "2.5", "2.5");
+        row("hour with seconds", "t_op_hh_fr", K::Text, "08:30:00", "08:30");
+        row("hour without its zero", "t_op_hh_to", K::Time, "8:30:00", "08:30");
+        row("date as ISO text", "t_d_adm_ntc", K::Text, "2005-12-07", "2005-12-07");
+        row("date cell", "t_d_inuse", K::Date, "2006-01-02", "2006-01-02");
+        row("date and time cell at midnight", "t_d_adm_ntc", K::DateTime, "2005-12-07T00:00:00", "2005-12-07");
+        row("text kept as it is", "t_site_name", K::Text, " Le Mont, 1\r\n", " Le Mont, 1\r\n");
+        row("comma kept in a text", "t_remarks", K::Text, "98,5", "98,5");
+        row("empty", "t_long", K::Text, "", "");
+        row("longitude with decimals", "t_long", K::Number, "12.5",
+            "fault: \"12.5\" is not a longitude (+DDDMMSS, e.g. +0022030)");
+        row("longitude too long", "t_long", K::Text, "+00220301",
+            "fault: \"+00220301\" is not a longitude (+DDDMMSS, e.g. +0022030)");
+        row("latitude with letters", "t_trg_lat", K::Text, "48N5310",
+            "fault: \"48N5310\" is not a latitude (+DDMMSS, e.g. +485310)");
+        row("date in a locale's order", "t_d_adm_ntc", K::Text, "03/04/26",
+            "fault: \"03/04/26\" is not a date (YYYY-MM-DD, e.g. 2005-12-07)");
+        row("date and time", "t_d_adm_ntc", K::DateTime, "2005-12-07T10:00:00",
+            "fault: \"2005-12-07T10:00:00\" is not a date (YYYY-MM-DD, e.g. 2005-12-07)");
+        row("hour with seconds not 00", "t_op_hh_fr", K::Text, "08:30:15",
+            "fault: \"08:30:15\" is not an hour (HH:MM, e.g. 08:30)");
+        row("fraction", "t_op_hh_fr", K::Text, "1/2", "fault: \"1/2\" is not an hour (HH:MM, e.g. 08:30)");
+        row("error cell", "t_freq_assgn", K::Error, "#VALUE!",
+            "fault: \"#VALUE!\" is an error of the spreadsheet, not a value");
+        row("true/false cell", "t_site_name", K::Boolean, "TRUE",
+            "fault: \"TRUE\" is a true/false cell of the spreadsheet, not a value");
+        row("date cell in a text column", "t_station_id", K::Date, "2026-03-04",
+            "fault: \"2026-03-04\" is a date or time cell of the spreadsheet, not the text typed: "
+            "format the column as text and type the value again");
+    }
+
+    void cellReadings()
+    {
+        QFETCH(QString, column);
+        QFETCH(SheetCell, cell);
+        QFETCH(QString, value);
+        const CellReadings::Reading reading = CellReadings::read(column, cell);
+        QCOMPARE(reading.isFault() ? QStringLiteral("fault: ") + reading.fault : reading.value, value);
     }
 
     // Fields that a spreadsheet would misread unquoted are quoted.
