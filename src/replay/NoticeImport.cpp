@@ -500,10 +500,12 @@ Outcome importNotices(const Request &request, const Progress &progress)
     const QString output = QFileInfo(request.output.isEmpty() ? NoticeFileSession::defaultFileName(request.kind)
                                                               : request.output)
                                .absoluteFilePath();
+    // Named in messages as the user gave it.
+    const QString outputName = request.output.isEmpty() ? output : request.output;
     if (platform::isSameExistingFile(output, request.dataPath))
-        return refused(tr("the output file %1 is the file to import").arg(platform::inputExcerpt(output)));
+        return refused(tr("the output file %1 is the file to import").arg(platform::inputExcerpt(outputName)));
     if (!request.replace) {
-        if (const QString existing = ScriptedRun::existingOutputFault(output); !existing.isEmpty())
+        if (const QString existing = ScriptedRun::existingOutputFault(outputName); !existing.isEmpty())
             return refused(existing);
     }
     // The file is read from its start again once its format is known.
