@@ -96,14 +96,23 @@ Reading date(const QString &text)
     return {text, {}};
 }
 
-// "08:30", or as a spreadsheet writes it: "08:30:00", "8:30", "8:30:00".
+// "08:30", or as a spreadsheet writes it: "08:30:00", "8:30", "8:30:00",
+// and on the twelve-hour clock of an English locale "08:30:00 PM" ("12:15 AM"
+// is 00:15, "12:15 PM" is 12:15).
 Reading hour(const QString &text)
 {
-    static const QRegularExpression hourMinute(QStringLiteral("^([0-9]{1,2}):([0-9]{2})(:00)?$"));
+    static const QRegularExpression hourMinute(
+        QStringLiteral("^([0-9]{1,2}):([0-9]{2})(:00)?(?: ?([AP]M))?$"), QRegularExpression::CaseInsensitiveOption);
     const QRegularExpressionMatch match = hourMinute.match(text);
     if (!match.hasMatch())
         return notOfShape(text, Shape::Hour);
-    return {match.captured(1).rightJustified(2, u'0') + u':' + match.captured(2), {}};
+    int hours = match.captured(1).toInt();
+    if (const QString half = match.captured(4).toUpper(); !half.isEmpty()) {
+        if (hours < 1 || hours > 12)
+            return notOfShape(text, Shape::Hour);
+        hours = hours % 12 + (half == QLatin1String("PM") ? 12 : 0);
+    }
+    return {QString::number(hours).rightJustified(2, u'0') + u':' + match.captured(2), {}};
 }
 
 // "98,5" as "98.5": one comma between digits, in a column that takes a number.

@@ -11,8 +11,8 @@
 //     "+0022030", "-22030" is "-0022030"): digits only, never more than the
 //     key holds;
 //   - a decimal comma in a column that takes a number ("98,5" is "98.5");
-//   - an hour with seconds 00, or without the hour's leading zero
-//     ("08:30:00" and "8:30" are "08:30");
+//   - an hour with seconds 00, without the hour's leading zero, or on the
+//     twelve-hour clock ("08:30:00", "8:30" and "8:30:00 AM" are "08:30");
 //   - a date cell or a date-and-time cell at midnight in a date column
 //     ("2026-03-04").
 // A coordinate, a date or an hour that does not read as its key's shape is a

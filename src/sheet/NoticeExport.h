@@ -1,6 +1,7 @@
 #pragma once
 
 #include "notice/NoticeFileChecker.h"
+#include "sheet/SheetFormat.h"
 
 #include <QByteArray>
 #include <QSet>
@@ -16,7 +17,6 @@ class QIODevice;
 //     a field quoted only when it holds a comma, a quote or a line break, or
 //     begins or ends with a blank.
 //   - JSON: an array of objects, one per notice, with the cells it has.
-enum class SheetFormat { Csv, Json };
 
 void writeNotices(const ParsedNoticeFile &file, SheetFormat format, QIODevice &out);
 

@@ -20,3 +20,14 @@ std::unique_ptr<SheetRowReader> readOdsRows(QIODevice &)
 {
     return nullptr;
 }
+
+QString sheetFormatName(SheetFormat format)
+{
+    switch (format) {
+    case SheetFormat::Csv: return QStringLiteral("csv");
+    case SheetFormat::Json: return QStringLiteral("json");
+    case SheetFormat::Xlsx: return QStringLiteral("xlsx");
+    case SheetFormat::Ods: return QStringLiteral("ods");
+    }
+    return {};
+}

@@ -14,16 +14,33 @@
 #include "replay/NoticeImport.h"
 #include "replay/ScriptedRun.h"
 #include "sheet/NoticeExport.h"
+#include "sheet/SheetFormat.h"
 
 #include <QBuffer>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QUrl>
 #include <QtTest>
 
 namespace {
 
 constexpr int kNotices = 1000;
+
+// Two lines "key = value" whose values are the same number written two ways.
+bool sameNumber(const QByteArray &line, const QByteArray &other)
+{
+    const qsizetype equals = line.indexOf(" = ");
+    if (equals < 0 || line.left(equals) != other.left(equals))
+        return false;
+    bool ok = false;
+    bool otherOk = false;
+    const double value = line.mid(equals + 3).trimmed().toDouble(&ok);
+    const double otherValue = other.mid(equals + 3).trimmed().toDouble(&otherOk);
+    return ok && otherOk && value == otherValue;
+}
 
 QByteArray fromFourthLine(const QByteArray &file)
 {
@@ -64,6 +81,50 @@ class TestImport : public QObject
         QString out;
         QString err;
     };
+
+    QByteArray exportedNotices(FormKind kind, SheetFormat format)
+    {
+        QBuffer exported;
+        exported.open(QIODevice::WriteOnly);
+        writeNotices(checkNoticeFile(m_files[kind]), format, exported);
+        return exported.data();
+    }
+
+    // The file saved again by LibreOffice Calc, run headless with a profile
+    // of its own in the settings of the locale.
+    bool saveWithCalc(const QString &soffice, const QString &locale, const QString &name, const QString &saveAs,
+                      QByteArray *saved)
+    {
+        const QString profile = path("calc-" + locale);
+        QDir().mkpath(profile + "/user");
+        QFile settings(profile + "/user/registrymodifications.xcu");
+        if (!settings.exists() && settings.open(QIODevice::WriteOnly)) {
+            settings.write("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                           "<oor:items xmlns:oor=\"http://openoffice.org/2001/registry\" "
+                           "xmlns:xs=\"http://www.w3.org/2001/XMLSchema\" "
+                           "xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\">\n"
+                           "<item oor:path=\"/org.openoffice.Setup/L10N\"><prop oor:name=\"ooSetupSystemLocale\" "
+                           "oor:op=\"fuse\"><value>"
+                           + locale.toLatin1() + "</value></prop></item>\n</oor:items>\n");
+            settings.close();
+        }
+        const QString outFolder = path("calc-out");
+        QDir(outFolder).removeRecursively();
+        QProcess calc;
+        QStringList arguments{"-env:UserInstallation=" + QUrl::fromLocalFile(profile).toString(), "--headless"};
+        // Calc reads the export as it is: a UTF-8 CSV with commas.
+        if (name.endsWith(".csv"))
+            arguments << "--infilter=CSV:44,34,76,1";
+        arguments << "--convert-to" << saveAs << "--outdir" << outFolder << path(name);
+        calc.start(soffice, arguments);
+        if (!calc.waitForFinished(240000))
+            return false;
+        QFile result(outFolder + "/" + name);
+        if (!result.open(QIODevice::ReadOnly))
+            return false;
+        *saved = result.readAll();
+        return true;
+    }
 
     Result import(const QByteArray &data, FormKind kind, bool replace = false)
     {
@@ -132,6 +193,47 @@ private Q_SLOTS:
         QVERIFY2(result.status == ScriptedRun::Completed, qPrintable(result.err));
         // Line by line, so that a failure names the first line that differs.
         QCOMPARE(fromFourthLine(read("out.txt")).split('\n'), fromFourthLine(m_files[kind]).split('\n'));
+    }
+
+    // An export saved again by LibreOffice Calc with its defaults, in the
+    // settings of each language, imports to the same notices: byte for byte
+    // through a workbook, equal but for numbers written another way through
+    // CSV (Calc reads "+0022030" as the number 22030 and writes "98.50" as
+    // 98.5). Skipped where LibreOffice is not installed.
+    void savedByCalc_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<SheetFormat>("format");
+        QTest::addColumn<QString>("saveAs"); // Calc's filter and its options
+        QTest::newRow("CSV, English") << "en-US" << SheetFormat::Csv << "csv";
+        QTest::newRow("CSV, French: semicolons, Windows-1252")
+            << "fr-FR" << SheetFormat::Csv << "csv:Text - txt - csv (StarCalc):59,34,1";
+        QTest::newRow("CSV, Spanish: semicolons, Windows-1252")
+            << "es-ES" << SheetFormat::Csv << "csv:Text - txt - csv (StarCalc):59,34,1";
+    }
+
+    void savedByCalc()
+    {
+        QFETCH(QString, locale);
+        QFETCH(SheetFormat, format);
+        QFETCH(QString, saveAs);
+        const QString soffice = QStandardPaths::findExecutable("soffice");
+        if (soffice.isEmpty())
+            QSKIP("LibreOffice (soffice) is not installed");
+        const QByteArray exported = exportedNotices(FormKind::T01, format);
+        const QString name = "exported." + sheetFormatName(format);
+        write(name, exported);
+        QByteArray saved;
+        QVERIFY(saveWithCalc(soffice, locale, name, saveAs, &saved));
+        const Result result = import(saved, FormKind::T01);
+        QVERIFY2(result.status == ScriptedRun::Completed, qPrintable(result.err.left(2000)));
+        const QList<QByteArray> lines = fromFourthLine(read("out.txt")).split('\n');
+        const QList<QByteArray> wanted = fromFourthLine(m_files[FormKind::T01]).split('\n');
+        QCOMPARE(lines.size(), wanted.size());
+        for (qsizetype i = 0; i < lines.size(); ++i) {
+            if (format != SheetFormat::Csv || !sameNumber(lines.at(i), wanted.at(i)))
+                QCOMPARE(lines.at(i), wanted.at(i));
+        }
     }
 
     // What cannot be imported runs nothing and writes no file.

@@ -189,6 +189,8 @@ private Q_SLOTS:
         row("number cell", "ANT_DIAGR_H/t_attn@azm10", K::Number, "2.5", "2.5");
         row("hour with seconds", "t_op_hh_fr", K::Text, "08:30:00", "08:30");
         row("hour without its zero", "t_op_hh_to", K::Time, "8:30:00", "08:30");
+        row("hour after noon, English", "t_op_hh_fr", K::Text, "09:48:00 PM", "21:48");
+        row("hour after midnight, English", "t_op_hh_to", K::Text, "12:05:00 AM", "00:05");
         row("date as ISO text", "t_d_adm_ntc", K::Text, "2005-12-07", "2005-12-07");
         row("date cell", "t_d_inuse", K::Date, "2006-01-02", "2006-01-02");
         row("date and time cell at midnight", "t_d_adm_ntc", K::DateTime, "2005-12-07T00:00:00", "2005-12-07");
@@ -207,6 +209,8 @@ private Q_SLOTS:
             "fault: \"2005-12-07T10:00:00\" is not a date (YYYY-MM-DD, e.g. 2005-12-07)");
         row("hour with seconds not 00", "t_op_hh_fr", K::Text, "08:30:15",
             "fault: \"08:30:15\" is not an hour (HH:MM, e.g. 08:30)");
+        row("thirteen o'clock PM", "t_op_hh_fr", K::Text, "13:00 PM",
+            "fault: \"13:00 PM\" is not an hour (HH:MM, e.g. 08:30)");
         row("fraction", "t_op_hh_fr", K::Text, "1/2", "fault: \"1/2\" is not an hour (HH:MM, e.g. 08:30)");
         row("error cell", "t_freq_assgn", K::Error, "#VALUE!",
             "fault: \"#VALUE!\" is an error of the spreadsheet, not a value");
