@@ -2,6 +2,7 @@
 
 #include "sheet/SheetFormat.h"
 
+#include <QByteArray>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -33,3 +34,35 @@ public:
 // A writer of the format (CSV, .xlsx or .ods; not JSON) onto the device,
 // which must stay open for the writer's life.
 std::unique_ptr<SheetTableWriter> writeSheetTable(SheetFormat format, QIODevice &out);
+
+// The writer of each format, which writeSheetTable chooses from.
+//   - CSV (RFC 4180): UTF-8 with a byte-order mark, so that LibreOffice Calc
+//     and Excel open it with the right characters; CR LF line ends; a field
+//     quoted only when it holds a comma, a quote or a line break, or begins or
+//     ends with a blank. No widths.
+//   - .xlsx: every value an inline text in a cell formatted as text; a text
+//     longer than the 32,767 characters of a workbook cell, or a row beyond
+//     the 1,048,576 of a worksheet, is a fault, never cut short.
+//   - .ods: the characters XML cannot hold (control characters other than the
+//     tab and line ends) are left out.
+std::unique_ptr<SheetTableWriter> writeCsvTable(QIODevice &out);
+std::unique_ptr<SheetTableWriter> writeXlsxTable(QIODevice &out);
+std::unique_ptr<SheetTableWriter> writeOdsTable(QIODevice &out);
+
+// One CSV record with its CR LF.
+QByteArray csvRecord(const QStringList &fields);
+
+// What the writers share.
+namespace SheetWriting {
+
+// A column's width in characters for its longest text: wide enough for short
+// codes, never wider than a screen's part.
+int readableColumnWidth(int longestText);
+
+// Flushes a file device; the fault of the device, in the user's words, when
+// it could not be written, else nothing.
+QString flushFault(QIODevice &out);
+// "the file cannot be written: <the device's reason>"
+QString writeFault(const QIODevice &out);
+
+} // namespace SheetWriting
