@@ -6,12 +6,13 @@
 #include "NoticeCheckReport.h"
 #include "notice/ProgramVersion.h"
 #include "platform/InputLimits.h"
+#include "sheet/SheetWriter.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileDevice>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QTextStream>
 
 #include <unistd.h>
@@ -19,7 +20,8 @@
 namespace {
 
 // --export: the notices of the file to the standard output, or to outPath
-// whole or not at all (a fault leaves no file, or the file as it was).
+// whole or not at all (a fault leaves no file, or the file as it was; a
+// device or pipe is written as it is).
 CheckStatus exportNotices(const QString &path, SheetFormat format, const QString &outPath, QTextStream &err)
 {
     if (outPath.isEmpty()) {
@@ -41,20 +43,18 @@ CheckStatus exportNotices(const QString &path, SheetFormat format, const QString
         err << QCoreApplication::translate("NoticeCheck", "--output: OUT is the FILE to export") << '\n';
         return CheckStatus::Unreadable;
     }
-    QSaveFile out(outPath);
-    const auto unwritten = [&] {
-        err << QCoreApplication::translate("NoticeCheck", "%1: cannot be written: %2").arg(outPath, out.errorString())
-            << '\n';
+    QString fault;
+    const std::unique_ptr<QFileDevice> out = SheetWriting::openWholeFile(outPath, &fault);
+    if (!out) {
+        err << outPath << ": " << fault << '\n';
         return CheckStatus::Unreadable;
-    };
-    if (!out.open(QIODevice::WriteOnly))
-        return unwritten();
-    const CheckStatus status = exportNoticeFile(path, format, out, err);
-    if (status != CheckStatus::Sound) {
-        out.cancelWriting();
-        return status;
     }
-    return out.commit() ? status : unwritten();
+    const CheckStatus status = exportNoticeFile(path, format, *out, err);
+    if (status == CheckStatus::Sound && !SheetWriting::commitWholeFile(*out, &fault)) {
+        err << outPath << ": " << fault << '\n';
+        return CheckStatus::Unreadable;
+    }
+    return status; // a file not committed is not written
 }
 
 } // namespace

@@ -4,10 +4,10 @@
 #include "sheet/NoticeColumns.h"
 
 #include <QCoreApplication>
+#include <QFileDevice>
 #include <QIODevice>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -28,20 +28,8 @@ bool writeNotices(const ParsedNoticeFile &file, SheetFormat format, QIODevice &o
 
 bool exportNoticesToFile(const ParsedNoticeFile &file, SheetFormat format, const QString &path, QString *error)
 {
-    QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly)) {
-        *error = SheetWriting::writeFault(out);
-        return false;
-    }
-    if (!writeNotices(file, format, out, error)) {
-        out.cancelWriting();
-        return false;
-    }
-    if (!out.commit()) {
-        *error = SheetWriting::writeFault(out);
-        return false;
-    }
-    return true;
+    const std::unique_ptr<QFileDevice> out = SheetWriting::openWholeFile(path, error);
+    return out && writeNotices(file, format, *out, error) && SheetWriting::commitWholeFile(*out, error);
 }
 
 NoticeSheetWriter::NoticeSheetWriter(SheetFormat format, QIODevice &out)

@@ -24,7 +24,7 @@ class QIODevice;
 bool writeNotices(const ParsedNoticeFile &file, SheetFormat format, QIODevice &out, QString *error = nullptr);
 
 // The same written to the file at path, whole or not at all: a fault leaves
-// the file as it was (or no file).
+// the file as it was (or no file). A device or pipe is written as it is.
 bool exportNoticesToFile(const ParsedNoticeFile &file, SheetFormat format, const QString &path, QString *error);
 
 // The same output written one notice at a time, for a file read twice: on

@@ -65,18 +65,24 @@ public:
                 continue;
             if (isElement(m_xml, TableNs, "table-row")) {
                 const int repeats = repeatCount(m_xml.attributes(), "number-rows-repeated");
-                row.cells.clear();
-                if (!readRowCells(row.cells))
+                QList<SheetCell> cells;
+                if (!readRowCells(cells))
                     break;
-                row.number = m_lastRow + 1;
-                m_lastRow += repeats;
-                if (row.cells.isEmpty())
+                const int number = m_lastRow + 1;
+                if (cells.isEmpty()) {
+                    m_lastRow = int(std::min<qint64>(qint64(m_lastRow) + repeats, SheetCells::kMaxRows));
                     continue;
+                }
+                if (qint64(m_lastRow) + repeats > SheetCells::kMaxRows) {
+                    failAtRow(number, SheetCells::tooManyRows());
+                    break;
+                }
                 // A row repeated with cells in it is handed out once for each
                 // of its numbers; Calc repeats only empty rows by the million.
-                m_lastRow = row.number;
-                m_repeated = row;
+                m_repeated = {number, cells};
                 m_repeatsLeft = repeats - 1;
+                m_lastRow = number;
+                row = m_repeated;
                 return true;
             }
             if (!isElement(m_xml, TableNs, "table-header-rows") && !isElement(m_xml, TableNs, "table-rows")

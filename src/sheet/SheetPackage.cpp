@@ -273,4 +273,10 @@ QString atRow(int row, const QString &why)
     return QCoreApplication::translate("SheetFiles", "row %1: %2").arg(row).arg(why);
 }
 
+QString tooManyRows()
+{
+    return QCoreApplication::translate("SheetFiles", "the sheet has more rows than the %L1 that a sheet can hold")
+        .arg(kMaxRows);
+}
+
 } // namespace SheetCells

@@ -112,9 +112,11 @@ private:
 // What the readers share about the cells of a worksheet.
 namespace SheetCells {
 
-// The most columns a sheet row may hold (those of Excel and Calc); beyond
-// it a row is a fault rather than endless memory.
+// The most columns a sheet row may hold (those of Excel and Calc), and the
+// most rows (those of Calc's largest sheets); beyond them a sheet is a fault
+// rather than endless memory or a number that overflows.
 constexpr int kMaxColumns = 16384;
+constexpr int kMaxRows = 16 * 1048576;
 
 SheetCell text(const QString &text);
 // A number in the shortest decimal form that reads back as the same double.
@@ -138,5 +140,6 @@ void place(QList<SheetCell> &cells, int column, const SheetCell &cell);
 // The fault texts of the workbook readers, in the user's words.
 QString unreadable(const QString &why);
 QString atRow(int row, const QString &why);
+QString tooManyRows();
 
 } // namespace SheetCells

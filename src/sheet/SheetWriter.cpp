@@ -1,8 +1,11 @@
 #include "sheet/SheetWriter.h"
 
+#include "platform/TextFile.h"
+
 #include <QCoreApplication>
-#include <QFileDevice>
+#include <QFile>
 #include <QIODevice>
+#include <QSaveFile>
 
 #include <algorithm>
 
@@ -88,6 +91,30 @@ namespace SheetWriting {
 int readableColumnWidth(int longestText)
 {
     return std::clamp(longestText + 1, 6, 60);
+}
+
+std::unique_ptr<QFileDevice> openWholeFile(const QString &path, QString *fault)
+{
+    const std::optional<platform::FileIdentity> existing = platform::fileIdentity(path);
+    std::unique_ptr<QFileDevice> file;
+    if (existing && !existing->regular)
+        file = std::make_unique<QFile>(path);
+    else
+        file = std::make_unique<QSaveFile>(path);
+    if (!file->open(QIODevice::WriteOnly)) {
+        *fault = writeFault(*file);
+        return nullptr;
+    }
+    return file;
+}
+
+bool commitWholeFile(QFileDevice &file, QString *fault)
+{
+    auto *whole = qobject_cast<QSaveFile *>(&file);
+    if (whole ? whole->commit() : file.flush())
+        return true;
+    *fault = writeFault(file);
+    return false;
 }
 
 QString flushFault(QIODevice &out)

@@ -9,6 +9,7 @@
 
 #include <memory>
 
+class QFileDevice;
 class QIODevice;
 
 // A table written out as the first sheet of a CSV, .xlsx or .ods file: a
@@ -58,6 +59,13 @@ namespace SheetWriting {
 // A column's width in characters for its longest text: wide enough for short
 // codes, never wider than a screen's part.
 int readableColumnWidth(int longestText);
+
+// A file opened to be written whole or not at all: a QSaveFile, which only
+// commitWholeFile puts in place (a fault, or the file's end without it,
+// leaves the name as it was). The device or pipe that a name leads to
+// (/dev/null, a terminal) is written as it is, never replaced by a file.
+std::unique_ptr<QFileDevice> openWholeFile(const QString &path, QString *fault);
+bool commitWholeFile(QFileDevice &file, QString *fault);
 
 // Flushes a file device; the fault of the device, in the user's words, when
 // it could not be written, else nothing.

@@ -167,11 +167,16 @@ public:
                 continue;
             bool numbered = false;
             const int number = m_xml.attributes().value(QLatin1String("r")).toInt(&numbered);
-            m_lastRow = numbered ? number : m_lastRow + 1;
-            row.number = m_lastRow;
-            row.cells.clear();
-            if (readRowCells(row.cells) && !row.cells.isEmpty())
+            m_lastRow = numbered && number > 0 ? number : m_lastRow + 1;
+            if (m_lastRow > SheetCells::kMaxRows) {
+                failAtRow(m_lastRow, SheetCells::tooManyRows());
+                break;
+            }
+            QList<SheetCell> cells;
+            if (readRowCells(cells) && !cells.isEmpty()) {
+                row = {m_lastRow, cells};
                 return true;
+            }
         }
         failOnXmlError();
         return false;
