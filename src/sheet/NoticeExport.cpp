@@ -2,6 +2,7 @@
 
 #include "notice/NoticeKeys.h"
 #include "sheet/NoticeColumns.h"
+#include "sheet/SheetFaults.h"
 
 #include <QCoreApplication>
 #include <QFileDevice>
@@ -98,12 +99,12 @@ bool NoticeSheetWriter::end()
     }
     put("\n]\n");
     if (m_error.isEmpty())
-        m_error = SheetWriting::flushFault(m_out);
+        m_error = SheetFaults::flushFault(m_out);
     return m_error.isEmpty();
 }
 
 void NoticeSheetWriter::put(const QByteArray &bytes)
 {
     if (m_error.isEmpty() && m_out.write(bytes) != bytes.size())
-        m_error = SheetWriting::writeFault(m_out);
+        m_error = SheetFaults::cannotWrite(m_out);
 }

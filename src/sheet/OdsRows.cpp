@@ -2,6 +2,7 @@
 // as a stream from its content.xml, one row at a time.
 
 #include "sheet/OdsNames.h"
+#include "sheet/SheetFaults.h"
 #include "sheet/SheetPackage.h"
 
 #include <QCoreApplication>
@@ -74,7 +75,7 @@ public:
                     continue;
                 }
                 if (qint64(m_lastRow) + repeats > SheetCells::kMaxRows) {
-                    failAtRow(number, SheetCells::tooManyRows());
+                    failAtRow(number, SheetFaults::tooManyRows(SheetCells::kMaxRows));
                     break;
                 }
                 // A row repeated with cells in it is handed out once for each

@@ -5,6 +5,7 @@
 #include "sheet/SheetWriter.h"
 
 #include "sheet/OdsNames.h"
+#include "sheet/SheetFaults.h"
 #include "sheet/SheetPackage.h"
 
 #include <QRegularExpression>
@@ -222,7 +223,7 @@ public:
             return finishPackage();
         m_xml.writeEndDocument(); // closes the table, the body and the document
         if (m_xml.hasError() && m_package.error().isEmpty()) {
-            m_error = SheetWriting::writeFault(*m_xml.device());
+            m_error = SheetFaults::cannotWrite(*m_xml.device());
             return false;
         }
         return finishPackage();

@@ -1,6 +1,6 @@
 #include "sheet/SheetPackage.h"
 
-#include "sheet/SheetWriter.h"
+#include "sheet/SheetFaults.h"
 
 #include <quazip/quazip.h>
 #include <quazip/quazipfile.h>
@@ -112,7 +112,7 @@ bool SheetPackageWriter::finish()
         }
     }
     if (m_error.isEmpty())
-        m_error = SheetWriting::flushFault(m_out);
+        m_error = SheetFaults::flushFault(m_out);
     return m_error.isEmpty();
 }
 
@@ -140,7 +140,7 @@ void SheetPackageWriter::closeEntry()
 void SheetPackageWriter::fail(const QIODevice &device)
 {
     if (m_error.isEmpty())
-        m_error = SheetWriting::writeFault(device);
+        m_error = SheetFaults::cannotWrite(device);
 }
 
 PackageRowReader::PackageRowReader(QIODevice &device)
@@ -171,14 +171,14 @@ bool PackageRowReader::openSheet(const QString &entry)
 bool PackageRowReader::failUnreadable(const QString &why)
 {
     if (m_fault.isEmpty())
-        m_fault = SheetCells::unreadable(why);
+        m_fault = SheetFaults::unreadable(why);
     return false;
 }
 
 bool PackageRowReader::failAtRow(int row, const QString &why)
 {
     if (m_fault.isEmpty())
-        m_fault = SheetCells::atRow(row, why);
+        m_fault = SheetFaults::atRow(row, why);
     return false;
 }
 
@@ -261,22 +261,6 @@ SheetCell isoDateTime(QStringView value)
     if (day.isValid())
         return hasTime ? dateTime(day.toString(Qt::ISODate), seconds) : date(day.toString(Qt::ISODate));
     return hasTime ? timeOfDay(seconds) : text(value.toString());
-}
-
-QString unreadable(const QString &why)
-{
-    return QCoreApplication::translate("SheetFiles", "the file is not a workbook that can be read: %1").arg(why);
-}
-
-QString atRow(int row, const QString &why)
-{
-    return QCoreApplication::translate("SheetFiles", "row %1: %2").arg(row).arg(why);
-}
-
-QString tooManyRows()
-{
-    return QCoreApplication::translate("SheetFiles", "the sheet has more rows than the %L1 that a sheet can hold")
-        .arg(kMaxRows);
 }
 
 } // namespace SheetCells

@@ -137,9 +137,4 @@ SheetCell isoDateTime(QStringView value);
 // the gap before it.
 void place(QList<SheetCell> &cells, int column, const SheetCell &cell);
 
-// The fault texts of the workbook readers, in the user's words.
-QString unreadable(const QString &why);
-QString atRow(int row, const QString &why);
-QString tooManyRows();
-
 } // namespace SheetCells

@@ -1,6 +1,7 @@
 #include "sheet/SheetWriter.h"
 
 #include "platform/TextFile.h"
+#include "sheet/SheetFaults.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -40,7 +41,7 @@ public:
     bool finish() override
     {
         if (m_error.isEmpty())
-            m_error = SheetWriting::flushFault(m_out);
+            m_error = SheetFaults::flushFault(m_out);
         return m_error.isEmpty();
     }
 
@@ -50,7 +51,7 @@ private:
     void put(const QByteArray &bytes)
     {
         if (m_error.isEmpty() && m_out.write(bytes) != bytes.size())
-            m_error = SheetWriting::writeFault(m_out);
+            m_error = SheetFaults::cannotWrite(m_out);
     }
 
     QIODevice &m_out;
@@ -102,7 +103,7 @@ std::unique_ptr<QFileDevice> openWholeFile(const QString &path, QString *fault)
     else
         file = std::make_unique<QSaveFile>(path);
     if (!file->open(QIODevice::WriteOnly)) {
-        *fault = writeFault(*file);
+        *fault = SheetFaults::cannotWrite(*file);
         return nullptr;
     }
     return file;
@@ -113,19 +114,8 @@ bool commitWholeFile(QFileDevice &file, QString *fault)
     auto *whole = qobject_cast<QSaveFile *>(&file);
     if (whole ? whole->commit() : file.flush())
         return true;
-    *fault = writeFault(file);
+    *fault = SheetFaults::cannotWrite(file);
     return false;
-}
-
-QString flushFault(QIODevice &out)
-{
-    auto *file = qobject_cast<QFileDevice *>(&out);
-    return file && !file->flush() ? writeFault(out) : QString();
-}
-
-QString writeFault(const QIODevice &out)
-{
-    return QCoreApplication::translate("SheetFiles", "the file cannot be written: %1").arg(out.errorString());
 }
 
 } // namespace SheetWriting

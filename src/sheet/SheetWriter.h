@@ -67,10 +67,4 @@ int readableColumnWidth(int longestText);
 std::unique_ptr<QFileDevice> openWholeFile(const QString &path, QString *fault);
 bool commitWholeFile(QFileDevice &file, QString *fault);
 
-// Flushes a file device; the fault of the device, in the user's words, when
-// it could not be written, else nothing.
-QString flushFault(QIODevice &out);
-// "the file cannot be written: <the device's reason>"
-QString writeFault(const QIODevice &out);
-
 } // namespace SheetWriting

@@ -2,6 +2,7 @@
 // The workbook, its relationships, its styles and its shared strings are
 // read first; the worksheet is then read as a stream, one row at a time.
 
+#include "sheet/SheetFaults.h"
 #include "sheet/SheetPackage.h"
 #include "sheet/XlsxEscapes.h"
 
@@ -169,7 +170,7 @@ public:
             const int number = m_xml.attributes().value(QLatin1String("r")).toInt(&numbered);
             m_lastRow = numbered && number > 0 ? number : m_lastRow + 1;
             if (m_lastRow > SheetCells::kMaxRows) {
-                failAtRow(m_lastRow, SheetCells::tooManyRows());
+                failAtRow(m_lastRow, SheetFaults::tooManyRows(SheetCells::kMaxRows));
                 break;
             }
             QList<SheetCell> cells;

@@ -7,6 +7,7 @@
 
 #include "sheet/SheetWriter.h"
 
+#include "sheet/SheetFaults.h"
 #include "sheet/SheetPackage.h"
 #include "sheet/XlsxEscapes.h"
 
@@ -187,7 +188,7 @@ public:
             return false;
         m_xml.writeEndDocument(); // closes the sheet data and the sheet
         if (m_xml.hasError() && m_package.error().isEmpty()) {
-            m_error = SheetWriting::writeFault(*m_xml.device());
+            m_error = SheetFaults::cannotWrite(*m_xml.device());
             return false;
         }
         return finishPackage();
