@@ -1,15 +1,63 @@
 // notice-check FILE...: reads electronic notice files and reports every fault
 // with its line number. Exit status 0 when every file is sound, 1 when a file
-// has faults, 2 when a file cannot be read (or the command line is wrong).
+// has faults, 2 when a file cannot be read or the export cannot be written
+// (or the command line is wrong).
 
 #include "NoticeCheckReport.h"
 #include "notice/ProgramVersion.h"
 #include "platform/InputLimits.h"
+#include "sheet/SheetWriter.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileDevice>
+#include <QFileInfo>
 #include <QTextStream>
+
+#include <unistd.h>
+
+namespace {
+
+// --export: the notices of the file to the standard output, or to outPath
+// whole or not at all (a fault leaves no file, or the file as it was; a
+// device or pipe is written as it is).
+CheckStatus exportNotices(const QString &path, SheetFormat format, const QString &outPath, QTextStream &err)
+{
+    if (outPath.isEmpty()) {
+        if (isBinarySheetFormat(format) && isatty(STDOUT_FILENO)) {
+            err << QCoreApplication::translate(
+                       "NoticeCheck",
+                       "--export %1 writes a binary file, not for a terminal: give --output OUT "
+                       "or redirect the standard output to a file")
+                       .arg(sheetFormatName(format))
+                << '\n';
+            return CheckStatus::Unreadable;
+        }
+        QFile out;
+        out.open(stdout, QIODevice::WriteOnly);
+        return exportNoticeFile(path, format, out, err);
+    }
+    const QFileInfo input(path), output(outPath);
+    if (output.exists() && input.exists() && output.canonicalFilePath() == input.canonicalFilePath()) {
+        err << QCoreApplication::translate("NoticeCheck", "--output: OUT is the FILE to export") << '\n';
+        return CheckStatus::Unreadable;
+    }
+    QString fault;
+    const std::unique_ptr<QFileDevice> out = SheetWriting::openWholeFile(outPath, &fault);
+    if (!out) {
+        err << outPath << ": " << fault << '\n';
+        return CheckStatus::Unreadable;
+    }
+    const CheckStatus status = exportNoticeFile(path, format, *out, err);
+    if (status == CheckStatus::Sound && !SheetWriting::commitWholeFile(*out, &fault)) {
+        err << outPath << ": " << fault << '\n';
+        return CheckStatus::Unreadable;
+    }
+    return status; // a file not committed is not written
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -19,8 +67,10 @@ int main(int argc, char *argv[])
     QCommandLineParser parser;
     // -list as --list, never as -l -i -s -t.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.setApplicationDescription(
-        QStringLiteral("Checks electronic notice files and reports every fault with its line number."));
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "NoticeCheck",
+        "Checks electronic notice files and reports every fault with its line number; exports the "
+        "notices of a sound file to a spreadsheet."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version(QStringLiteral("version"), QStringLiteral("Print the version and end."));
     parser.addOption(version);
@@ -30,9 +80,20 @@ int main(int argc, char *argv[])
     parser.addOption(list);
     const QCommandLineOption exportAs(
         QStringLiteral("export"),
-        QStringLiteral("Print the notices of one sound FILE as csv or json, keyed by the file's own keys."),
-        QStringLiteral("csv|json"));
+        QCoreApplication::translate(
+            "NoticeCheck",
+            "Write the notices of one sound FILE as csv, json, xlsx or ods, one row per notice, keyed by "
+            "the file's own keys: to the standard output, or to OUT with --output."),
+        QStringLiteral("csv|json|xlsx|ods"));
     parser.addOption(exportAs);
+    const QCommandLineOption output(
+        QStringLiteral("output"),
+        QCoreApplication::translate(
+            "NoticeCheck",
+            "With --export: the file to write, whole or not at all. An xlsx or ods file needs it, or the "
+            "standard output redirected to a file."),
+        QStringLiteral("OUT"));
+    parser.addOption(output);
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("A notice file to check."),
                                  QStringLiteral("FILE..."));
 
@@ -61,17 +122,25 @@ int main(int argc, char *argv[])
         }
     }
 
+    if (parser.isSet(output) && !parser.isSet(exportAs)) {
+        err << QCoreApplication::translate("NoticeCheck", "--output goes with --export") << '\n';
+        return int(CheckStatus::Unreadable);
+    }
     if (parser.isSet(exportAs)) {
-        const QString format = parser.value(exportAs);
-        if ((format != QLatin1String("csv") && format != QLatin1String("json"))
-            || parser.positionalArguments().size() != 1) {
-            err << "--export takes csv or json and one FILE\n";
+        const std::optional<SheetFormat> format = sheetFormatNamed(parser.value(exportAs));
+        if (!format || parser.positionalArguments().size() != 1) {
+            err << QCoreApplication::translate("NoticeCheck", "--export takes csv, json, xlsx or ods and one FILE")
+                << '\n';
             return int(CheckStatus::Unreadable);
         }
-        QFile out;
-        out.open(stdout, QIODevice::WriteOnly);
-        return int(exportNoticeFile(parser.positionalArguments().first(),
-                                    format == QLatin1String("csv") ? SheetFormat::Csv : SheetFormat::Json, out, err));
+        const QString outPath = parser.value(output);
+        if (parser.isSet(output)) {
+            if (const QString fault = platform::fileNameFault(outPath); !fault.isEmpty()) {
+                err << "OUT: " << fault << '\n';
+                return int(CheckStatus::Unreadable);
+            }
+        }
+        return int(exportNotices(parser.positionalArguments().first(), *format, outPath, err));
     }
 
     QTextStream out(stdout);

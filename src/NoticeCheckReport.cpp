@@ -2,6 +2,7 @@
 
 #include "notice/NoticeFileStream.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QTextStream>
 
@@ -139,13 +140,17 @@ CheckStatus exportNoticeFile(const QString &path, SheetFormat format, QIODevice 
         err << path << ": cannot be read: " << file.errorString() << Qt::endl;
         return CheckStatus::Unreadable;
     };
+    const auto unwritten = [&](const QString &fault) {
+        err << QCoreApplication::translate("NoticeCheck", "%1: not exported: %2").arg(path, fault) << Qt::endl;
+        return CheckStatus::Unreadable;
+    };
     if (!file.open(QIODevice::ReadOnly))
         return unreadable();
     if (file.isSequential()) {
         const ParsedNoticeFile parsed = checkNoticeFile(file.readAll());
         if (parsed.isSound()) {
-            writeNotices(parsed, format, out);
-            return CheckStatus::Sound;
+            QString fault;
+            return writeNotices(parsed, format, out, &fault) ? CheckStatus::Sound : unwritten(fault);
         }
         for (const NoticeFileFault &fault : parsed.faults)
             err << path << ':' << fault.line << ": " << fault.message << '\n';
@@ -168,7 +173,8 @@ CheckStatus exportNoticeFile(const QString &path, SheetFormat format, QIODevice 
     writer.begin();
     if (!file.seek(0) || !checkNoticeDevice(file, stream))
         return unreadable();
-    writer.end();
+    if (!writer.end())
+        return unwritten(writer.error());
     if (exported.faulty) {
         err << path << ": changed while it was exported" << Qt::endl;
         return CheckStatus::Faulty;

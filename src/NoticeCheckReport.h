@@ -21,9 +21,10 @@ enum class CheckStatus { Sound = 0, Faulty = 1, Unreadable = 2 };
 // files.
 CheckStatus checkNoticeFiles(const QStringList &paths, bool listNotices, QTextStream &out);
 
-// notice-check --export: the notices of one sound file written to out as CSV
-// or JSON (see NoticeExport). A file with faults is not exported: its faults
-// go to err, as the check prints them. A file is read twice, checked then
-// written, one notice at a time (a pipe, which cannot be read twice, is held
-// whole). Returns the file's status.
+// notice-check --export: the notices of one sound file written to out as CSV,
+// JSON, .xlsx or .ods (see NoticeExport). A file with faults is not exported:
+// its faults go to err, as the check prints them. A file is read twice,
+// checked then written, one notice at a time (a pipe, which cannot be read
+// twice, is held whole). Returns the file's status; Unreadable too when out
+// could not be written (the fault goes to err).
 CheckStatus exportNoticeFile(const QString &path, SheetFormat format, QIODevice &out, QTextStream &err);

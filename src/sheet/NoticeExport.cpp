@@ -2,41 +2,17 @@
 
 #include "notice/NoticeKeys.h"
 #include "sheet/NoticeColumns.h"
+#include "sheet/SheetFaults.h"
 
+#include <QCoreApplication>
+#include <QFileDevice>
 #include <QIODevice>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSet>
 
 #include <algorithm>
 
-namespace {
-
-QByteArray csvField(const QString &field)
-{
-    QByteArray bytes = field.toUtf8();
-    // Quoted when it holds a separator, a quote or a line break, or begins or
-    // ends with a blank, which some readers would trim.
-    if (bytes.contains(',') || bytes.contains('"') || bytes.contains('\r') || bytes.contains('\n')
-        || bytes.startsWith(' ') || bytes.endsWith(' '))
-        bytes = '"' + bytes.replace("\"", "\"\"") + '"';
-    return bytes;
-}
-
-} // namespace
-
-QByteArray csvRecord(const QStringList &fields)
-{
-    QByteArray record;
-    for (qsizetype i = 0; i < fields.size(); ++i) {
-        if (i > 0)
-            record += ',';
-        record += csvField(fields.at(i));
-    }
-    return record + "\r\n";
-}
-
-void writeNotices(const ParsedNoticeFile &file, SheetFormat format, QIODevice &out)
+bool writeNotices(const ParsedNoticeFile &file, SheetFormat format, QIODevice &out, QString *error)
 {
     const QString adm = file.head ? file.head->value(NoticeKeys::Key::Adm) : QString();
     NoticeSheetWriter writer(format, out);
@@ -45,7 +21,16 @@ void writeNotices(const ParsedNoticeFile &file, SheetFormat format, QIODevice &o
     writer.begin();
     for (const ParsedNotice &notice : file.notices)
         writer.write(notice, adm);
-    writer.end();
+    const bool written = writer.end();
+    if (error)
+        *error = writer.error();
+    return written;
+}
+
+bool exportNoticesToFile(const ParsedNoticeFile &file, SheetFormat format, const QString &path, QString *error)
+{
+    const std::unique_ptr<QFileDevice> out = SheetWriting::openWholeFile(path, error);
+    return out && writeNotices(file, format, *out, error) && SheetWriting::commitWholeFile(*out, error);
 }
 
 NoticeSheetWriter::NoticeSheetWriter(SheetFormat format, QIODevice &out)
@@ -53,49 +38,73 @@ NoticeSheetWriter::NoticeSheetWriter(SheetFormat format, QIODevice &out)
     , m_out(out)
 { }
 
+NoticeSheetWriter::~NoticeSheetWriter() = default;
+
 void NoticeSheetWriter::noteColumns(const ParsedNotice &notice, const QString &adm)
 {
-    if (m_format != SheetFormat::Csv)
+    if (m_format == SheetFormat::Json)
         return;
-    for (const NoticeColumns::Cell &cell : NoticeColumns::cellsOf(notice, adm))
-        m_seen.insert(cell.first);
+    for (const NoticeColumns::Cell &cell : NoticeColumns::cellsOf(notice, adm)) {
+        int &longest = m_longest[cell.first];
+        longest = int(std::max({qsizetype(longest), cell.first.size(), cell.second.size()}));
+    }
 }
 
-// CSV: the byte-order mark and the header row of the used columns, in the
-// writer's order. JSON: the opening of the array.
+// A table: the header row of the used columns, in the writer's order. JSON:
+// the opening of the array.
 void NoticeSheetWriter::begin()
 {
     if (m_format == SheetFormat::Json) {
-        m_out.write("[");
+        put("[");
         return;
     }
-    m_columns = QStringList(m_seen.cbegin(), m_seen.cend());
+    m_columns = m_longest.keys();
     std::sort(m_columns.begin(), m_columns.end(), [](const QString &a, const QString &b) {
         return NoticeColumns::rankOf(a).value_or(-1) < NoticeColumns::rankOf(b).value_or(-1);
     });
-    m_out.write("\xEF\xBB\xBF");
-    m_out.write(csvRecord(m_columns));
+    QList<int> widths;
+    for (qsizetype i = 0; i < m_columns.size(); ++i) {
+        m_columnIndex.insert(m_columns.at(i), i);
+        widths.append(m_longest.value(m_columns.at(i)));
+    }
+    m_table = writeSheetTable(m_format, m_out);
+    m_table->writeHeader(m_columns, widths);
 }
 
 void NoticeSheetWriter::write(const ParsedNotice &notice, const QString &adm)
 {
-    if (m_format == SheetFormat::Csv) {
+    if (m_table) {
         QStringList row(m_columns.size());
-        for (const NoticeColumns::Cell &cell : NoticeColumns::cellsOf(notice, adm))
-            row[m_columns.indexOf(cell.first)] = cell.second;
-        m_out.write(csvRecord(row));
+        for (const NoticeColumns::Cell &cell : NoticeColumns::cellsOf(notice, adm)) {
+            if (const auto column = m_columnIndex.constFind(cell.first); column != m_columnIndex.cend())
+                row[*column] = cell.second;
+        }
+        m_table->writeRow(row);
         return;
     }
     QJsonObject object;
     for (const NoticeColumns::Cell &cell : NoticeColumns::cellsOf(notice, adm))
         object.insert(cell.first, cell.second);
-    m_out.write(m_separator);
-    m_out.write(QJsonDocument(object).toJson(QJsonDocument::Compact));
+    put(m_separator);
+    put(QJsonDocument(object).toJson(QJsonDocument::Compact));
     m_separator = ",\n";
 }
 
-void NoticeSheetWriter::end()
+bool NoticeSheetWriter::end()
 {
-    if (m_format == SheetFormat::Json)
-        m_out.write("\n]\n");
+    if (m_table) {
+        if (!m_table->finish())
+            m_error = m_table->error();
+        return m_error.isEmpty();
+    }
+    put("\n]\n");
+    if (m_error.isEmpty())
+        m_error = SheetFaults::flushFault(m_out);
+    return m_error.isEmpty();
+}
+
+void NoticeSheetWriter::put(const QByteArray &bytes)
+{
+    if (m_error.isEmpty() && m_out.write(bytes) != bytes.size())
+        m_error = SheetFaults::cannotWrite(m_out);
 }
