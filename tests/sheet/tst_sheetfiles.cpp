@@ -117,6 +117,63 @@ QStringList csvRows(QIODevice &device)
     return rows;
 }
 
+// A package of the given entries, as the readers take it.
+QByteArray packageOf(const QList<QPair<const char *, QByteArray>> &entries)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    SheetPackageWriter writer(buffer);
+    for (const auto &[name, bytes] : entries)
+        writer.writeEntry(name, bytes);
+    writer.finish();
+    return buffer.data();
+}
+
+// A workbook of one sheet around the rows given, with cell styles 1 to 9 for
+// the dates and times and two shared strings.
+QByteArray xlsxWith(const QByteArray &rows, bool date1904)
+{
+    const QByteArray main = "xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\"";
+    const QByteArray relationships = "http://schemas.openxmlformats.org/officeDocument/2006/relationships";
+    return packageOf({
+        {"xl/workbook.xml", "<workbook " + main + " xmlns:r=\"" + relationships + "\"><workbookPr date1904=\""
+                                + (date1904 ? "1" : "0") + "\"/><sheets><sheet name=\"S\" sheetId=\"1\" r:id=\"rId7\"/>"
+                                + "</sheets></workbook>"},
+        {"xl/_rels/workbook.xml.rels",
+         "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
+         "<Relationship Id=\"rId7\" Type=\"" + relationships + "/worksheet\" Target=\"/xl/worksheets/s.xml\"/>"
+         "<Relationship Id=\"rId8\" Type=\"" + relationships + "/styles\" Target=\"styles.xml\"/>"
+         "<Relationship Id=\"rId9\" Type=\"" + relationships + "/sharedStrings\" Target=\"strings.xml\"/>"
+         "</Relationships>"},
+        {"xl/styles.xml", "<styleSheet " + main + "><numFmts><numFmt numFmtId=\"164\" formatCode=\"[h]:mm\"/>"
+                              "<numFmt numFmtId=\"165\" formatCode=\"mm:ss\"/><numFmt numFmtId=\"166\" "
+                              "formatCode=\"h:mm AM/PM\"/><numFmt numFmtId=\"167\" formatCode=\"&quot;day&quot; 0\"/>"
+                              "<numFmt numFmtId=\"168\" formatCode=\"[$-409]mmm\\ yyyy\"/></numFmts>"
+                              "<cellStyleXfs><xf numFmtId=\"14\"/></cellStyleXfs><cellXfs><xf numFmtId=\"0\"/>"
+                              "<xf numFmtId=\"14\"/><xf numFmtId=\"22\"/><xf numFmtId=\"164\"/><xf numFmtId=\"165\"/>"
+                              "<xf numFmtId=\"166\"/><xf numFmtId=\"167\"/><xf numFmtId=\"168\"/><xf numFmtId=\"46\"/>"
+                              "<xf numFmtId=\"49\"/></cellXfs></styleSheet>"},
+        {"xl/strings.xml", "<sst " + main + "><si><t>_x005F_x0041_ is typed</t></si><si><r><t>MONT</t></r><rPh>"
+                               "<t>phonetic</t></rPh><r><t xml:space=\"preserve\">MARTRE </t></r></si></sst>"},
+        {"xl/worksheets/s.xml", "<worksheet " + main + "><sheetData>" + rows + "</sheetData></worksheet>"},
+    });
+}
+
+// A spreadsheet of one table around the rows given.
+QByteArray odsWith(const QByteArray &rows)
+{
+    return packageOf({
+        {"mimetype", "application/vnd.oasis.opendocument.spreadsheet"},
+        {"content.xml",
+         "<office:document-content xmlns:office=\"urn:oasis:names:tc:opendocument:xmlns:office:1.0\" "
+         "xmlns:table=\"urn:oasis:names:tc:opendocument:xmlns:table:1.0\" "
+         "xmlns:text=\"urn:oasis:names:tc:opendocument:xmlns:text:1.0\" "
+         "xmlns:calcext=\"urn:org:documentfoundation:names:experimental:calc:xmlns:calcext:1.0\"><office:body>"
+         "<office:spreadsheet><table:table table:name=\"T\"><table:table-column/>" + rows
+             + "</table:table></office:spreadsheet></office:body></office:document-content>"},
+    });
+}
+
 QStringList typedCellRows(const QString &secondRow, const QString &lastRow)
 {
     return {
@@ -182,6 +239,108 @@ private Q_SLOTS:
         QFile workbook(QFINDTESTDATA(file));
         QVERIFY(workbook.open(QIODevice::ReadOnly));
         QCOMPARE(describedRows(format, workbook), rows);
+    }
+
+    // The rules of .xlsx cells that the workbooks of Calc do not show: the
+    // 1900 system's leap day, the date and time formats, the rounding to the
+    // second, escapes, phonetic guides, places without references.
+    void xlsxCells_data()
+    {
+        QTest::addColumn<QByteArray>("rows");
+        QTest::addColumn<bool>("date1904");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("1900 dates around the leap day that never was")
+            << QByteArray("<row r=\"3\"><c r=\"A3\" s=\"1\"><v>1</v></c><c s=\"1\"><v>59</v></c><c s=\"1\"><v>60</v></c>"
+                          "<c s=\"1\"><v>61</v></c><c s=\"1\"><v>46085.9999999999</v></c></row>")
+            << false << QStringList{"3: D(1900-01-01)|D(1900-02-28)|D(1900-02-29)|D(1900-03-01)|D(2026-03-05)"};
+        QTest::newRow("1904 dates") << QByteArray("<row><c s=\"1\"><v>0</v></c><c s=\"2\"><v>45000.75</v></c></row>")
+                                    << true << QStringList{"1: D(1904-01-01)|DT(2027-03-16T18:00:00)"};
+        QTest::newRow("formats of times, dates and neither")
+            << QByteArray("<row><c s=\"3\"><v>1.5</v></c><c s=\"4\"><v>0.000694444444</v></c><c s=\"5\"><v>0.75</v></c>"
+                          "<c s=\"6\"><v>5</v></c><c s=\"7\"><v>46085</v></c><c s=\"8\"><v>0.25</v></c>"
+                          "<c s=\"9\"><v>46085</v></c><c s=\"2\"><v>46085.78125</v></c></row>")
+            << false
+            << QStringList{"1: T(12:00:00)|T(00:01:00)|T(18:00:00)|N(5)|D(2026-03-04)|T(06:00:00)|N(46085)|"
+                           "DT(2026-03-04T18:45:00)"};
+        QTest::newRow("texts, booleans, errors, ISO dates")
+            << QByteArray("<row><c t=\"s\"><v>0</v></c><c t=\"s\"><v>1</v></c><c t=\"inlineStr\"><is><t>a_x000D_\nb</t>"
+                          "</is></c><c t=\"str\"><f>A1</f><v>ab</v></c><c t=\"b\"><v>0</v></c><c t=\"e\"><v>#N/A</v></c>"
+                          "<c t=\"d\"><v>2026-03-04T00:30:00</v></c><c t=\"d\"><v>2026-03-04</v></c></row>")
+            << false
+            << QStringList{"1: _x0041_ is typed|MONTMARTRE |a\r\nb|ab|B(FALSE)|E(#N/A)|DT(2026-03-04T00:30:00)|"
+                           "D(2026-03-04)"};
+        QTest::newRow("places: gaps, cells and rows without references, empty rows skipped")
+            << QByteArray("<row r=\"2\"><c r=\"C2\"><v>1E-3</v></c><c><v>0.1</v></c></row><row r=\"4\"><c r=\"B4\"/></row>"
+                          "<row><c r=\"AA5\"><v>123456789012</v></c></row>")
+            << false << QStringList{"2: ||N(0.001)|N(0.1)", QString("5: ") + QString(26, '|') + "N(123456789012)"};
+        QTest::newRow("a shared text the workbook does not hold")
+            << QByteArray("<row><c t=\"s\"><v>0</v></c></row><row><c t=\"s\"><v>2</v></c></row>") << false
+            << QStringList{"1: _x0041_ is typed", "fault: row 2: a cell names a shared text that the workbook does not hold"};
+        QTest::newRow("a reference beyond the last column")
+            << QByteArray("<row r=\"7\"><c r=\"XFE7\"><v>1</v></c></row>") << false
+            << QStringList{"fault: row 7: the cell reference \"XFE7\" names no column"};
+    }
+
+    void xlsxCells()
+    {
+        QFETCH(QByteArray, rows);
+        QFETCH(bool, date1904);
+        QFETCH(QStringList, expected);
+        QByteArray workbook = xlsxWith(rows, date1904);
+        QBuffer buffer(&workbook);
+        buffer.open(QIODevice::ReadOnly);
+        QCOMPARE(describedRows(SheetFormat::Xlsx, buffer), expected);
+    }
+
+    // The rules of .ods cells that the spreadsheets of Calc do not show.
+    void odsCells_data()
+    {
+        QTest::addColumn<QByteArray>("rows");
+        QTest::addColumn<QStringList>("expected");
+        const auto row = [](const QByteArray &cells) { return "<table:table-row>" + cells + "</table:table-row>"; };
+        QTest::newRow("blanks in the XML collapse, written blanks stay")
+            << row("<table:table-cell><text:p>  a   b <text:s text:c=\"2\"/>c</text:p></table:table-cell>")
+            << QStringList{"1: a b   c"};
+        QTest::newRow("spans, links, tabs, line breaks; notes and annotations left out")
+            << row("<table:table-cell><office:annotation><text:p>comment</text:p></office:annotation><text:p>x<text:span>"
+                   "y<text:a>z</text:a></text:span><text:tab/>t<text:line-break/>u<text:note><text:note-body><text:p>"
+                   "note</text:p></text:note-body></text:note></text:p><text:p>two</text:p></table:table-cell>")
+            << QStringList{"1: xyz\tt\nu\ntwo"};
+        QTest::newRow("the string value wins over the paragraphs")
+            << row("<table:table-cell office:value-type=\"string\" office:string-value=\"a&#13;&#10;b\"><text:p>a</text:p>"
+                   "<text:p>b</text:p></table:table-cell>")
+            << QStringList{"1: a\r\nb"};
+        QTest::newRow("values: a time beyond a day, seconds rounded, currency, error")
+            << row("<table:table-cell office:value-type=\"time\" office:time-value=\"PT36H00M00S\"/>"
+                   "<table:table-cell office:value-type=\"date\" office:date-value=\"2026-03-04T00:30:00.6\"/>"
+                   "<table:table-cell office:value-type=\"currency\" office:value=\"2.50\"><text:p>2,50 €</text:p>"
+                   "</table:table-cell><table:table-cell office:value-type=\"float\" office:value=\"0\" "
+                   "calcext:value-type=\"error\"><text:p>Err:502</text:p></table:table-cell>")
+            << QStringList{"1: T(12:00:00)|DT(2026-03-04T00:30:01)|N(2.5)|E(Err:502)"};
+        QTest::newRow("repeated and covered cells; rows in header rows and groups; empty rows counted")
+            << QByteArray("<table:table-header-rows>"
+                          + row("<table:table-cell table:number-columns-repeated=\"2\" office:value-type=\"float\" "
+                                "office:value=\"1\"/><table:covered-table-cell/><table:table-cell table:number-"
+                                "columns-repeated=\"3\"/><table:table-cell><text:p>h</text:p></table:table-cell>")
+                          + "</table:table-header-rows><table:table-row table:number-rows-repeated=\"1000000\">"
+                            "<table:table-cell table:number-columns-repeated=\"1024\"/></table:table-row>"
+                            "<table:table-row-group><table:table-row table:number-rows-repeated=\"2\">"
+                            "<table:table-cell/><table:table-cell><text:p>g</text:p></table:table-cell>"
+                            "</table:table-row></table:table-row-group>")
+            << QStringList{"1: N(1)|N(1)|||||h", "1000002: |g", "1000003: |g"};
+        QTest::newRow("a cell repeated beyond the last column")
+            << row("<table:table-cell table:number-columns-repeated=\"16385\"><text:p>x</text:p></table:table-cell>")
+            << QStringList{"fault: row 1: the row has more than 16,384 columns"};
+    }
+
+    void odsCells()
+    {
+        QFETCH(QByteArray, rows);
+        QFETCH(QStringList, expected);
+        QByteArray spreadsheet = odsWith(rows);
+        QBuffer buffer(&spreadsheet);
+        buffer.open(QIODevice::ReadOnly);
+        QCOMPARE(describedRows(SheetFormat::Ods, buffer), expected);
     }
 
     void formatOfContent_data()
