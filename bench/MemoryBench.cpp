@@ -8,6 +8,8 @@
 #include "capture/NoticeFileSession.h"
 #include "platform/Alerts.h"
 #include "platform/System.h"
+#include "sheet/SheetFormat.h"
+#include "sheet/SheetWriter.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -24,6 +26,7 @@
 #include <QRadioButton>
 #include <QWindow>
 
+#include <functional>
 #include <optional>
 
 #include <fcntl.h>
@@ -311,53 +314,100 @@ void measureMemory(const Settings &settings, Table &table)
 }
 
 // A national plan as a spreadsheet: count notices of one T01 station each,
-// dated this year, as CSV.
-QByteArray importCsv(int count)
+// dated this year, as a table of texts.
+QList<QStringList> importRows(int count)
 {
-    QByteArray csv = "t_adm,t_d_adm_ntc,t_fragment,t_action,t_site_name,t_ctry,t_freq_assgn,t_long,t_lat,t_polar,"
-                     "t_erp_h_dbw,t_tran_sys,t_bdwdth,t_hgt_agl,t_eff_hgtmax,ANT_HGT/t_eff_hgt@azm0\r\n";
-    const QByteArray date = QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd")).toLatin1();
+    QList<QStringList> rows{{"t_adm", "t_d_adm_ntc", "t_fragment", "t_action", "t_site_name", "t_ctry", "t_freq_assgn",
+                             "t_long", "t_lat", "t_polar", "t_erp_h_dbw", "t_tran_sys", "t_bdwdth", "t_hgt_agl",
+                             "t_eff_hgtmax", "ANT_HGT/t_eff_hgt@azm0"}};
+    const QString date = QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd"));
     for (int notice = 1; notice <= count; ++notice) {
-        csv += "F," + date + ",GE84,ADD,SITE " + QByteArray::number(notice) + ",F,"
-            + QByteArray::number(87.5 + (notice % 200) / 10.0) + ",+0022030,+485310,H,40,4,180,150,320,300\r\n";
+        rows.append({"F", date, "GE84", "ADD", QStringLiteral("SITE %1").arg(notice), "F",
+                     QString::number(87.5 + (notice % 200) / 10.0), "+0022030", "+485310", "H", "40", "4", "180",
+                     "150", "320", "300"});
     }
-    return csv;
+    return rows;
 }
+
+// The rows written as a file of the format.
+void writeRows(const QList<QStringList> &rows, SheetFormat format, const QString &name)
+{
+    QFile file(name);
+    if (!file.open(QIODevice::WriteOnly))
+        qFatal("Cannot write %s", qPrintable(name));
+    const std::unique_ptr<SheetTableWriter> writer = writeSheetTable(format, file);
+    QList<int> widths;
+    for (const QString &column : rows.first())
+        widths.append(int(column.size()));
+    writer->writeHeader(rows.first(), widths);
+    for (qsizetype i = 1; i < rows.size(); ++i)
+        writer->writeRow(rows.at(i));
+    if (!writer->finish())
+        qFatal("Cannot write %s: %s", qPrintable(name), qPrintable(writer->error()));
+}
+
+namespace {
+
+// Runs program with the options, on files of the first 1,000 notices and of
+// all of them in turn, memoryRuns times: the time of the long run, its peak
+// memory and the growth from the short one to it, added as three rows.
+void measureRuns(const Settings &settings, Table &table, const QString &program, const QString &what,
+                 double secondsTarget, const std::function<QStringList(int count)> &options)
+{
+    const int early = std::min(1000, settings.notices);
+    std::vector<double> peaks, growths, seconds;
+    for (int run = 0; run < settings.memoryRuns; ++run) {
+        progress(QStringLiteral("%1, run %2 of %3...").arg(what).arg(run + 1).arg(settings.memoryRuns));
+        std::optional<ChildRun> runs[2];
+        for (int i = 0; i < 2; ++i) {
+            runs[i] = runChild(program, options(i == 0 ? early : settings.notices));
+            if (!runs[i])
+                qFatal("%s failed", qPrintable(what));
+        }
+        peaks.push_back(runs[1]->peakMegabytes);
+        growths.push_back(runs[1]->peakMegabytes - runs[0]->peakMegabytes);
+        seconds.push_back(runs[1]->seconds);
+    }
+    table.add(QStringLiteral("%1: time").arg(what), QStringLiteral("s"), seconds, Target::Under, secondsTarget);
+    table.add(QStringLiteral("  peak memory"), QStringLiteral("MB"), peaks, Target::Under, 80);
+    table.add(QStringLiteral("  growth from %1 to %2 notices").arg(early).arg(settings.notices), QStringLiteral("MB"),
+              growths, Target::Under, 2);
+}
+
+} // namespace
 
 void measureImport(const Settings &settings, Table &table)
 {
     const int early = std::min(1000, settings.notices);
-    QString files[2];
-    for (int i = 0; i < 2; ++i) {
-        const int count = i == 0 ? early : settings.notices;
-        files[i] = QDir(settings.folder).filePath(QStringLiteral("import-%1.csv").arg(count));
-        QFile file(files[i]);
-        if (!file.open(QIODevice::WriteOnly) || file.write(importCsv(count)) < 0)
-            qFatal("Cannot write %s", qPrintable(files[i]));
+    const QDir folder(settings.folder);
+    const auto fileName = [&folder](int count, SheetFormat format) {
+        return folder.filePath(QStringLiteral("import-%1.%2").arg(count).arg(sheetFormatName(format)));
+    };
+    const auto output = [&folder](int count) { return folder.filePath(QStringLiteral("import-%1.txt").arg(count)); };
+    for (const int count : {early, settings.notices}) {
+        const QList<QStringList> rows = importRows(count);
+        for (const SheetFormat format : {SheetFormat::Csv, SheetFormat::Xlsx})
+            writeRows(rows, format, fileName(count, format));
     }
-    std::vector<double> peaks, growths, perNotice;
-    for (int run = 0; run < settings.memoryRuns; ++run) {
-        progress(QStringLiteral("import run %1 of %2 (%3 notices)...")
-                     .arg(run + 1)
-                     .arg(settings.memoryRuns)
-                     .arg(settings.notices));
-        std::optional<ChildRun> runs[2];
-        for (int i = 0; i < 2; ++i) {
-            runs[i] = runChild(settings.program,
-                               {QStringLiteral("--import"), files[i], QStringLiteral("--form"), QStringLiteral("T01"),
-                                QStringLiteral("--replace"), QStringLiteral("--output"),
-                                QDir(settings.folder).filePath(QStringLiteral("import.txt"))});
-            if (!runs[i])
-                qFatal("The import of %s failed", qPrintable(files[i]));
-        }
-        peaks.push_back(runs[1]->peakMegabytes);
-        growths.push_back(runs[1]->peakMegabytes - runs[0]->peakMegabytes);
-        perNotice.push_back(runs[1]->seconds / settings.notices * 1000);
+    for (const SheetFormat format : {SheetFormat::Csv, SheetFormat::Xlsx}) {
+        measureRuns(settings, table, settings.program,
+                    QStringLiteral("Import of %1 %2 rows").arg(settings.notices).arg(sheetFormatName(format)), 5,
+                    [&](int count) {
+                        return QStringList{QStringLiteral("--import"), fileName(count, format), QStringLiteral("--form"),
+                                           QStringLiteral("T01"),      QStringLiteral("--replace"),
+                                           QStringLiteral("--output"), output(count)};
+                    });
     }
-    table.add(QStringLiteral("Import of %1 CSV notices, time per notice").arg(settings.notices), QStringLiteral("ms"),
-              perNotice, Target::Under, 1);
-    table.add(QStringLiteral("Peak memory, %1 notices --import").arg(settings.notices), QStringLiteral("MB"), peaks,
-              Target::Under, 80);
-    table.add(QStringLiteral("Growth from notice %1 to %2, --import").arg(early).arg(settings.notices),
-              QStringLiteral("MB"), growths, Target::Under, 2);
+    // The files just imported, exported again.
+    for (const SheetFormat format : {SheetFormat::Csv, SheetFormat::Xlsx, SheetFormat::Ods}) {
+        measureRuns(settings, table, QStringLiteral(NOTICE_CHECK_PROGRAM),
+                    QStringLiteral("Export of %1 notices as %2").arg(settings.notices).arg(sheetFormatName(format)),
+                    2, [&](int count) {
+                        return QStringList{QStringLiteral("--export"), sheetFormatName(format), output(count),
+                                           QStringLiteral("--output"),
+                                           folder.filePath(QStringLiteral("export-%1.%2")
+                                                               .arg(count)
+                                                               .arg(sheetFormatName(format)))};
+                    });
+    }
 }

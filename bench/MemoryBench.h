@@ -16,8 +16,10 @@ void measureMemory(const Settings &settings, Table &table);
 // window saving into output, and returns its exit status.
 int typedRun(int count, const QString &output);
 
-// The time per notice and the peak memory of notice-capture --import of a CSV
-// file of settings.notices notices, and the growth from notice 1,000 on.
+// The time and the peak memory of notice-capture --import of a CSV and of an
+// .xlsx file of settings.notices notices, and of notice-check --export of
+// the imported file as CSV, .xlsx and .ods, each with its growth from 1,000
+// notices on.
 void measureImport(const Settings &settings, Table &table);
 
 // What one run of a child process took: its peak resident memory and its time.

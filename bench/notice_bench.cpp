@@ -340,7 +340,7 @@ int main(int argc, char *argv[])
                                       QStringLiteral("n"));
     const QCommandLineOption onlyOption(QStringLiteral("only"),
                                         QStringLiteral("Only these figures, separated by commas: start-up, "
-                                                       "set-up, save-next, writer, long-name, memory (all)."),
+                                                       "set-up, save-next, writer, long-name, memory, sheets (all)."),
                                         QStringLiteral("figures"));
     typedRunOption.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOptions({runsOption, memoryRunsOption, noticesOption, folderOption, onlyOption, typedRunOption});
@@ -373,7 +373,8 @@ int main(int argc, char *argv[])
 
     const QStringList only = parser.value(onlyOption).split(QLatin1Char(','), Qt::SkipEmptyParts);
     const QStringList figures{QStringLiteral("start-up"), QStringLiteral("set-up"),    QStringLiteral("save-next"),
-                              QStringLiteral("writer"),   QStringLiteral("long-name"), QStringLiteral("memory")};
+                              QStringLiteral("writer"),   QStringLiteral("long-name"), QStringLiteral("memory"),
+                              QStringLiteral("sheets")};
     for (const QString &figure : only) {
         if (!figures.contains(figure))
             qFatal("No such figure: %s (there are %s)", qPrintable(figure),
@@ -397,9 +398,10 @@ int main(int argc, char *argv[])
         measureLongOutputName(settings, table);
     if (wanted("memory") && settings.memoryRuns > 0) {
         measureMemory(settings, table);
-        measureImport(settings, table);
         measureChecker(settings, table);
     }
+    if (wanted("sheets") && settings.memoryRuns > 0)
+        measureImport(settings, table);
 
     if (!alerts.messages().isEmpty())
         qFatal("The window showed a message: %s", qPrintable(alerts.messages().first().text));

@@ -15,7 +15,7 @@ run_step("Configuring the fuzz targets"
 run_step("Building the fuzz targets" ${CMAKE_COMMAND} --build ${BUILD_DIR})
 
 stop_at_first_sanitizer_fault()
-foreach(pair "notice-check-fuzz:checker:notice" "script-read-fuzz:script:script")
+foreach(pair "notice-check-fuzz:checker:notice" "script-read-fuzz:script:script" "sheet-rows-fuzz:sheet:sheet")
     string(REPLACE ":" ";" parts ${pair})
     list(GET parts 0 target)
     list(GET parts 1 corpus)

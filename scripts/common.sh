@@ -5,17 +5,19 @@ set -euo pipefail
 REPO_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 BUILD_DIR=${BUILD_DIR:-$REPO_ROOT/build}
 
-# The build and the tests. libcsv reads CSV, libxlsxwriter writes .xlsx and
-# QuaZip (zip over Qt's devices) opens and makes the .xlsx and .ods packages;
-# lupdate and lrelease (qt6-l10n-tools) build the program's translations and
-# qt6-translations-l10n brings Qt's own French and Spanish texts. help2man writes the manual pages from the
-# programs' --help; rsvg-convert (librsvg2-bin) renders the PNG icon. The
+# The build and the tests. libcsv reads CSV; QuaZip (zip over Qt's devices)
+# opens and makes the .xlsx and .ods packages, whose XML Qt reads and writes
+# (libxlsxwriter cannot share a program with QuaZip: both bring their own
+# minizip under the same names); lupdate and lrelease (qt6-l10n-tools) build
+# the program's translations and qt6-translations-l10n brings Qt's own French
+# and Spanish texts. help2man writes the manual pages from the programs'
+# --help; rsvg-convert (librsvg2-bin) renders the PNG icon. The
 # fuzz_asan test builds the fuzz targets with clang, whose -fsanitize=fuzzer
 # needs libFuzzer from libclang-rt-14-dev.
 PACKAGES=(
     g++ cmake ninja-build
     qt6-base-dev qt6-base-dev-tools libgl-dev
-    libcsv-dev libxlsxwriter-dev libquazip1-qt6-dev
+    libcsv-dev libquazip1-qt6-dev
     qt6-l10n-tools qt6-translations-l10n
     fonts-dejavu-core
     help2man librsvg2-bin

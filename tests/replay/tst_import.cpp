@@ -177,6 +177,8 @@ private Q_SLOTS:
         QTest::newRow("T01, JSON") << FormKind::T01 << SheetFormat::Json;
         QTest::newRow("T02, CSV") << FormKind::T02 << SheetFormat::Csv;
         QTest::newRow("T02, JSON") << FormKind::T02 << SheetFormat::Json;
+        QTest::newRow("T01, xlsx") << FormKind::T01 << SheetFormat::Xlsx;
+        QTest::newRow("T02, ods") << FormKind::T02 << SheetFormat::Ods;
     }
 
     void roundTrip()
@@ -205,6 +207,9 @@ private Q_SLOTS:
         QTest::addColumn<QString>("locale");
         QTest::addColumn<SheetFormat>("format");
         QTest::addColumn<QString>("saveAs"); // Calc's filter and its options
+        QTest::newRow("xlsx, English") << "en-US" << SheetFormat::Xlsx << "xlsx";
+        QTest::newRow("ods, French") << "fr-FR" << SheetFormat::Ods << "ods";
+        QTest::newRow("xlsx, Spanish") << "es-ES" << SheetFormat::Xlsx << "xlsx";
         QTest::newRow("CSV, English") << "en-US" << SheetFormat::Csv << "csv";
         QTest::newRow("CSV, French: semicolons, Windows-1252")
             << "fr-FR" << SheetFormat::Csv << "csv:Text - txt - csv (StarCalc):59,34,1";
