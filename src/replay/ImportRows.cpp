@@ -14,10 +14,11 @@
 
 namespace {
 
-QString tr(const char *text)
+// The texts of the rows of a file to import, translated under one context wherever they are used.
+class RowsText
 {
-    return QCoreApplication::translate("ImportRows", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(ImportRows)
+};
 
 bool isColumnName(const QString &text)
 {
@@ -46,7 +47,7 @@ public:
     {
         SheetRow header;
         if (!m_reader->next(header)) {
-            faults->append(m_reader->fault().isEmpty() ? tr("the file has no header row") : m_reader->fault());
+            faults->append(m_reader->fault().isEmpty() ? RowsText::tr("the file has no header row") : m_reader->fault());
             return false;
         }
         const QString where = rowName(header.number);
@@ -58,17 +59,17 @@ public:
             const QString name = header.cells.at(i).text;
             const QString position = columnPosition(int(i));
             if (name.isEmpty())
-                faults->append(cellFaultLine(where, position, tr("no column name")));
+                faults->append(cellFaultLine(where, position, RowsText::tr("no column name")));
             else if (!isColumnName(name))
                 faults->append(cellFaultLine(where, position,
-                                             tr("%1 is no key of the notice file").arg(CellReadings::quoted(name))));
+                                             RowsText::tr("%1 is no key of the notice file").arg(CellReadings::quoted(name))));
             else if (seen.contains(name))
-                faults->append(cellFaultLine(where, position, tr("%1 is named twice").arg(CellReadings::quoted(name))));
+                faults->append(cellFaultLine(where, position, RowsText::tr("%1 is named twice").arg(CellReadings::quoted(name))));
             seen.insert(name);
             m_columns.append(name);
         }
         if (count == 0)
-            faults->append(rowFaultLine(where, tr("the header row names no column")));
+            faults->append(rowFaultLine(where, RowsText::tr("the header row names no column")));
         return faults->isEmpty();
     }
 
@@ -88,7 +89,7 @@ public:
                 row.cells.append({m_columns.at(i), cell});
             else
                 row.faults.append(cellFaultLine(row.where, columnPosition(int(i)),
-                                                tr("%1 stands in a column with no name")
+                                                RowsText::tr("%1 stands in a column with no name")
                                                     .arg(CellReadings::quoted(cell.text))));
         }
         return true;
@@ -100,7 +101,7 @@ public:
 private:
     QString rowName(int number) const
     {
-        return m_format == SheetFormat::Csv ? tr("line %1").arg(number) : tr("row %1").arg(number);
+        return m_format == SheetFormat::Csv ? RowsText::tr("line %1").arg(number) : RowsText::tr("row %1").arg(number);
     }
 
     // A column as the user finds it: its number in a CSV file, its letters
@@ -133,7 +134,7 @@ public:
     {
         if (m_cutter.enterArray())
             return true;
-        m_fault = tr("the file is not a JSON array of notices");
+        m_fault = RowsText::tr("the file is not a JSON array of notices");
         return false;
     }
 
@@ -146,22 +147,22 @@ public:
         if (result == JsonValueCutter::Result::End) {
             m_cutter.skipWhitespace();
             if (!m_cutter.atEnd())
-                m_fault = tr("text after the array");
+                m_fault = RowsText::tr("text after the array");
             return false;
         }
-        row.where = tr("notice %1").arg(++m_number);
+        row.where = RowsText::tr("notice %1").arg(++m_number);
         row.cells.clear();
         row.faults.clear();
         const QJsonDocument document = QJsonDocument::fromJson(text);
         if (result == JsonValueCutter::Result::Malformed || !document.isObject())
-            return failAt(row.where, tr("not a JSON object"));
+            return failAt(row.where, RowsText::tr("not a JSON object"));
         const QJsonObject object = document.object();
         for (auto it = object.begin(); it != object.end(); ++it) {
             const QString key = platform::inputExcerpt(it.key());
             if (!isColumnName(it.key()))
-                return failAt(row.where, tr("%1 is no key of the notice file").arg(CellReadings::quoted(key)));
+                return failAt(row.where, RowsText::tr("%1 is no key of the notice file").arg(CellReadings::quoted(key)));
             if (!it.value().isString())
-                return failAt(row.where, tr("the value of %1 is not a text").arg(CellReadings::quoted(key)));
+                return failAt(row.where, RowsText::tr("the value of %1 is not a text").arg(CellReadings::quoted(key)));
             if (const QString value = it.value().toString(); !value.isEmpty())
                 row.cells.append({it.key(), SheetCell{SheetCell::Kind::Text, value}});
         }
@@ -203,7 +204,7 @@ std::unique_ptr<ImportRows> ImportRows::open(const QString &path, QStringList *f
 {
     auto file = std::make_unique<QFile>(path);
     if (!file->open(QIODevice::ReadOnly)) {
-        faults->append(tr("the file cannot be read: %1").arg(file->errorString()));
+        faults->append(RowsText::tr("the file cannot be read: %1").arg(file->errorString()));
         return nullptr;
     }
     const SheetFormat format = sheetFormatOf(*file);

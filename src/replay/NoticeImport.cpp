@@ -42,10 +42,11 @@ using ScriptedRun::BadScript;
 using ScriptedRun::Completed;
 using ScriptedRun::Stopped;
 
-QString tr(const char *text)
+// The texts of the import, translated under one context wherever they are used.
+class ImportText
 {
-    return QCoreApplication::translate("NoticeImport", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(NoticeImport)
+};
 
 // A screen held in memory with the form's boxes and lists: a box takes a text
 // no longer than its maximum, a list only one of its entries; or, to see where
@@ -169,11 +170,11 @@ QString refusal(const ControlSpec &control, const QString &cellText)
 {
     if (control.kind == ControlKind::DropDownList) {
         const QStringList entries = control.entries.mid(1);
-        return tr("%1 is not one of %2").arg(quoted(cellText), entries.join(QStringLiteral(", ")));
+        return ImportText::tr("%1 is not one of %2").arg(quoted(cellText), entries.join(QStringLiteral(", ")));
     }
     if (control.binding.kind == BindingKind::DatePart)
-        return tr("%1 does not fit the boxes of a date").arg(quoted(cellText));
-    return tr("%1 is longer than its box (%2 characters at most)").arg(quoted(cellText)).arg(control.maxLength);
+        return ImportText::tr("%1 does not fit the boxes of a date").arg(quoted(cellText));
+    return ImportText::tr("%1 is longer than its box (%2 characters at most)").arg(quoted(cellText)).arg(control.maxLength);
 }
 
 // Collects the faults of a whole file: the first MaxListedFaults in full,
@@ -293,7 +294,7 @@ private:
             if (m_administration.isEmpty())
                 m_administration = cell.second;
             else if (cell.second != m_administration)
-                addCellFault(cell.first, tr("%1 is not %2, the notifying administration of the rows before: "
+                addCellFault(cell.first, ImportText::tr("%1 is not %2, the notifying administration of the rows before: "
                                             "a notice file has only one")
                                              .arg(quoted(cell.second), quoted(m_administration)));
         }
@@ -352,18 +353,18 @@ private:
         const QString form = QLatin1String(formName(m_kind));
         const std::optional<NoticeKeys::Key> key = NoticeColumns::keyOf(column);
         if (out.isEmpty() && (key == NoticeKeys::Key::DAdmNtc || key == NoticeKeys::Key::DInuse))
-            return tr("%1 is no date of the calendar").arg(quoted(cellText));
+            return ImportText::tr("%1 is no date of the calendar").arg(quoted(cellText));
         if (out.isEmpty() && !formHasBoxFor({column, wanted}, m_kind))
-            return tr("%1 is not written: the %2 form has no box for this column").arg(quoted(cellText), form);
+            return ImportText::tr("%1 is not written: the %2 form has no box for this column").arg(quoted(cellText), form);
         if (out.isEmpty())
-            return tr("%1 is not written: the %2 form leaves this column out of such a notice "
+            return ImportText::tr("%1 is not written: the %2 form leaves this column out of such a notice "
                       "(its intention, fragment, polarization or antenna)")
                 .arg(quoted(cellText), form);
         if (wanted.isEmpty())
-            return tr("empty, but the %1 form writes %2 here").arg(form, quoted(out));
+            return ImportText::tr("empty, but the %1 form writes %2 here").arg(form, quoted(out));
         if (out == wanted.toUpper())
-            return tr("%1 is written in capitals by the %2 form: %3").arg(quoted(cellText), form, quoted(out));
-        return tr("%1 is written %2 by the %3 form").arg(quoted(cellText), quoted(out), form);
+            return ImportText::tr("%1 is written in capitals by the %2 form: %3").arg(quoted(cellText), form, quoted(out));
+        return ImportText::tr("%1 is written %2 by the %3 form").arg(quoted(cellText), quoted(out), form);
     }
 
     // The notice on the window, as an operator would have typed it: every
@@ -386,7 +387,7 @@ private:
             if (failedColumns.contains(column))
                 continue;
             failedColumns.insert(column);
-            addCellFault(column, tr("%1: %2: %3").arg(quoted(m_cellTexts.value(column)), spec.rule->title,
+            addCellFault(column, ImportText::tr("%1: %2: %3").arg(quoted(m_cellTexts.value(column)), spec.rule->title,
                                                        spec.rule->message));
         }
         // What Save/Next asks, unless a fault of the row already explains
@@ -399,14 +400,14 @@ private:
         using K = NoticeKeys::Key;
         if (m_controls.text(Control::Txt_B_Adm).isEmpty() && !faulty({K::Adm}))
             addCellFault(NoticeColumns::AdministrationColumn,
-                         tr("empty: a notice cannot be saved without its notifying administration"));
+                         ImportText::tr("empty: a notice cannot be saved without its notifying administration"));
         if (!m_window.saving().isNewNotice()
             && !faulty({K::FreqAssgn, K::Long, K::Lat, K::TrgFreqAssgn, K::TrgLong, K::TrgLat, K::Action}))
-            addFault(rowFaultLine(m_where, tr("no frequency and no coordinates: a notice cannot be saved without "
+            addFault(rowFaultLine(m_where, ImportText::tr("no frequency and no coordinates: a notice cannot be saved without "
                                               "one of them")));
         if (const std::optional<UnencodableField> field = findUnencodableField(m_shown)) {
             const QString column = columnFeeding(cells, m_kind, field->controlName);
-            addCellFault(column, tr("%1 holds %2, which a notice file cannot hold")
+            addCellFault(column, ImportText::tr("%1 holds %2, which a notice file cannot hold")
                                      .arg(quoted(m_cellTexts.value(column)), field->description));
         }
     }
@@ -503,7 +504,7 @@ Outcome importNotices(const Request &request, const Progress &progress)
     // Named in messages as the user gave it.
     const QString outputName = request.output.isEmpty() ? output : request.output;
     if (platform::isSameExistingFile(output, request.dataPath))
-        return refused(tr("the output file %1 is the file to import").arg(platform::inputExcerpt(outputName)));
+        return refused(ImportText::tr("the output file %1 is the file to import").arg(platform::inputExcerpt(outputName)));
     if (!request.replace) {
         if (const QString existing = ScriptedRun::existingOutputFault(outputName); !existing.isEmpty())
             return refused(existing);
@@ -511,10 +512,10 @@ Outcome importNotices(const Request &request, const Progress &progress)
     // The file is read from its start again once its format is known.
     if (const std::optional<platform::FileIdentity> data = platform::fileIdentity(request.dataPath);
         data && !data->regular)
-        return refused(tr("%1: the file to import must be a plain file, not a pipe or a device")
+        return refused(ImportText::tr("%1: the file to import must be a plain file, not a pipe or a device")
                           .arg(platform::inputExcerpt(request.dataPath)));
     if (QFile data(request.dataPath); !data.open(QIODevice::ReadOnly))
-        return refused(tr("%1 cannot be read: %2").arg(platform::inputExcerpt(request.dataPath), data.errorString()));
+        return refused(ImportText::tr("%1 cannot be read: %2").arg(platform::inputExcerpt(request.dataPath), data.errorString()));
     QStringList openFaults;
     std::unique_ptr<ImportRows> rows = ImportRows::open(request.dataPath, &openFaults);
     if (!rows) {
@@ -589,7 +590,7 @@ QString unlistedFaultsLine(int unlisted)
 {
     if (unlisted <= 0)
         return {};
-    return unlisted == 1 ? tr("and 1 more fault") : tr("and %1 more faults").arg(unlisted);
+    return unlisted == 1 ? ImportText::tr("and 1 more fault") : ImportText::tr("and %1 more faults").arg(unlisted);
 }
 
 int importFile(const QString &dataPath, FormKind kind, const QString &output, bool replace, QTextStream &out,
@@ -608,14 +609,14 @@ int importFile(const QString &dataPath, FormKind kind, const QString &output, bo
             << Qt::endl;
         return Completed;
     case Outcome::Status::NothingToImport:
-        out << dataName << ": " << tr("no notice to import; no file written") << Qt::endl;
+        out << dataName << ": " << ImportText::tr("no notice to import; no file written") << Qt::endl;
         return Completed;
     case Outcome::Status::Faults:
         for (const QString &fault : std::as_const(outcome.faults))
             err << dataName << ": " << fault << Qt::endl;
         if (outcome.unlistedFaults > 0)
             err << dataName << ": " << unlistedFaultsLine(outcome.unlistedFaults) << Qt::endl;
-        err << dataName << ": " << tr("nothing imported: no file written") << Qt::endl;
+        err << dataName << ": " << ImportText::tr("nothing imported: no file written") << Qt::endl;
         return BadScript;
     case Outcome::Status::Refused: err << "Import: " << outcome.failure << Qt::endl; return BadScript;
     case Outcome::Status::Cancelled:
