@@ -5,6 +5,7 @@
 
 #include "notice/SavedNoticeFile.h"
 #include "platform/Alerts.h"
+#include "shell/LanguageInstaller.h"
 
 #include <QFile>
 #include <QPointer>
@@ -32,6 +33,7 @@ MainMenu::FormOpener captureWindowOpener(MainMenu *menu)
     return [menu](FormKind kind, Language language) {
         // Each opening loads the window anew: its captions follow the language
         // chosen at that moment and it starts a new output file.
+        installLanguage(language);
         QPointer<CaptureWindow> window = new CaptureWindow(kind, language, menu);
         window->exec();
         // The window is not deleted on closing; the guard only keeps this
@@ -53,6 +55,7 @@ MainMenu::FileOpener captureFileOpener(MainMenu *menu)
             platform::alerts().exclamation(menu, NoFormTitle, NoForm.arg(file));
             return;
         }
+        installLanguage(language);
         QPointer<CaptureWindow> window = new CaptureWindow(kind.value_or(FormKind::T01), language, menu);
         if (window->saving().openFile(file)) {
             window->exec();

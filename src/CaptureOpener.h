@@ -3,7 +3,8 @@
 #include "shell/MainMenu.h"
 
 // The menu's way into the capture windows: a fresh window of the chosen kind,
-// shown modally over the menu, destroyed once it is closed. The menu then
+// in the language given (the program's translations installed for it), shown
+// modally over the menu, destroyed once it is closed. The menu then
 // shows what the window finished: its file and the notices it holds.
 MainMenu::FormOpener captureWindowOpener(MainMenu *menu);
 

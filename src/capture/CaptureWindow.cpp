@@ -2,9 +2,11 @@
 
 #include "capture/CapitalLettersFilter.h"
 #include "capture/LeaveBoxGate.h"
+#include "capture/ModalDialogs.h"
 #include "capture/NoticeFileSession.h"
 #include "capture/NoticeList.h"
 #include "capture/OperatorTexts.h"
+#include "capture/SheetFiles.h"
 #include "capture/StatusLine.h"
 #include "capture/VisibilityRules.h"
 #include "capture/WindowTexts.h"
@@ -13,6 +15,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -21,6 +24,15 @@
 #include <QScrollArea>
 #include <QShortcut>
 #include <QVBoxLayout>
+
+namespace {
+
+// The column right of the form: the notice list, and the Export button under it.
+constexpr int ColumnMargin = 8;
+constexpr int NoticeListWidth = 340;
+constexpr QSize ExportButtonSize(110, 25);
+
+} // namespace
 
 CaptureWindow::CaptureWindow(FormKind kind, Language language, QWidget *parent)
     : QDialog(parent)
@@ -47,6 +59,7 @@ CaptureWindow::CaptureWindow(FormKind kind, Language language, QWidget *parent)
     installKeyFilters(*m_controls);
     addShortcuts();
     addNoticeList(language);
+    addExportButton();
     addStatusLine();
     arrange();
     // The file name box shows the end of a long name; its tool tip the whole path.
@@ -100,16 +113,62 @@ void CaptureWindow::addScrollArea()
 
 void CaptureWindow::addNoticeList(Language language)
 {
-    // The form keeps its area at the top left; the list is added to its right.
-    constexpr int Margin = 8;
-    constexpr int ListWidth = 340;
+    // The form keeps its area at the top left; the list is added to its
+    // right, leaving room below it for the Export button.
     const QSize form(twipsToPixels(ClientWidthTwips), twipsToPixels(ClientHeightTwips));
     m_noticeList = new NoticeList(
         language, [this]() -> const QStringList & { return m_saving->noticeSummaries(); }, m_formArea);
-    m_noticeList->setGeometry(form.width(), Margin, ListWidth, form.height() - 2 * Margin);
-    m_formArea->resize(form.width() + ListWidth + Margin, form.height());
+    m_noticeList->setGeometry(form.width(), ColumnMargin, NoticeListWidth,
+                              form.height() - 3 * ColumnMargin - ExportButtonSize.height());
+    m_formArea->resize(form.width() + NoticeListWidth + ColumnMargin, form.height());
     connect(m_saving, &NoticeFileSession::noticesChanged, m_noticeList, &NoticeList::noticesChanged);
     connect(m_noticeList, &NoticeList::noticeChosen, m_saving, &NoticeFileSession::correctNotice);
+}
+
+void CaptureWindow::addExportButton()
+{
+    // Under the notice list, at its right.
+    const QRect list = m_noticeList->geometry();
+    m_exportButton = new QPushButton(tr("Export..."), m_formArea);
+    m_exportButton->setObjectName(QStringLiteral("exportButton"));
+    m_exportButton->setToolTip(tr("Writes the notices of the file to a spreadsheet: CSV, Excel, OpenDocument or JSON"));
+    m_exportButton->setGeometry(
+        QRect(QPoint(list.right() + 1 - ExportButtonSize.width(), list.bottom() + 1 + ColumnMargin), ExportButtonSize));
+    // Tab reaches it, a click does not take the focus: the focused box keeps
+    // it, and its rule does not run, whatever the export does.
+    m_exportButton->setFocusPolicy(Qt::TabFocus);
+    // Not the window's default button: Enter in a box must not export.
+    m_exportButton->setAutoDefault(false);
+    connect(m_exportButton, &QPushButton::clicked, this, &CaptureWindow::exportNotices);
+    connect(m_saving, &NoticeFileSession::noticesChanged, this, &CaptureWindow::enableExport);
+    connect(m_controls->button(Control::Button_Next), &QPushButton::clicked, this, &CaptureWindow::enableExport);
+    enableExport();
+}
+
+void CaptureWindow::enableExport()
+{
+    m_exportButton->setEnabled(m_saving->captureFile().fileOpen);
+}
+
+void CaptureWindow::exportNotices()
+{
+    const QFileInfo noticeFile(m_saving->captureFile().store.fileName());
+    const ModalDialogs::SaveChoice chosen = modalDialogs().saveFileName(
+        this, tr("Export the notices"),
+        noticeFile.absoluteDir().filePath(noticeFile.completeBaseName() + QStringLiteral(".csv")),
+        SheetFiles::filters());
+    if (chosen.path.isEmpty())
+        return;
+    QString error;
+    const std::optional<int> count = SheetFiles::exportNoticeFile(
+        noticeFile.absoluteFilePath(), SheetFiles::formatChosen(chosen.path, chosen.filter), chosen.path, &error);
+    if (!count) {
+        platform::alerts().exclamation(this, tr("Export"), tr("The notices were not exported: %1").arg(error));
+        return;
+    }
+    const QString path = QFileInfo(chosen.path).absoluteFilePath();
+    m_statusLine->say(*count == 1 ? tr("1 notice exported to %1").arg(path)
+                                  : tr("%1 notices exported to %2").arg(QString::number(*count), path));
 }
 
 void CaptureWindow::addStatusLine()

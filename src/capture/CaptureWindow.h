@@ -8,6 +8,7 @@
 
 class NoticeFileSession;
 class NoticeList;
+class QPushButton;
 class QScrollArea;
 class StatusLine;
 class VisibilityRules;
@@ -55,6 +56,10 @@ public:
     // What the last save did, on a line under the form.
     StatusLine &statusLine() const { return *m_statusLine; }
 
+    // Under the notice list: writes the notices of the file, as far as it
+    // goes, to a spreadsheet file; enabled once the window has a file.
+    QPushButton &exportButton() const { return *m_exportButton; }
+
     // Once the run is finished: how many notices its file holds, and where;
     // empty when no file was written.
     QString finishedSummary() const;
@@ -78,8 +83,11 @@ private:
     void addShortcuts();
     void resetChosen();
     void addNoticeList(Language language);
+    void addExportButton();
     void addStatusLine();
     void showSaved(int number, bool replaced);
+    void enableExport();
+    void exportNotices();
 
     Language m_language;
     bool m_fitted = false;                   // fitted to the screen at its first showing
@@ -89,5 +97,6 @@ private:
     VisibilityRules *m_visibility = nullptr; // child object of the window
     NoticeFileSession *m_saving = nullptr;   // child object of the window
     NoticeList *m_noticeList = nullptr;      // child widget of the window
+    QPushButton *m_exportButton = nullptr;   // child widget of the window
     StatusLine *m_statusLine = nullptr;      // child widget of the window
 };

@@ -3,6 +3,8 @@
 #include "form/Twips.h"
 #include "notice/ProgramVersion.h"
 #include "platform/Alerts.h"
+#include "shell/LanguageInstaller.h"
+#include "shell/SpreadsheetImport.h"
 
 #include <QFileDialog>
 #include <QFont>
@@ -154,16 +156,30 @@ void MainMenu::showSummary(const QString &text)
     m_lblSummary->setAccessibleName(text);
 }
 
+std::optional<FormKind> MainMenu::chosenForm() const
+{
+    if (m_optT01->isChecked())
+        return FormKind::T01;
+    if (m_optT02->isChecked())
+        return FormKind::T02;
+    return std::nullopt;
+}
+
 void MainMenu::openFile(const QString &file)
 {
     showSummary({});
-    std::optional<FormKind> chosen;
-    if (m_optT01->isChecked())
-        chosen = FormKind::T01;
-    if (m_optT02->isChecked())
-        chosen = FormKind::T02;
     if (m_fileOpener)
-        m_fileOpener(file, m_language, chosen);
+        m_fileOpener(file, m_language, chosenForm());
+}
+
+// Like Go, with the form chosen, else the reminder.
+void MainMenu::importSpreadsheet()
+{
+    showSummary({});
+    if (const std::optional<FormKind> kind = chosenForm())
+        showSummary(SpreadsheetImport::run(this, *kind));
+    else
+        remindToChooseForm();
 }
 
 // The controls with their design-time captions; start-up replaces the
@@ -171,7 +187,8 @@ void MainMenu::openFile(const QString &file)
 void MainMenu::buildControls()
 {
     setWindowTitle(QStringLiteral("Velkor Offline Data Capture System - Terrestrial Broadcasting Services"));
-    setFixedSize(twipsRect(0, 0, 8520, 5280).size());
+    // 8520 wide in the design; wider for the Import button right of Exit.
+    setFixedSize(twipsRect(0, 0, 9360, 5280).size());
     setFont(sansSerifFont(MenuPointSize));
 
     m_frmSelectNtc = new QGroupBox(QStringLiteral("Select one Notice Form type from the list below "), this);
@@ -204,6 +221,11 @@ void MainMenu::buildControls()
     m_buttonOpen->setObjectName(QStringLiteral("ButtonOpen"));
     m_buttonOpen->setGeometry(twipsRect(600, 240, 2400, 375));
 
+    // Added right of Exit, in the row of the buttons that start a run.
+    m_buttonImport = new QPushButton(QStringLiteral("Import a spreadsheet..."), this);
+    m_buttonImport->setObjectName(QStringLiteral("ButtonImport"));
+    m_buttonImport->setGeometry(twipsRect(6240, 3960, 2880, 375));
+
     m_lblProgrVer = new QLabel(this);
     m_lblProgrVer->setObjectName(QStringLiteral("LblProgrVer"));
     m_lblProgrVer->setGeometry(twipsRect(240, 4560, 7092, 252));
@@ -234,7 +256,7 @@ void MainMenu::buildControls()
     // lines for a long file name, the whole text in the tool tip.
     m_lblSummary = new QLabel(this);
     m_lblSummary->setObjectName(QStringLiteral("LblSummary"));
-    m_lblSummary->setGeometry(twipsRect(240, 4860, 8040, 390));
+    m_lblSummary->setGeometry(twipsRect(240, 4860, 8880, 390));
     m_lblSummary->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     m_lblSummary->setWordWrap(true);
     m_lblSummary->setTextFormat(Qt::PlainText);
@@ -247,8 +269,8 @@ void MainMenu::buildControls()
 void MainMenu::arrangeTabOrder()
 {
     // Frames and the label take no focus; the rest follow their tab index.
-    QWidget *const order[]
-        = {m_optT01, m_optT02, m_buttonGo, m_buttonExit, m_optEnglish, m_optFrench, m_optSpanish, m_buttonOpen};
+    QWidget *const order[] = {m_optT01,     m_optT02,    m_buttonGo,   m_buttonExit, m_buttonImport,
+                              m_optEnglish, m_optFrench, m_optSpanish, m_buttonOpen};
     for (size_t i = 1; i < std::size(order); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 }
@@ -268,6 +290,7 @@ void MainMenu::connectHandlers()
     connect(m_buttonGo, &QPushButton::clicked, this, &MainMenu::go);
     connect(m_buttonExit, &QPushButton::clicked, this, &MainMenu::close);
     connect(m_buttonOpen, &QPushButton::clicked, this, &MainMenu::chooseAndOpenFile);
+    connect(m_buttonImport, &QPushButton::clicked, this, &MainMenu::importSpreadsheet);
 }
 
 void MainMenu::startUp()
@@ -281,6 +304,8 @@ void MainMenu::startUp()
 
 void MainMenu::applyLanguage(Language language)
 {
+    installLanguage(language);
+    m_buttonImport->setText(tr("Import a spreadsheet..."));
     const MenuTexts &texts = menuTexts().at(std::size_t(language));
     setWindowTitle(texts.windowCaption);
     m_optEnglish->setText(texts.optEnglish);
@@ -298,8 +323,9 @@ void MainMenu::applyLanguage(Language language)
 
 void MainMenu::keyPressEvent(QKeyEvent *event)
 {
-    // Enter, like Space, presses the button that has the focus: Go, Exit or
-    // Open a file... The buttons of a plain window leave Enter to it.
+    // Enter, like Space, presses the button that has the focus: Go, Exit,
+    // Import a spreadsheet... or Open a file... The buttons of a plain window
+    // leave Enter to it.
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     auto *button = qobject_cast<QPushButton *>(focusWidget());
     if (enter && button && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
@@ -314,12 +340,11 @@ void MainMenu::keyPressEvent(QKeyEvent *event)
 void MainMenu::go()
 {
     showSummary({});
-    if (m_optT01->isChecked() && m_formOpener)
-        m_formOpener(FormKind::T01, m_language);
-    if (m_optT02->isChecked() && m_formOpener)
-        m_formOpener(FormKind::T02, m_language);
-    if (!m_optT01->isChecked() && !m_optT02->isChecked())
+    const std::optional<FormKind> kind = chosenForm();
+    if (!kind)
         remindToChooseForm();
+    else if (m_formOpener)
+        m_formOpener(*kind, m_language);
 }
 
 // The reminder speaks the language selected on the menu at this moment.

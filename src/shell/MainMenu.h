@@ -22,7 +22,12 @@ class QRadioButton;
 // closed, so Go waits inside the call. "Open a file..." lets the operator
 // choose a saved notice file and hands it to the file opener the same way,
 // with the form chosen on the menu, if any, for a file whose notices do not
-// tell their form.
+// tell their form. "Import a spreadsheet..." saves the notices of a
+// spreadsheet into a notice file of the chosen form (SpreadsheetImport).
+//
+// The menu's language is the program's: choosing it installs its
+// translations (installLanguage), and the texts added to the menu since its
+// design follow them.
 class MainMenu : public QWidget
 {
     Q_OBJECT
@@ -62,6 +67,8 @@ private:
     void go();
     void remindToChooseForm();
     void chooseAndOpenFile();
+    void importSpreadsheet();
+    std::optional<FormKind> chosenForm() const;
 
     QGroupBox *m_frmSelectNtc = nullptr;
     QRadioButton *m_optT01 = nullptr;
@@ -69,6 +76,7 @@ private:
     QPushButton *m_buttonGo = nullptr;
     QPushButton *m_buttonExit = nullptr;
     QPushButton *m_buttonOpen = nullptr;
+    QPushButton *m_buttonImport = nullptr;
     QLabel *m_lblProgrVer = nullptr;
     QLabel *m_lblSummary = nullptr;
     QGroupBox *m_frmLanguage = nullptr;

@@ -284,7 +284,8 @@ private Q_SLOTS:
         for (const auto &entry : expectedControls(kind))
             expected.append(entry.first);
         QStringList rows = expected;
-        expected << "noticeList" << "statusLine"; // beside and below the form, not controls of its design
+        // Beside and below the form, not controls of its design.
+        expected << "noticeList" << "exportButton" << "statusLine";
         expected.sort();
         QStringList built;
         for (QWidget *widget : window.findChildren<QWidget *>()) {
@@ -358,7 +359,7 @@ private Q_SLOTS:
         QStringList expected;
         for (const auto &entry : byTab)
             expected.append(entry.second);
-        expected.append("noticeList"); // after the form's last control
+        expected << "noticeList" << "exportButton"; // after the form's last control
 
         CaptureWindow window(kind);
         QWidget *first = window.control("Txt_Ntc_DD");

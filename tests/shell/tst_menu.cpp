@@ -18,8 +18,8 @@
 namespace {
 
 const char *const ControlNames[] = {"FrmSelectNtc", "Opt_FMFrmT01", "Opt_TvFrmT02", "ButtonGo",
-                                    "ButtonExit",   "LblProgrVer",  "Frm_language", "Opt_english",
-                                    "Opt_french",   "Opt_spanish"};
+                                    "ButtonExit",   "ButtonImport", "LblProgrVer",  "Frm_language",
+                                    "Opt_english",  "Opt_french",   "Opt_spanish"};
 
 // The texts every language puts on the menu, in one row per language.
 struct ExpectedTexts
@@ -342,6 +342,8 @@ void TestMenu::controlsSitWhereTheLayoutPutsThem_data()
     QTest::newRow("Opt_TvFrmT02") << "Opt_TvFrmT02" << QRect(16, 72, 401, 22);
     QTest::newRow("ButtonGo") << "ButtonGo" << QRect(104, 264, 85, 25);
     QTest::newRow("ButtonExit") << "ButtonExit" << QRect(312, 264, 85, 25);
+    // Added right of Exit, the window widened for it from 568.
+    QTest::newRow("ButtonImport") << "ButtonImport" << QRect(416, 264, 192, 25);
     QTest::newRow("LblProgrVer") << "LblProgrVer" << QRect(16, 304, 473, 17);
     QTest::newRow("Frm_language") << "Frm_language" << QRect(224, 8, 249, 41);
     QTest::newRow("Opt_english") << "Opt_english" << QRect(16, 16, 65, 17);
@@ -355,7 +357,7 @@ void TestMenu::controlsSitWhereTheLayoutPutsThem()
     QFETCH(QString, name);
     QFETCH(QRect, geometry);
 
-    QCOMPARE(m_menu->size(), QSize(568, 352));
+    QCOMPARE(m_menu->size(), QSize(624, 352));
     QCOMPARE(m_menu->minimumSize(), m_menu->maximumSize());
 
     auto *widget = control<QWidget>(name.toLatin1().constData());
@@ -368,8 +370,8 @@ void TestMenu::controlsSitWhereTheLayoutPutsThem()
 
 void TestMenu::tabOrderFollowsTheTabIndexes()
 {
-    const QStringList order{"Opt_FMFrmT01", "Opt_TvFrmT02", "ButtonGo", "ButtonExit",
-                            "Opt_english",  "Opt_french",   "Opt_spanish"};
+    const QStringList order{"Opt_FMFrmT01", "Opt_TvFrmT02", "ButtonGo",   "ButtonExit",
+                            "ButtonImport", "Opt_english",  "Opt_french", "Opt_spanish"};
     QStringList chain;
     QWidget *widget = control<QWidget>("Opt_FMFrmT01");
     do {
