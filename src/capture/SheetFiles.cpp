@@ -1,6 +1,6 @@
 #include "capture/SheetFiles.h"
 
-#include "capture/NoticeExportStandIn.h"
+#include "sheet/NoticeExport.h"
 #include "notice/NoticeFileChecker.h"
 #include "notice/SavedNoticeFile.h"
 #include "platform/InputLimits.h"

@@ -51,6 +51,7 @@ QString SpreadsheetImport::run(QWidget *parent, FormKind kind)
         return {};
     }
     case Status::Cancelled: return tr("Import cancelled: no file written.");
+    case Status::Refused:
     case Status::Failed:
         platform::alerts().exclamation(parent, title, tr("The import failed: %1").arg(outcome.failure));
         return {};
