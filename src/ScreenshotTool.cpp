@@ -1,6 +1,7 @@
 #include "ScreenshotTool.h"
 
 #include "capture/CaptureWindow.h"
+#include "capture/NoticeList.h"
 #include "platform/Alerts.h"
 #include "platform/System.h"
 #include "shell/MainMenu.h"
@@ -145,6 +146,10 @@ bool saveScreenshots(const QString &folderName)
         }
     }
 
+    // The pictures that follow are in English: the operator's click on
+    // English, which the last language of the loop replaced.
+    menu.findChild<QRadioButton *>(QLatin1String(PictureLanguages[0].option))->click();
+
     // The T01 window in English with the example notice typed in.
     {
         auto window = std::make_unique<CaptureWindow>(FormKind::T01, Language::English, &menu);
@@ -167,6 +172,8 @@ bool saveScreenshots(const QString &folderName)
         auto window = std::make_unique<CaptureWindow>(FormKind::T01, Language::English, &menu);
         fillMontmartreNotice(*window);
         window->button(QStringLiteral("Button_Next"))->click();
+        // The list fills itself when shown; this window is drawn unshown.
+        window->noticeList().updateStaleRows();
         showWhole(*window);
         allSaved &= savePicture(window.get(), folder, QStringLiteral("t01-saved-en"));
         window.reset();

@@ -23,7 +23,7 @@ struct Options
     QString replayScript;       // --replay SCRIPT.json: play a scripted capture run and end
     QString replayOutput;       // --output FILE: the output file of the scripted run or import
     bool replace = false;       // --replace: the run may replace an existing output file
-    QString importData;         // --import DATA: save the notices of a CSV or JSON file and end
+    QString importData;         // --import DATA: save the notices of a spreadsheet or JSON file and end
     QString importForm;         // --form T01|T02: the form of the import
     QString answer;             // --help, --version: the text printed instead of starting
     QString noticeFile;         // FILE: a saved notice file to open
@@ -84,8 +84,9 @@ bool parseOptions(int argc, char *argv[], Options &options)
         QStringLiteral("replace"),
         QStringLiteral("Let the scripted run or the import replace an existing output file."));
     const QCommandLineOption import(QStringLiteral("import"),
-                                    QStringLiteral("Save the notices of a CSV or JSON <file> through a capture "
-                                                   "window and end."),
+                                    QStringLiteral("Save the notices of a CSV, .xlsx, .ods or JSON <file> "
+                                                   "through a capture window and end; a file with any fault "
+                                                   "writes nothing and every fault is listed."),
                                     QStringLiteral("file"));
     const QCommandLineOption form(QStringLiteral("form"), QStringLiteral("The form of the import: T01 or T02."),
                                   QStringLiteral("T01|T02"));

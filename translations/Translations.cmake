@@ -25,7 +25,7 @@ if(NOTICE_LUPDATE)
     # No source locations in the files: a line moved in the code does not
     # change them.
     add_custom_target(update_translations
-        COMMAND ${NOTICE_LUPDATE} -locations none -no-ui-lines ${CMAKE_SOURCE_DIR}/src -ts ${NOTICE_TS_FILES}
+        COMMAND ${NOTICE_LUPDATE} -locations none -no-ui-lines -no-obsolete ${CMAKE_SOURCE_DIR}/src -ts ${NOTICE_TS_FILES}
         WORKING_DIRECTORY ${CMAKE_SOURCE_DIR}
         VERBATIM)
 endif()

@@ -33,6 +33,64 @@
     </message>
 </context>
 <context>
+    <name>CellReadings</name>
+    <message>
+        <source>a longitude (+DDDMMSS, e.g. +0022030)</source>
+        <translation>une longitude (+DDDMMSS, p. ex. +0022030)</translation>
+    </message>
+    <message>
+        <source>a latitude (+DDMMSS, e.g. +485310)</source>
+        <translation>une latitude (+DDMMSS, p. ex. +485310)</translation>
+    </message>
+    <message>
+        <source>a date (YYYY-MM-DD, e.g. 2005-12-07)</source>
+        <translation>une date (AAAA-MM-JJ, p. ex. 2005-12-07)</translation>
+    </message>
+    <message>
+        <source>an hour (HH:MM, e.g. 08:30)</source>
+        <translation>une heure (HH:MM, p. ex. 08:30)</translation>
+    </message>
+    <message>
+        <source>a text</source>
+        <translation>un texte</translation>
+    </message>
+    <message>
+        <source>%1 is not %2</source>
+        <translation>%1 n&apos;est pas %2</translation>
+    </message>
+    <message>
+        <source>%1 is a date or time cell of the spreadsheet, not the text typed: format the column as text and type the value again</source>
+        <translation>%1 est une cellule de date ou d&apos;heure du tableur, pas le texte saisi : appliquez le format texte à la colonne et saisissez de nouveau la valeur</translation>
+    </message>
+    <message>
+        <source>%1 is a true/false cell of the spreadsheet, not a value</source>
+        <translation>%1 est une cellule vrai/faux du tableur, pas une valeur</translation>
+    </message>
+    <message>
+        <source>%1 is an error of the spreadsheet, not a value</source>
+        <translation>%1 est une erreur du tableur, pas une valeur</translation>
+    </message>
+</context>
+<context>
+    <name>CsvFiles</name>
+    <message>
+        <source>line %1: a quoted field is not closed</source>
+        <translation>ligne %1 : un champ entre guillemets n&apos;est pas fermé</translation>
+    </message>
+    <message>
+        <source>line %1: a quote inside a field that is not quoted</source>
+        <translation>ligne %1 : un guillemet dans un champ qui n&apos;est pas entre guillemets</translation>
+    </message>
+    <message>
+        <source>line %1: text after the closing quote of a field</source>
+        <translation>ligne %1 : du texte après le guillemet fermant d&apos;un champ</translation>
+    </message>
+    <message>
+        <source>line %1: a field is too long to be read</source>
+        <translation>ligne %1 : un champ est trop long pour être lu</translation>
+    </message>
+</context>
+<context>
     <name>FaultListDialog</name>
     <message>
         <source>1 fault: nothing imported</source>
@@ -56,6 +114,73 @@
     </message>
 </context>
 <context>
+    <name>ImportRows</name>
+    <message>
+        <source>the file has no header row</source>
+        <translation>le fichier n&apos;a pas de ligne d&apos;en-tête</translation>
+    </message>
+    <message>
+        <source>no column name</source>
+        <translation>pas de nom de colonne</translation>
+    </message>
+    <message>
+        <source>%1 is no key of the notice file</source>
+        <translation>%1 n&apos;est pas une clé du fichier de fiches</translation>
+    </message>
+    <message>
+        <source>%1 is named twice</source>
+        <translation>%1 figure deux fois</translation>
+    </message>
+    <message>
+        <source>the header row names no column</source>
+        <translation>la ligne d&apos;en-tête ne nomme aucune colonne</translation>
+    </message>
+    <message>
+        <source>%1 stands in a column with no name</source>
+        <translation>%1 se trouve dans une colonne sans nom</translation>
+    </message>
+    <message>
+        <source>line %1</source>
+        <translation>ligne %1</translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation>ligne %1</translation>
+    </message>
+    <message>
+        <source>the file is not a JSON array of notices</source>
+        <translation>le fichier n&apos;est pas un tableau JSON de fiches</translation>
+    </message>
+    <message>
+        <source>text after the array</source>
+        <translation>du texte après le tableau</translation>
+    </message>
+    <message>
+        <source>notice %1</source>
+        <translation>fiche %1</translation>
+    </message>
+    <message>
+        <source>not a JSON object</source>
+        <translation>pas un objet JSON</translation>
+    </message>
+    <message>
+        <source>the value of %1 is not a text</source>
+        <translation>la valeur de %1 n&apos;est pas un texte</translation>
+    </message>
+    <message>
+        <source>%1, column %2: %3</source>
+        <translation>%1, colonne %2 : %3</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>the file cannot be read: %1</source>
+        <translation>le fichier ne peut pas être lu : %1</translation>
+    </message>
+</context>
+<context>
     <name>MainMenu</name>
     <message>
         <source>Import a spreadsheet...</source>
@@ -63,13 +188,129 @@
     </message>
 </context>
 <context>
+    <name>NoticeCheck</name>
+    <message>
+        <source>--export %1 writes a binary file, not for a terminal: give --output OUT or redirect the standard output to a file</source>
+        <translation>--export %1 écrit un fichier binaire, pas pour un terminal : donnez --output OUT ou redirigez la sortie standard vers un fichier</translation>
+    </message>
+    <message>
+        <source>--output: OUT is the FILE to export</source>
+        <translation>--output : OUT est le fichier FILE à exporter</translation>
+    </message>
+    <message>
+        <source>Checks electronic notice files and reports every fault with its line number; exports the notices of a sound file to a spreadsheet.</source>
+        <translation>Vérifie des fichiers électroniques de fiches et signale chaque erreur avec son numéro de ligne ; exporte les fiches d&apos;un fichier correct vers un tableur.</translation>
+    </message>
+    <message>
+        <source>Write the notices of one sound FILE as csv, json, xlsx or ods, one row per notice, keyed by the file&apos;s own keys: to the standard output, or to OUT with --output.</source>
+        <translation>Écrit les fiches d&apos;un fichier FILE correct en csv, json, xlsx ou ods, une ligne par fiche, sous les clés du fichier lui-même : vers la sortie standard, ou vers OUT avec --output.</translation>
+    </message>
+    <message>
+        <source>With --export: the file to write, whole or not at all. An xlsx or ods file needs it, or the standard output redirected to a file.</source>
+        <translation>Avec --export : le fichier à écrire, entier ou pas du tout. Un fichier xlsx ou ods en a besoin, ou d&apos;une sortie standard redirigée vers un fichier.</translation>
+    </message>
+    <message>
+        <source>--output goes with --export</source>
+        <translation>--output va avec --export</translation>
+    </message>
+    <message>
+        <source>--export takes csv, json, xlsx or ods and one FILE</source>
+        <translation>--export prend csv, json, xlsx ou ods et un seul fichier FILE</translation>
+    </message>
+    <message>
+        <source>%1: not exported: %2</source>
+        <translation>%1 : non exporté : %2</translation>
+    </message>
+</context>
+<context>
     <name>NoticeImport</name>
-    <message numerus="yes">
-        <source>and %n more faults</source>
-        <translation>
-            <numerusform>et %n autre erreur</numerusform>
-            <numerusform>et %n autres erreurs</numerusform>
-        </translation>
+    <message>
+        <source>%1 is not one of %2</source>
+        <translation>%1 ne fait pas partie des valeurs %2</translation>
+    </message>
+    <message>
+        <source>%1 does not fit the boxes of a date</source>
+        <translation>%1 ne tient pas dans les cases d&apos;une date</translation>
+    </message>
+    <message>
+        <source>%1 is longer than its box (%2 characters at most)</source>
+        <translation>%1 est plus long que sa case (%2 caractères au plus)</translation>
+    </message>
+    <message>
+        <source>%1 is not %2, the notifying administration of the rows before: a notice file has only one</source>
+        <translation>%1 n&apos;est pas %2, l&apos;administration notificatrice des lignes précédentes : un fichier de fiches n&apos;en a qu&apos;une</translation>
+    </message>
+    <message>
+        <source>%1 is no date of the calendar</source>
+        <translation>%1 n&apos;est pas une date du calendrier</translation>
+    </message>
+    <message>
+        <source>%1 is not written: the %2 form has no box for this column</source>
+        <translation>%1 n&apos;est pas écrit : le formulaire %2 n&apos;a pas de case pour cette colonne</translation>
+    </message>
+    <message>
+        <source>%1 is not written: the %2 form leaves this column out of such a notice (its intention, fragment, polarization or antenna)</source>
+        <translation>%1 n&apos;est pas écrit : le formulaire %2 omet cette colonne dans une telle fiche (du fait de son intention, de son fragment, de sa polarisation ou de son antenne)</translation>
+    </message>
+    <message>
+        <source>empty, but the %1 form writes %2 here</source>
+        <translation>vide, mais le formulaire %1 écrit ici %2</translation>
+    </message>
+    <message>
+        <source>%1 is written in capitals by the %2 form: %3</source>
+        <translation>%1 est écrit en majuscules par le formulaire %2 : %3</translation>
+    </message>
+    <message>
+        <source>%1 is written %2 by the %3 form</source>
+        <translation>%1 est écrit %2 par le formulaire %3</translation>
+    </message>
+    <message>
+        <source>%1: %2: %3</source>
+        <translation>%1 : %2 : %3</translation>
+    </message>
+    <message>
+        <source>empty: a notice cannot be saved without its notifying administration</source>
+        <translation>vide : une fiche ne peut pas être sauvegardée sans son administration notificatrice</translation>
+    </message>
+    <message>
+        <source>no frequency and no coordinates: a notice cannot be saved without one of them</source>
+        <translation>ni fréquence ni coordonnées : une fiche ne peut pas être sauvegardée sans l&apos;une ou l&apos;autre</translation>
+    </message>
+    <message>
+        <source>%1 holds %2, which a notice file cannot hold</source>
+        <translation>%1 contient %2, qu&apos;un fichier de fiches ne peut pas contenir</translation>
+    </message>
+    <message>
+        <source>%1 % read</source>
+        <translation>%1 % lu</translation>
+    </message>
+    <message>
+        <source>the output file %1 is the file to import</source>
+        <translation>le fichier de sortie %1 est le fichier à importer</translation>
+    </message>
+    <message>
+        <source>%1: the file to import must be a plain file, not a pipe or a device</source>
+        <translation>%1 : le fichier à importer doit être un fichier ordinaire, pas un tube ni un périphérique</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 ne peut pas être lu : %2</translation>
+    </message>
+    <message>
+        <source>and 1 more fault</source>
+        <translation>et 1 autre erreur</translation>
+    </message>
+    <message>
+        <source>and %1 more faults</source>
+        <translation>et %1 autres erreurs</translation>
+    </message>
+    <message>
+        <source>no notice to import; no file written</source>
+        <translation>aucune fiche à importer ; aucun fichier écrit</translation>
+    </message>
+    <message>
+        <source>nothing imported: no file written</source>
+        <translation>rien n&apos;a été importé : aucun fichier écrit</translation>
     </message>
 </context>
 <context>
@@ -105,6 +346,70 @@
     <message>
         <source>%1 is the notice file itself</source>
         <translation>%1 est le fichier de fiches lui-même</translation>
+    </message>
+    <message>
+        <source>the spreadsheet has no table</source>
+        <translation>le document tableur ne contient aucune feuille</translation>
+    </message>
+    <message>
+        <source>the row has more than %L1 columns</source>
+        <translation>la ligne a plus de %L1 colonnes</translation>
+    </message>
+    <message>
+        <source>the file is not a workbook that can be read: %1</source>
+        <translation>le fichier n&apos;est pas un classeur lisible : %1</translation>
+    </message>
+    <message>
+        <source>row %1: %2</source>
+        <translation>ligne %1 : %2</translation>
+    </message>
+    <message>
+        <source>the sheet has more rows than the %L1 that a sheet can hold</source>
+        <translation>la feuille a plus de lignes que les %L1 qu&apos;une feuille peut contenir</translation>
+    </message>
+    <message>
+        <source>the file cannot be written: %1</source>
+        <translation>le fichier ne peut pas être écrit : %1</translation>
+    </message>
+    <message>
+        <source>it is not a zip package, or a damaged one</source>
+        <translation>ce n&apos;est pas une archive zip, ou elle est endommagée</translation>
+    </message>
+    <message>
+        <source>its sheet %1 is missing or damaged</source>
+        <translation>sa feuille %1 est absente ou endommagée</translation>
+    </message>
+    <message>
+        <source>%1 (line %2 of its sheet)</source>
+        <translation>%1 (ligne %2 de sa feuille)</translation>
+    </message>
+    <message>
+        <source>the workbook has no sheet</source>
+        <translation>le classeur ne contient aucune feuille</translation>
+    </message>
+    <message>
+        <source>the workbook does not say where its first sheet is</source>
+        <translation>le classeur n&apos;indique pas où se trouve sa première feuille</translation>
+    </message>
+    <message>
+        <source>its part %1 is missing or damaged</source>
+        <translation>sa partie %1 est absente ou endommagée</translation>
+    </message>
+    <message>
+        <source>the cell reference &quot;%1&quot; names no column</source>
+        <translation>la référence de cellule &quot;%1&quot; ne désigne aucune colonne</translation>
+    </message>
+    <message>
+        <source>a cell names a shared text that the workbook does not hold</source>
+        <translation>une cellule renvoie à un texte partagé que le classeur ne contient pas</translation>
+    </message>
+    <message>
+        <source>more than the %L1 rows that a worksheet holds</source>
+        <translation>plus que les %L1 lignes qu&apos;une feuille de calcul peut contenir</translation>
+    </message>
+    <message>
+        <source>row %1, column &quot;%2&quot;: a text of %L3 characters is longer than the %L4 that a workbook cell holds</source>
+        <translation>ligne %1, colonne &quot;%2&quot; : un texte de %L3 caractères dépasse les %L4 qu&apos;une cellule de classeur peut contenir</translation>
     </message>
 </context>
 <context>
@@ -144,6 +449,13 @@
     <message>
         <source>The import failed: %1</source>
         <translation>L&apos;importation a échoué : %1</translation>
+    </message>
+</context>
+<context>
+    <name>TextFile</name>
+    <message>
+        <source>The file %1 cannot be written: %2.</source>
+        <translation>Le fichier %1 ne peut pas être écrit : %2.</translation>
     </message>
 </context>
 </TS>

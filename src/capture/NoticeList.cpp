@@ -70,9 +70,14 @@ void NoticeList::noticesChanged(int fromNumber)
 
 void NoticeList::showEvent(QShowEvent *event)
 {
+    updateStaleRows();
+    QTreeWidget::showEvent(event);
+}
+
+void NoticeList::updateStaleRows()
+{
     if (m_staleFrom > 0)
         updateRows(m_staleFrom);
-    QTreeWidget::showEvent(event);
 }
 
 void NoticeList::updateRows(int fromNumber)

@@ -29,6 +29,9 @@ public:
     // The notices from fromNumber on have changed; rows before it are left
     // as they are.
     void noticesChanged(int fromNumber);
+    // Brings the rows up to date now, as showing the list does: for a
+    // picture of a window that is drawn without being shown.
+    void updateStaleRows();
 
 Q_SIGNALS:
     void noticeChosen(int number);
