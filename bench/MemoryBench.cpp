@@ -323,8 +323,8 @@ QList<QStringList> importRows(int count)
     const QString date = QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd"));
     for (int notice = 1; notice <= count; ++notice) {
         rows.append({"F", date, "GE84", "ADD", QStringLiteral("SITE %1").arg(notice), "F",
-                     QString::number(87.5 + (notice % 200) / 10.0), "+0022030", "+485310", "H", "40", "4", "180",
-                     "150", "320", "300"});
+                     QString::number(87.5 + (notice % 200) / 10.0), "+0022030", "+485310", "H", "40", "4", "180", "150",
+                     "320", "300"});
     }
     return rows;
 }
@@ -393,21 +393,24 @@ void measureImport(const Settings &settings, Table &table)
         measureRuns(settings, table, settings.program,
                     QStringLiteral("Import of %1 %2 rows").arg(settings.notices).arg(sheetFormatName(format)), 5,
                     [&](int count) {
-                        return QStringList{QStringLiteral("--import"), fileName(count, format), QStringLiteral("--form"),
-                                           QStringLiteral("T01"),      QStringLiteral("--replace"),
-                                           QStringLiteral("--output"), output(count)};
+                        return QStringList{QStringLiteral("--import"),
+                                           fileName(count, format),
+                                           QStringLiteral("--form"),
+                                           QStringLiteral("T01"),
+                                           QStringLiteral("--replace"),
+                                           QStringLiteral("--output"),
+                                           output(count)};
                     });
     }
     // The files just imported, exported again.
     for (const SheetFormat format : {SheetFormat::Csv, SheetFormat::Xlsx, SheetFormat::Ods}) {
         measureRuns(settings, table, QStringLiteral(NOTICE_CHECK_PROGRAM),
-                    QStringLiteral("Export of %1 notices as %2").arg(settings.notices).arg(sheetFormatName(format)),
-                    2, [&](int count) {
-                        return QStringList{QStringLiteral("--export"), sheetFormatName(format), output(count),
-                                           QStringLiteral("--output"),
-                                           folder.filePath(QStringLiteral("export-%1.%2")
-                                                               .arg(count)
-                                                               .arg(sheetFormatName(format)))};
+                    QStringLiteral("Export of %1 notices as %2").arg(settings.notices).arg(sheetFormatName(format)), 2,
+                    [&](int count) {
+                        return QStringList{
+                            QStringLiteral("--export"), sheetFormatName(format), output(count),
+                            QStringLiteral("--output"),
+                            folder.filePath(QStringLiteral("export-%1.%2").arg(count).arg(sheetFormatName(format)))};
                     });
     }
 }

@@ -1,9 +1,9 @@
 #include "capture/SheetFiles.h"
 
-#include "sheet/NoticeExport.h"
 #include "notice/NoticeFileChecker.h"
 #include "notice/SavedNoticeFile.h"
 #include "platform/InputLimits.h"
+#include "sheet/NoticeExport.h"
 
 #include <QFile>
 #include <QFileInfo>

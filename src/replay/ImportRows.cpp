@@ -47,7 +47,8 @@ public:
     {
         SheetRow header;
         if (!m_reader->next(header)) {
-            faults->append(m_reader->fault().isEmpty() ? RowsText::tr("the file has no header row") : m_reader->fault());
+            faults->append(m_reader->fault().isEmpty() ? RowsText::tr("the file has no header row")
+                                                       : m_reader->fault());
             return false;
         }
         const QString where = rowName(header.number);
@@ -61,10 +62,11 @@ public:
             if (name.isEmpty())
                 faults->append(cellFaultLine(where, position, RowsText::tr("no column name")));
             else if (!isColumnName(name))
-                faults->append(cellFaultLine(where, position,
-                                             RowsText::tr("%1 is no key of the notice file").arg(CellReadings::quoted(name))));
+                faults->append(cellFaultLine(
+                    where, position, RowsText::tr("%1 is no key of the notice file").arg(CellReadings::quoted(name))));
             else if (seen.contains(name))
-                faults->append(cellFaultLine(where, position, RowsText::tr("%1 is named twice").arg(CellReadings::quoted(name))));
+                faults->append(
+                    cellFaultLine(where, position, RowsText::tr("%1 is named twice").arg(CellReadings::quoted(name))));
             seen.insert(name);
             m_columns.append(name);
         }
@@ -88,9 +90,9 @@ public:
             if (i < m_columns.size())
                 row.cells.append({m_columns.at(i), cell});
             else
-                row.faults.append(cellFaultLine(row.where, columnPosition(int(i)),
-                                                RowsText::tr("%1 stands in a column with no name")
-                                                    .arg(CellReadings::quoted(cell.text))));
+                row.faults.append(cellFaultLine(
+                    row.where, columnPosition(int(i)),
+                    RowsText::tr("%1 stands in a column with no name").arg(CellReadings::quoted(cell.text))));
         }
         return true;
     }
@@ -160,7 +162,8 @@ public:
         for (auto it = object.begin(); it != object.end(); ++it) {
             const QString key = platform::inputExcerpt(it.key());
             if (!isColumnName(it.key()))
-                return failAt(row.where, RowsText::tr("%1 is no key of the notice file").arg(CellReadings::quoted(key)));
+                return failAt(row.where,
+                              RowsText::tr("%1 is no key of the notice file").arg(CellReadings::quoted(key)));
             if (!it.value().isString())
                 return failAt(row.where, RowsText::tr("the value of %1 is not a text").arg(CellReadings::quoted(key)));
             if (const QString value = it.value().toString(); !value.isEmpty())

@@ -174,7 +174,9 @@ QString refusal(const ControlSpec &control, const QString &cellText)
     }
     if (control.binding.kind == BindingKind::DatePart)
         return ImportText::tr("%1 does not fit the boxes of a date").arg(quoted(cellText));
-    return ImportText::tr("%1 is longer than its box (%2 characters at most)").arg(quoted(cellText)).arg(control.maxLength);
+    return ImportText::tr("%1 is longer than its box (%2 characters at most)")
+        .arg(quoted(cellText))
+        .arg(control.maxLength);
 }
 
 // Collects the faults of a whole file: the first MaxListedFaults in full,
@@ -219,7 +221,6 @@ public:
     {
         m_where = row.where;
         m_faults = &faults;
-        m_rowFaulty = false;
         m_faultyColumns.clear();
         for (const QString &fault : row.faults)
             addFault(fault);
@@ -232,8 +233,8 @@ public:
             return true;
         m_window.saving().saveNext();
         if (!m_alerts.messages().isEmpty()) {
-            m_failure = m_alerts.messages().constFirst().title + QStringLiteral(": ")
-                + m_alerts.messages().constFirst().text;
+            m_failure
+                = m_alerts.messages().constFirst().title + QStringLiteral(": ") + m_alerts.messages().constFirst().text;
             return false;
         }
         return true;
@@ -255,11 +256,7 @@ public:
     QString failure() const { return m_failure; }
 
 private:
-    void addFault(const QString &line)
-    {
-        m_faults->add(line);
-        m_rowFaulty = true;
-    }
+    void addFault(const QString &line) { m_faults->add(line); }
 
     void addCellFault(const QString &column, const QString &what)
     {
@@ -294,9 +291,10 @@ private:
             if (m_administration.isEmpty())
                 m_administration = cell.second;
             else if (cell.second != m_administration)
-                addCellFault(cell.first, ImportText::tr("%1 is not %2, the notifying administration of the rows before: "
+                addCellFault(cell.first,
+                             ImportText::tr("%1 is not %2, the notifying administration of the rows before: "
                                             "a notice file has only one")
-                                             .arg(quoted(cell.second), quoted(m_administration)));
+                                 .arg(quoted(cell.second), quoted(m_administration)));
         }
     }
 
@@ -355,15 +353,17 @@ private:
         if (out.isEmpty() && (key == NoticeKeys::Key::DAdmNtc || key == NoticeKeys::Key::DInuse))
             return ImportText::tr("%1 is no date of the calendar").arg(quoted(cellText));
         if (out.isEmpty() && !formHasBoxFor({column, wanted}, m_kind))
-            return ImportText::tr("%1 is not written: the %2 form has no box for this column").arg(quoted(cellText), form);
+            return ImportText::tr("%1 is not written: the %2 form has no box for this column")
+                .arg(quoted(cellText), form);
         if (out.isEmpty())
             return ImportText::tr("%1 is not written: the %2 form leaves this column out of such a notice "
-                      "(its intention, fragment, polarization or antenna)")
+                                  "(its intention, fragment, polarization or antenna)")
                 .arg(quoted(cellText), form);
         if (wanted.isEmpty())
             return ImportText::tr("empty, but the %1 form writes %2 here").arg(form, quoted(out));
         if (out == wanted.toUpper())
-            return ImportText::tr("%1 is written in capitals by the %2 form: %3").arg(quoted(cellText), form, quoted(out));
+            return ImportText::tr("%1 is written in capitals by the %2 form: %3")
+                .arg(quoted(cellText), form, quoted(out));
         return ImportText::tr("%1 is written %2 by the %3 form").arg(quoted(cellText), quoted(out), form);
     }
 
@@ -387,15 +387,15 @@ private:
             if (failedColumns.contains(column))
                 continue;
             failedColumns.insert(column);
-            addCellFault(column, ImportText::tr("%1: %2: %3").arg(quoted(m_cellTexts.value(column)), spec.rule->title,
-                                                       spec.rule->message));
+            addCellFault(column,
+                         ImportText::tr("%1: %2: %3")
+                             .arg(quoted(m_cellTexts.value(column)), spec.rule->title, spec.rule->message));
         }
         // What Save/Next asks, unless a fault of the row already explains
         // why it is missing.
         const auto faulty = [this](std::initializer_list<NoticeKeys::Key> keys) {
-            return std::any_of(keys.begin(), keys.end(), [this](NoticeKeys::Key key) {
-                return m_faultyColumns.contains(NoticeKeys::text(key));
-            });
+            return std::any_of(keys.begin(), keys.end(),
+                               [this](NoticeKeys::Key key) { return m_faultyColumns.contains(NoticeKeys::text(key)); });
         };
         using K = NoticeKeys::Key;
         if (m_controls.text(Control::Txt_B_Adm).isEmpty() && !faulty({K::Adm}))
@@ -403,12 +403,14 @@ private:
                          ImportText::tr("empty: a notice cannot be saved without its notifying administration"));
         if (!m_window.saving().isNewNotice()
             && !faulty({K::FreqAssgn, K::Long, K::Lat, K::TrgFreqAssgn, K::TrgLong, K::TrgLat, K::Action}))
-            addFault(rowFaultLine(m_where, ImportText::tr("no frequency and no coordinates: a notice cannot be saved without "
-                                              "one of them")));
+            addFault(rowFaultLine(m_where,
+                                  ImportText::tr("no frequency and no coordinates: a notice cannot be saved without "
+                                                 "one of them")));
         if (const std::optional<UnencodableField> field = findUnencodableField(m_shown)) {
             const QString column = columnFeeding(cells, m_kind, field->controlName);
-            addCellFault(column, ImportText::tr("%1 holds %2, which a notice file cannot hold")
-                                     .arg(quoted(m_cellTexts.value(column)), field->description));
+            addCellFault(column,
+                         ImportText::tr("%1 holds %2, which a notice file cannot hold")
+                             .arg(quoted(m_cellTexts.value(column)), field->description));
         }
     }
 
@@ -421,7 +423,6 @@ private:
     // The row being taken.
     QString m_where;
     FaultList *m_faults = nullptr;
-    bool m_rowFaulty = false;
     QSet<QString> m_faultyColumns;
     QHash<QString, QString> m_cellTexts; // each column's cell as the file has it
     NoticeRecord m_shown;
@@ -498,13 +499,14 @@ Outcome refused(const QString &why)
 
 Outcome importNotices(const Request &request, const Progress &progress)
 {
-    const QString output = QFileInfo(request.output.isEmpty() ? NoticeFileSession::defaultFileName(request.kind)
-                                                              : request.output)
-                               .absoluteFilePath();
+    const QString output
+        = QFileInfo(request.output.isEmpty() ? NoticeFileSession::defaultFileName(request.kind) : request.output)
+              .absoluteFilePath();
     // Named in messages as the user gave it.
     const QString outputName = request.output.isEmpty() ? output : request.output;
     if (platform::isSameExistingFile(output, request.dataPath))
-        return refused(ImportText::tr("the output file %1 is the file to import").arg(platform::inputExcerpt(outputName)));
+        return refused(
+            ImportText::tr("the output file %1 is the file to import").arg(platform::inputExcerpt(outputName)));
     if (!request.replace) {
         if (const QString existing = ScriptedRun::existingOutputFault(outputName); !existing.isEmpty())
             return refused(existing);
@@ -513,9 +515,10 @@ Outcome importNotices(const Request &request, const Progress &progress)
     if (const std::optional<platform::FileIdentity> data = platform::fileIdentity(request.dataPath);
         data && !data->regular)
         return refused(ImportText::tr("%1: the file to import must be a plain file, not a pipe or a device")
-                          .arg(platform::inputExcerpt(request.dataPath)));
+                           .arg(platform::inputExcerpt(request.dataPath)));
     if (QFile data(request.dataPath); !data.open(QIODevice::ReadOnly))
-        return refused(ImportText::tr("%1 cannot be read: %2").arg(platform::inputExcerpt(request.dataPath), data.errorString()));
+        return refused(
+            ImportText::tr("%1 cannot be read: %2").arg(platform::inputExcerpt(request.dataPath), data.errorString()));
     QStringList openFaults;
     std::unique_ptr<ImportRows> rows = ImportRows::open(request.dataPath, &openFaults);
     if (!rows) {

@@ -55,8 +55,7 @@ Shape shapeOf(Key key)
 QString shapeDescription(Shape shape)
 {
     switch (shape) {
-    case Shape::Longitude:
-        return QCoreApplication::translate("CellReadings", "a longitude (+DDDMMSS, e.g. +0022030)");
+    case Shape::Longitude: return QCoreApplication::translate("CellReadings", "a longitude (+DDDMMSS, e.g. +0022030)");
     case Shape::Latitude: return QCoreApplication::translate("CellReadings", "a latitude (+DDMMSS, e.g. +485310)");
     case Shape::Date: return QCoreApplication::translate("CellReadings", "a date (YYYY-MM-DD, e.g. 2005-12-07)");
     case Shape::Hour: return QCoreApplication::translate("CellReadings", "an hour (HH:MM, e.g. 08:30)");
@@ -73,7 +72,8 @@ Reading fault(const QString &text)
 
 Reading notOfShape(const QString &text, Shape shape)
 {
-    return fault(QCoreApplication::translate("CellReadings", "%1 is not %2").arg(quoted(text), shapeDescription(shape)));
+    return fault(
+        QCoreApplication::translate("CellReadings", "%1 is not %2").arg(quoted(text), shapeDescription(shape)));
 }
 
 // A coordinate of that many digits: as written, or without its sign ("+"
@@ -101,8 +101,8 @@ Reading date(const QString &text)
 // is 00:15, "12:15 PM" is 12:15).
 Reading hour(const QString &text)
 {
-    static const QRegularExpression hourMinute(
-        QStringLiteral("^([0-9]{1,2}):([0-9]{2})(:00)?(?: ?([AP]M))?$"), QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression hourMinute(QStringLiteral("^([0-9]{1,2}):([0-9]{2})(:00)?(?: ?([AP]M))?$"),
+                                               QRegularExpression::CaseInsensitiveOption);
     const QRegularExpressionMatch match = hourMinute.match(text);
     if (!match.hasMatch())
         return notOfShape(text, Shape::Hour);
@@ -163,7 +163,9 @@ QString quoted(const QString &text)
 {
     constexpr qsizetype Longest = 40;
     QString shown = text.size() > Longest ? text.left(Longest) + QStringLiteral("...") : text;
-    shown.replace(u'\r', QStringLiteral("\\r")).replace(u'\n', QStringLiteral("\\n")).replace(u'\t', QStringLiteral("\\t"));
+    shown.replace(u'\r', QStringLiteral("\\r"))
+        .replace(u'\n', QStringLiteral("\\n"))
+        .replace(u'\t', QStringLiteral("\\t"));
     return u'"' + shown + u'"';
 }
 
@@ -180,8 +182,9 @@ Reading read(const QString &column, const SheetCell &cell)
     case SheetCell::Kind::Time:
     case SheetCell::Kind::DateTime: return readDateOrTime(cell, shape);
     case SheetCell::Kind::Boolean:
-        return fault(QCoreApplication::translate("CellReadings", "%1 is a true/false cell of the spreadsheet, not a value")
-                         .arg(quoted(cell.text)));
+        return fault(
+            QCoreApplication::translate("CellReadings", "%1 is a true/false cell of the spreadsheet, not a value")
+                .arg(quoted(cell.text)));
     case SheetCell::Kind::Error:
         return fault(QCoreApplication::translate("CellReadings", "%1 is an error of the spreadsheet, not a value")
                          .arg(quoted(cell.text)));

@@ -5,8 +5,8 @@
 #include "sheet/SheetWriter.h"
 
 #include "sheet/OdsNames.h"
+#include "sheet/PackageTableWriter.h"
 #include "sheet/SheetFaults.h"
-#include "sheet/SheetPackage.h"
 
 #include <QRegularExpression>
 #include <QXmlStreamWriter>
@@ -120,11 +120,11 @@ void writeParagraphs(QXmlStreamWriter &xml, const QString &text)
     }
 }
 
-class OdsTableWriter : public SheetTableWriter
+class OdsTableWriter : public PackageTableWriter
 {
 public:
     explicit OdsTableWriter(QIODevice &out)
-        : m_package(out)
+        : PackageTableWriter(out)
     {
         // The mimetype first and stored, so that the kind of file shows at a
         // fixed place; then the parts that do not depend on the rows.
@@ -214,35 +214,6 @@ public:
         }
         m_xml.writeEndElement();
     }
-
-    bool finish() override
-    {
-        if (!m_started)
-            writeHeader({}, {});
-        if (!m_started) // the package could not be started: its fault tells why
-            return finishPackage();
-        m_xml.writeEndDocument(); // closes the table, the body and the document
-        if (m_xml.hasError() && m_package.error().isEmpty()) {
-            m_error = SheetFaults::cannotWrite(*m_xml.device());
-            return false;
-        }
-        return finishPackage();
-    }
-
-    QString error() const override { return m_error; }
-
-private:
-    bool finishPackage()
-    {
-        const bool finished = m_package.finish();
-        m_error = m_package.error();
-        return finished;
-    }
-
-    SheetPackageWriter m_package;
-    QXmlStreamWriter m_xml;
-    bool m_started = false;
-    QString m_error;
 };
 
 } // namespace

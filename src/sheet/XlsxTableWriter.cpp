@@ -7,8 +7,8 @@
 
 #include "sheet/SheetWriter.h"
 
+#include "sheet/PackageTableWriter.h"
 #include "sheet/SheetFaults.h"
-#include "sheet/SheetPackage.h"
 #include "sheet/XlsxEscapes.h"
 
 #include <QCoreApplication>
@@ -77,11 +77,11 @@ QString columnName(qsizetype column)
     return name;
 }
 
-class XlsxTableWriter : public SheetTableWriter
+class XlsxTableWriter : public PackageTableWriter
 {
 public:
     explicit XlsxTableWriter(QIODevice &out)
-        : m_package(out)
+        : PackageTableWriter(out)
     {
         m_package.writeEntry("[Content_Types].xml", ContentTypes);
         m_package.writeEntry("_rels/.rels", PackageRelationships);
@@ -178,38 +178,9 @@ public:
         m_xml.writeEndElement();
     }
 
-    bool finish() override
-    {
-        if (!m_started)
-            writeHeader({}, {});
-        if (!m_started) // the package could not be started: its fault tells why
-            return finishPackage();
-        if (!m_error.isEmpty())
-            return false;
-        m_xml.writeEndDocument(); // closes the sheet data and the sheet
-        if (m_xml.hasError() && m_package.error().isEmpty()) {
-            m_error = SheetFaults::cannotWrite(*m_xml.device());
-            return false;
-        }
-        return finishPackage();
-    }
-
-    QString error() const override { return m_error; }
-
 private:
-    bool finishPackage()
-    {
-        const bool finished = m_package.finish();
-        m_error = m_package.error();
-        return finished;
-    }
-
-    SheetPackageWriter m_package;
-    QXmlStreamWriter m_xml;
     QStringList m_columns;
-    bool m_started = false;
     int m_rows = 0;
-    QString m_error;
 };
 
 } // namespace
