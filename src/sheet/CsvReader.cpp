@@ -63,13 +63,15 @@ CsvReader::Encoding CsvReader::encodingOf(QIODevice &device)
     if (start.startsWith(Utf8ByteOrderMark))
         return Encoding::Utf8;
     const qint64 position = device.pos();
-    // The decoder works when its text is taken, hence the QString(...).
+    // The decoder works when its text is taken: each piece is decoded into a
+    // text that is dropped.
     QStringDecoder utf8(QStringDecoder::Utf8);
+    const auto decode = [&utf8](const QByteArray &bytes) { [[maybe_unused]] const QString text = utf8.decode(bytes); };
     while (!utf8.hasError() && !device.atEnd())
-        QString(utf8.decode(device.read(PieceSize)));
+        decode(device.read(PieceSize));
     // A sequence cut short by the end of the file ("\xC3", an "Ã" in
     // Windows-1252) shows as an error only once something follows it.
-    QString(utf8.decode(QByteArrayView("\n")));
+    decode(QByteArrayLiteral("\n"));
     device.seek(position);
     return utf8.hasError() ? Encoding::Windows1252 : Encoding::Utf8;
 }

@@ -56,7 +56,7 @@ public:
             row.number = ++m_lastRow;
             return true;
         }
-        while (m_inTable && !failed() && !m_xml.atEnd()) {
+        while (m_inTable && !failed() && hasMoreTokens(m_xml)) {
             const QXmlStreamReader::TokenType token = m_xml.readNext();
             if (token == QXmlStreamReader::EndElement && isElement(m_xml, TableNs, "table")) {
                 m_inTable = false;
@@ -97,7 +97,7 @@ public:
 private:
     void findFirstTable()
     {
-        while (!m_xml.atEnd()) {
+        while (hasMoreTokens(m_xml)) {
             if (m_xml.readNext() == QXmlStreamReader::StartElement && isElement(m_xml, TableNs, "table")) {
                 m_inTable = true;
                 return;
@@ -112,7 +112,7 @@ private:
     bool readRowCells(QList<SheetCell> &cells)
     {
         int column = 0;
-        while (!m_xml.atEnd()) {
+        while (hasMoreTokens(m_xml)) {
             const QXmlStreamReader::TokenType token = m_xml.readNext();
             if (token == QXmlStreamReader::EndElement)
                 return true; // the row's end: a cell is read up to its own end
@@ -167,7 +167,7 @@ private:
     QString readParagraphs()
     {
         QStringList paragraphs;
-        while (!m_xml.atEnd()) {
+        while (hasMoreTokens(m_xml)) {
             const QXmlStreamReader::TokenType token = m_xml.readNext();
             if (token == QXmlStreamReader::EndElement)
                 break;
@@ -192,7 +192,7 @@ private:
     // as <text:line-break/>.
     void readInlineText(QString &text, bool &afterBlank)
     {
-        while (!m_xml.atEnd()) {
+        while (hasMoreTokens(m_xml)) {
             const QXmlStreamReader::TokenType token = m_xml.readNext();
             if (token == QXmlStreamReader::EndElement)
                 return;

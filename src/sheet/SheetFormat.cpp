@@ -39,7 +39,7 @@ bool holdsSpreadsheet(QIODevice *content)
 {
     QXmlStreamReader xml(content);
     bool inBody = false;
-    while (!xml.atEnd()) {
+    while (hasMoreTokens(xml)) {
         if (xml.readNext() != QXmlStreamReader::StartElement)
             continue;
         if (inBody)

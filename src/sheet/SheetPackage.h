@@ -109,6 +109,15 @@ private:
     QString m_fault;
 };
 
+// Whether an XML stream may still give tokens: not at its end, and no fault.
+// A stream whose device fails (a damaged zip entry) reports a premature end
+// and is not at its end, as if more could come: without the fault test, a
+// loop on it would never end.
+inline bool hasMoreTokens(const QXmlStreamReader &xml)
+{
+    return !xml.atEnd() && !xml.hasError();
+}
+
 // What the readers share about the cells of a worksheet.
 namespace SheetCells {
 

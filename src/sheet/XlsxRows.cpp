@@ -30,7 +30,7 @@ QString readStringItem(QXmlStreamReader &xml)
 {
     QString text;
     int depth = 1;
-    while (depth > 0 && !xml.atEnd()) {
+    while (depth > 0 && hasMoreTokens(xml)) {
         switch (xml.readNext()) {
         case QXmlStreamReader::StartElement:
             if (isElement(xml, "t"))
@@ -163,7 +163,7 @@ public:
 
     bool next(SheetRow &row) override
     {
-        while (!failed() && !m_xml.atEnd()) {
+        while (!failed() && hasMoreTokens(m_xml)) {
             if (m_xml.readNext() != QXmlStreamReader::StartElement || !isElement(m_xml, "row"))
                 continue;
             bool numbered = false;
@@ -241,7 +241,7 @@ private:
                 QCoreApplication::translate("SheetFiles", "its part %1 is missing or damaged").arg(entry));
         QXmlStreamReader xml(file);
         int depth = 0;
-        while (!xml.atEnd()) {
+        while (hasMoreTokens(xml)) {
             const QXmlStreamReader::TokenType token = xml.readNext();
             if (token == QXmlStreamReader::StartElement)
                 visit(xml, ++depth);
@@ -305,7 +305,7 @@ private:
     bool readRowCells(QList<SheetCell> &cells)
     {
         int column = -1;
-        while (!m_xml.atEnd()) {
+        while (hasMoreTokens(m_xml)) {
             const QXmlStreamReader::TokenType token = m_xml.readNext();
             if (token == QXmlStreamReader::EndElement && isElement(m_xml, "row"))
                 return true;
@@ -334,7 +334,7 @@ private:
         const int style = attributes.value(QLatin1String("s")).toInt();
         QString value;
         bool hasValue = false;
-        while (!m_xml.atEnd()) {
+        while (hasMoreTokens(m_xml)) {
             const QXmlStreamReader::TokenType token = m_xml.readNext();
             if (token == QXmlStreamReader::EndElement && isElement(m_xml, "c"))
                 break;

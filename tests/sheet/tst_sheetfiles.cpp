@@ -225,6 +225,11 @@ private Q_SLOTS:
         QTest::newRow("not a zip package") << "data/montmartre-T01.csv" << SheetFormat::Xlsx
                                            << QStringList{"fault: the file is not a workbook that can be read: "
                                                           "it is not a zip package, or a damaged one"};
+        // Found by the fuzz target: an entry whose compressed data is damaged
+        // fails every read, and the reading once never ended.
+        QTest::newRow("a damaged entry") << "data/damaged-entry.ods" << SheetFormat::Ods
+                                          << QStringList{"fault: the file is not a workbook that can be read: "
+                                                         "Premature end of document. (line 1 of its sheet)"};
         QTest::newRow("an ods read as xlsx")
             << "data/typed-cells.ods" << SheetFormat::Xlsx
             << QStringList{"fault: the file is not a workbook that can be read: its part xl/workbook.xml is "
