@@ -6,6 +6,7 @@
 #include "NoticeCheckReport.h"
 #include "notice/ProgramVersion.h"
 #include "platform/InputLimits.h"
+#include "platform/TextFile.h"
 #include "sheet/SheetWriter.h"
 
 #include <QCommandLineParser>
@@ -61,6 +62,7 @@ CheckStatus exportNotices(const QString &path, SheetFormat format, const QString
 
 int main(int argc, char *argv[])
 {
+    platform::ignoreFileSizeLimitSignal();
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("notice-check"));
 

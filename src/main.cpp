@@ -3,6 +3,7 @@
 #include "capture/CaptureApplication.h"
 #include "notice/ProgramVersion.h"
 #include "platform/InputLimits.h"
+#include "platform/TextFile.h"
 #include "replay/NoticeImport.h"
 #include "replay/ScriptedRun.h"
 #include "shell/MainMenu.h"
@@ -149,6 +150,7 @@ bool parseOptions(int argc, char *argv[], Options &options)
 
 int main(int argc, char *argv[])
 {
+    platform::ignoreFileSizeLimitSignal();
     Options options;
     if (!parseOptions(argc, argv, options))
         return 2;

@@ -458,4 +458,11 @@
         <translation>El fichero %1 no se puede escribir: %2.</translation>
     </message>
 </context>
+<context>
+    <name>WriterLock</name>
+    <message>
+        <source>The file %1 is locked by %2, which no program holds, and the lock cannot be taken over (the folder %3 may not let it be removed, or another program is just starting to write the file); nothing was written to it.</source>
+        <translation>El fichero %1 está bloqueado por %2, que ningún programa mantiene, y el bloqueo no puede retomarse (puede que la carpeta %3 no permita eliminarlo, o que otro programa esté empezando a escribir el fichero); no se ha escrito nada en él.</translation>
+    </message>
+</context>
 </TS>

@@ -458,4 +458,11 @@
         <translation>Le fichier %1 ne peut pas être écrit : %2.</translation>
     </message>
 </context>
+<context>
+    <name>WriterLock</name>
+    <message>
+        <source>The file %1 is locked by %2, which no program holds, and the lock cannot be taken over (the folder %3 may not let it be removed, or another program is just starting to write the file); nothing was written to it.</source>
+        <translation>Le fichier %1 est verrouillé par %2, qu&apos;aucun programme ne détient, et ce verrou ne peut pas être repris (le dossier %3 ne permet peut-être pas de le supprimer, ou un autre programme commence à écrire le fichier) ; rien n&apos;y a été écrit.</translation>
+    </message>
+</context>
 </TS>

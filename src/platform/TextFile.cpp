@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <cstdlib>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -257,6 +258,11 @@ bool TextFile::checkStillAtName(QString *error)
     if (error)
         *error = QStringLiteral("Cannot write to the file %1: %2.").arg(quoted(m_name), m_lastReason);
     return false;
+}
+
+void ignoreFileSizeLimitSignal()
+{
+    std::signal(SIGXFSZ, SIG_IGN);
 }
 
 bool renameFileOver(const QString &from, const QString &to, QString *error)

@@ -135,6 +135,12 @@ private:
 // user's words, when it cannot be done; both files are then as they were.
 bool renameFileOver(const QString &from, const QString &to, QString *error);
 
+// A write beyond the size limit of the process's files (ulimit -f) kills the
+// program with the signal SIGXFSZ, unless the signal is ignored: then the
+// write fails with EFBIG and takes the path of every failed write (a message,
+// nothing saved lost). Each program calls this first.
+void ignoreFileSizeLimitSignal();
+
 // Whether writeLine syncs each line to the disk. The program always does; the
 // benchmark turns the sync off to time the rest of a save apart from the disk.
 enum class TextFileSync { EveryLine, Off };

@@ -1,6 +1,14 @@
 #include "WriterLock.h"
 
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QFileInfo>
 #include <QLockFile>
+#include <QSysInfo>
+
+#include <cerrno>
+#include <csignal>
+#include <sys/types.h>
 
 namespace platform {
 
@@ -8,10 +16,32 @@ WriterLock::WriterLock() = default;
 
 WriterLock::~WriterLock() = default;
 
+namespace {
+
+// A lock file with no readable holder is one whose program was stopped
+// between making it and writing into it, or is writing into it now: past
+// this age it is taken for the first.
+constexpr qint64 UnreadableLockAgeMs = 5000;
+
+QString quoted(const QString &text)
+{
+    return QLatin1Char('"') + text + QLatin1Char('"');
+}
+
+bool isRunningHere(qint64 pid, const QString &host)
+{
+    if (!host.isEmpty() && host != QSysInfo::machineHostName())
+        return true; // another machine's program: it cannot be asked
+    return pid > 0 && (::kill(pid_t(pid), 0) == 0 || errno != ESRCH);
+}
+
+} // namespace
+
 bool WriterLock::acquire(const QString &fileName, QString *error)
 {
     release();
-    auto lock = std::make_unique<QLockFile>(fileName + QStringLiteral(".lock"));
+    const QString lockName = fileName + QStringLiteral(".lock");
+    auto lock = std::make_unique<QLockFile>(lockName);
     // Held for as long as a file is written, which may be all day: never
     // judged stale by its age, only by its holder no longer running.
     lock->setStaleLockTime(0);
@@ -21,16 +51,31 @@ bool WriterLock::acquire(const QString &fileName, QString *error)
     }
     if (lock->error() != QLockFile::LockFailedError)
         return true;
-    if (error) {
-        qint64 pid = 0;
-        QString host;
-        QString program;
-        lock->getLockInfo(&pid, &host, &program);
+    qint64 pid = 0;
+    QString host;
+    QString program;
+    const bool readable = lock->getLockInfo(&pid, &host, &program);
+    if (!readable && QFileInfo(lockName).lastModified().msecsTo(QDateTime::currentDateTime()) > UnreadableLockAgeMs
+        && lock->removeStaleLockFile() && lock->tryLock()) {
+        m_lock = std::move(lock);
+        return true;
+    }
+    if (!error)
+        return false;
+    if (readable && isRunningHere(pid, host)) {
         *error = QStringLiteral("The file %1 is in use by %2 (process %3 on %4); nothing was written to it.")
-                     .arg(QLatin1Char('"') + fileName + QLatin1Char('"'),
-                          program.isEmpty() ? QStringLiteral("another program") : program)
+                     .arg(quoted(fileName), program.isEmpty() ? QStringLiteral("another program") : program)
                      .arg(pid)
                      .arg(host);
+    } else {
+        // A holder that has ended, or none: the lock stays only because it
+        // cannot be removed, or because its holder has only just made it.
+        *error = QCoreApplication::translate("WriterLock",
+                                             "The file %1 is locked by %2, which no program holds, and the lock "
+                                             "cannot be taken over (the folder %3 may not let it be removed, or "
+                                             "another program is just starting to write the file); nothing was "
+                                             "written to it.")
+                     .arg(quoted(fileName), quoted(lockName), quoted(QFileInfo(lockName).absolutePath()));
     }
     return false;
 }

@@ -580,6 +580,8 @@ Outcome importNotices(const Request &request, const Progress &progress)
     }
     outcome.faults = faults.listed();
     outcome.unlistedFaults = faults.unlisted();
+    // The window names the file it writes: the user knows it by the output's name.
+    outcome.failure.replace(workFile, output);
     if (outcome.status != Outcome::Status::Imported) {
         outcome.notices = 0;
         removeWorkFile(workFile);

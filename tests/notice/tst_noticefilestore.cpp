@@ -249,6 +249,37 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(name + ".lock"));
     }
 
+    // A lock file with no readable holder (a program stopped between making
+    // it and writing it, or a full disk) is taken over once it is a few
+    // seconds old; a younger one may be a program starting to write.
+    void unreadableLocks_data()
+    {
+        QTest::addColumn<int>("ageSeconds");
+        QTest::addColumn<bool>("takenOver");
+        QTest::newRow("an empty lock of a minute ago") << 60 << true;
+        QTest::newRow("an empty lock just made") << 0 << false;
+    }
+
+    void unreadableLocks()
+    {
+        QFETCH(int, ageSeconds);
+        QFETCH(bool, takenOver);
+        const QString name = placed(m_small);
+        QFile lock(name + ".lock");
+        QVERIFY(lock.open(QIODevice::WriteOnly));
+        QVERIFY(lock.setFileTime(QDateTime::currentDateTime().addSecs(-ageSeconds), QFileDevice::FileModificationTime));
+        lock.close();
+        NoticeFileStore store;
+        QString error;
+        QCOMPARE(store.open(name, &error), takenOver);
+        if (takenOver)
+            QVERIFY(store.finish(&error, nullptr));
+        else
+            QVERIFY2(error.contains("which no program holds, and the lock cannot be taken over"), qPrintable(error));
+        QCOMPARE(QFile::exists(name + ".lock"), !takenOver);
+        QFile::remove(name + ".lock");
+    }
+
     // A file deleted, replaced or cut short while it is written: the next
     // write fails and nothing is written to whatever the name leads to now.
     void stopWhenTheFileIsChanged_data()

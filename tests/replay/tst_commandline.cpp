@@ -4,6 +4,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/resource.h>
 #include <unistd.h>
 
 // notice-capture's command line, run as the program itself: what it answers
@@ -16,6 +17,7 @@ private Q_SLOTS:
     void initTestCase();
     void answers_data();
     void answers();
+    void fileSizeLimit();
 
 private:
     QTemporaryDir m_folder;
@@ -119,6 +121,34 @@ void TestCommandLine::answers()
         for (const QString &line : err.split('\n'))
             QVERIFY2(line.size() < 200, qPrintable(line.left(200)));
     }
+}
+
+// Under a limit on the size of its files (ulimit -f), a write beyond it fails
+// like any failed write, with a message and exit 1, rather than the system
+// killing the program; the output the import would replace stays as it was.
+void TestCommandLine::fileSizeLimit()
+{
+    QFile old(m_folder.filePath("limited.txt"));
+    QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
+    old.close();
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    QProcess program;
+    program.setProcessEnvironment(environment);
+    program.setWorkingDirectory(m_folder.path());
+    program.setChildProcessModifier([] {
+        const rlimit limit{64, 64};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    });
+    program.start(QStringLiteral(NOTICE_CAPTURE_EXE),
+                  {"--import", "data.csv", "--form", "T01", "--output", "limited.txt", "--replace"});
+    QVERIFY(program.waitForFinished(30000));
+    const QString err = QString::fromLocal8Bit(program.readAllStandardError());
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), 1);
+    QVERIFY2(err.contains("Import: ") && err.contains("File too large"), qPrintable(err));
+    QVERIFY(old.open(QIODevice::ReadOnly));
+    QCOMPARE(old.readAll(), QByteArray("old"));
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)
