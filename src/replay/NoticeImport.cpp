@@ -121,30 +121,39 @@ NoticeRecord recordOf(const NoticeColumns::Cells &cells)
     return notice ? noticeRecordOf(notice->notice, notice->adm) : NoticeRecord{};
 }
 
+// A screen of the form with the one cell on it, taken as any text.
+MemoryScreen aloneOnScreen(const NoticeColumns::Cell &cell, FormKind kind)
+{
+    MemoryScreen screen(kind, MemoryScreen::None);
+    TypingWriter typing(screen, kind);
+    showRecord(recordOf({cell}), typing, kind);
+    return screen;
+}
+
+bool shows(const MemoryScreen &screen, const QString &control)
+{
+    return !screen.text(control).isEmpty() || screen.isSelected(control);
+}
+
 // The column whose value reaches the control: each cell put alone on a
 // screen of the form.
 QString columnFeeding(const NoticeColumns::Cells &cells, FormKind kind, const QString &control)
 {
     for (const NoticeColumns::Cell &cell : cells) {
-        MemoryScreen screen(kind, MemoryScreen::None);
-        TypingWriter typing(screen, kind);
-        showRecord(recordOf({cell}), typing, kind);
-        if (!screen.text(control).isEmpty() || screen.isSelected(control))
+        if (shows(aloneOnScreen(cell, kind), control))
             return cell.first;
     }
     return {};
 }
 
-// Whether some control of the form shows the cell's value.
+// Whether some control of the form shows the cell's value (the directivity
+// list is set by any attenuation, whatever the form).
 bool formHasBoxFor(const NoticeColumns::Cell &cell, FormKind kind)
 {
-    MemoryScreen screen(kind, MemoryScreen::None);
-    TypingWriter typing(screen, kind);
-    showRecord(recordOf({cell}), typing, kind);
+    const MemoryScreen screen = aloneOnScreen(cell, kind);
     const QList<ControlSpec> &controls = controlTable(kind);
     return std::any_of(controls.begin(), controls.end(), [&screen](const ControlSpec &control) {
-        return control.name != Control::Combo_9_AntDir
-            && (!screen.text(control.name).isEmpty() || screen.isSelected(control.name));
+        return control.name != Control::Combo_9_AntDir && shows(screen, control.name);
     });
 }
 
