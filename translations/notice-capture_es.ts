@@ -31,6 +31,14 @@
         <source>%1 notices exported to %2</source>
         <translation>%1 notificaciones exportadas a %2</translation>
     </message>
+    <message>
+        <source>1 hidden file left beside the file by a run stopped midway was removed</source>
+        <translation>Se ha eliminado 1 fichero oculto que una ejecución interrumpida había dejado junto al fichero</translation>
+    </message>
+    <message>
+        <source>%1 hidden files left beside the file by a run stopped midway were removed</source>
+        <translation>Se han eliminado %1 ficheros ocultos que una ejecución interrumpida había dejado junto al fichero</translation>
+    </message>
 </context>
 <context>
     <name>CellReadings</name>

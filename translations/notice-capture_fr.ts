@@ -31,6 +31,14 @@
         <source>%1 notices exported to %2</source>
         <translation>%1 fiches exportées dans %2</translation>
     </message>
+    <message>
+        <source>1 hidden file left beside the file by a run stopped midway was removed</source>
+        <translation>1 fichier caché laissé à côté du fichier par une exécution interrompue a été supprimé</translation>
+    </message>
+    <message>
+        <source>%1 hidden files left beside the file by a run stopped midway were removed</source>
+        <translation>%1 fichiers cachés laissés à côté du fichier par une exécution interrompue ont été supprimés</translation>
+    </message>
 </context>
 <context>
     <name>CellReadings</name>

@@ -23,6 +23,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QShortcut>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -175,6 +176,7 @@ void CaptureWindow::addStatusLine()
 {
     m_statusLine = new StatusLine(this);
     connect(m_saving, &NoticeFileSession::noticeSaved, this, &CaptureWindow::showSaved);
+    connect(m_saving, &NoticeFileSession::leftoversRemoved, this, &CaptureWindow::noteLeftoversRemoved);
 }
 
 void CaptureWindow::arrange()
@@ -231,9 +233,22 @@ void CaptureWindow::showSaved(int number, bool replaced)
             description << items.value(column);
     }
     const CaptureFile &file = m_saving->captureFile();
-    m_statusLine->say(OperatorTexts::savedLine(m_language, number, replaced, description.join(QStringLiteral(", ")),
-                                               file.noticeNumber - 1,
-                                               QFileInfo(file.store.fileName()).absoluteFilePath()));
+    QString line = OperatorTexts::savedLine(m_language, number, replaced, description.join(QStringLiteral(", ")),
+                                            file.noticeNumber - 1, QFileInfo(file.store.fileName()).absoluteFilePath());
+    if (!m_leftoversNote.isEmpty())
+        line += QStringLiteral(" - ") + m_leftoversNote;
+    m_statusLine->say(line);
+}
+
+void CaptureWindow::noteLeftoversRemoved(const QStringList &files)
+{
+    m_leftoversNote = files.size() == 1
+        ? tr("1 hidden file left beside the file by a run stopped midway was removed")
+        : tr("%1 hidden files left beside the file by a run stopped midway were removed").arg(files.size());
+    m_statusLine->say(m_leftoversNote);
+    // A save that starts the file says it again with its own line, in this
+    // same event; an opened file has only this line.
+    QTimer::singleShot(0, this, [this] { m_leftoversNote.clear(); });
 }
 
 QString CaptureWindow::finishedSummary() const

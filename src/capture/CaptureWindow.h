@@ -86,6 +86,7 @@ private:
     void addExportButton();
     void addStatusLine();
     void showSaved(int number, bool replaced);
+    void noteLeftoversRemoved(const QStringList &files);
     void enableExport();
     void exportNotices();
 
@@ -99,4 +100,5 @@ private:
     NoticeList *m_noticeList = nullptr;      // child widget of the window
     QPushButton *m_exportButton = nullptr;   // child widget of the window
     StatusLine *m_statusLine = nullptr;      // child widget of the window
+    QString m_leftoversNote;                 // said with the save that started the file
 };

@@ -240,6 +240,8 @@ bool NoticeFileSession::startFile(const QString &adm, bool replaceConfirmed)
     }
 
     m_file.fileOpen = true;
+    if (!m_file.store.leftoversRemoved().isEmpty())
+        Q_EMIT leftoversRemoved(m_file.store.leftoversRemoved());
     // Every notice of the file goes under the administration of its HEAD.
     m_controls.textBox(Control::Txt_Filename)->setReadOnly(true);
     m_controls.control(Control::Txt_B_Adm)->setEnabled(false);
@@ -284,6 +286,8 @@ bool NoticeFileSession::openFile(const QString &name)
         return false;
     }
     showOpenedFile();
+    if (!m_file.store.leftoversRemoved().isEmpty())
+        Q_EMIT leftoversRemoved(m_file.store.leftoversRemoved());
     if (saved.leftOut)
         platform::alerts().exclamation(&m_controls.window(), Message::FileOpenedTitle,
                                        Message::SectionLeftOut.arg(name, saved.leftOut->message));

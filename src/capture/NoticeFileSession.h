@@ -113,6 +113,9 @@ Q_SIGNALS:
     // Save/Next wrote notice number (replaced: in place of the saved notice
     // of that number) and the screen is ready for the next notice.
     void noticeSaved(int number, bool replaced);
+    // Starting or opening the file removed the hidden files that runs
+    // stopped midway had left beside it.
+    void leftoversRemoved(const QStringList &files);
 
 private:
     void connectButtons();

@@ -43,7 +43,15 @@ bool NoticeFileStore::takeLock(const QString &name, QString *error)
 {
     const std::optional<platform::FileIdentity> existing = platform::fileIdentity(name);
     m_plainFile = !existing || existing->regular;
-    return !m_plainFile || m_lock.acquire(name, error);
+    m_leftoversRemoved.clear();
+    if (!m_plainFile)
+        return true;
+    if (!m_lock.acquire(name, error))
+        return false;
+    // Under the lock no other run of this file can be midway.
+    if (m_lock.isHeld())
+        m_leftoversRemoved = platform::removeLeftoversOf(name);
+    return true;
 }
 
 bool NoticeFileStore::create(const QString &name, QString *error)

@@ -72,6 +72,9 @@ public:
     qint32 noticeCount() const { return qint32(m_saved.notices.size()); }
     // One line per notice, as notice-check --list prints it.
     const QStringList &summaries() const { return m_saved.summaries; }
+    // The hidden files that runs stopped midway had left beside the file,
+    // removed when it was created or opened (see platform::removeLeftoversOf).
+    const QStringList &leftoversRemoved() const { return m_leftoversRemoved; }
     // What opening read: the HEAD's administration, the form, a cut-off section.
     const SavedNoticeFile &saved() const { return m_saved; }
 
@@ -84,6 +87,7 @@ private:
 
     platform::TextFile m_file;
     platform::WriterLock m_lock;
+    QStringList m_leftoversRemoved;
     QString m_name;
     SavedNoticeFile m_saved;
     bool m_started = false;

@@ -1,8 +1,10 @@
 #include "TextFile.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include <algorithm>
 #include <cerrno>
@@ -258,6 +260,48 @@ bool TextFile::checkStillAtName(QString *error)
     if (error)
         *error = QStringLiteral("Cannot write to the file %1: %2.").arg(quoted(m_name), m_lastReason);
     return false;
+}
+
+namespace {
+
+QString hiddenPrefix(const QFileInfo &file)
+{
+    return QStringLiteral(".") + file.fileName() + QStringLiteral(".");
+}
+
+const QLatin1String WorkFileMark("import-");
+
+} // namespace
+
+QString workFileBeside(const QString &name)
+{
+    const QFileInfo file(name);
+    for (int attempt = 0;; ++attempt) {
+        const QString work = file.absolutePath() + u'/' + hiddenPrefix(file) + WorkFileMark
+            + QStringLiteral("%1-%2").arg(::getpid()).arg(attempt);
+        if (!fileIdentity(work) && !fileIdentity(work + QStringLiteral(".lock")))
+            return work;
+    }
+}
+
+QStringList removeLeftoversOf(const QString &name)
+{
+    const QFileInfo file(name);
+    const QString prefix = hiddenPrefix(file);
+    static const QRegularExpression replacement(QStringLiteral("^[A-Za-z0-9]{6}$"));
+    static const QRegularExpression workFile(QStringLiteral("^import-([0-9]+)-[0-9]+(\\.lock)?$"));
+    QStringList removed;
+    const QDir folder = file.absoluteDir();
+    for (const QString &entry : folder.entryList({prefix + u'*'}, QDir::Files | QDir::Hidden | QDir::System)) {
+        const QString rest = entry.mid(prefix.size());
+        const QRegularExpressionMatch work = workFile.match(rest);
+        // A work file's process still running is an import under way.
+        const bool left = replacement.match(rest).hasMatch()
+            || (work.hasMatch() && ::kill(pid_t(work.captured(1).toLongLong()), 0) != 0 && errno == ESRCH);
+        if (left && QFile::remove(folder.filePath(entry)))
+            removed.append(folder.filePath(entry));
+    }
+    return removed;
 }
 
 void ignoreFileSizeLimitSignal()

@@ -129,6 +129,16 @@ private:
     QString m_lastReason;
 };
 
+// The hidden files a write leaves beside a file when it is killed before it
+// renames them over the file: ".NAME.XXXXXX" (a replacement, made while the
+// file's lock is held) and ".NAME.import-PID-N" with its lock (an import's
+// work file, made by process PID). workFileBeside names a new one of the
+// second kind for this process; removeLeftoversOf removes those of a file
+// whose lock the caller holds: every replacement, and the work files of
+// processes that no longer run. It returns the names removed.
+QString workFileBeside(const QString &name);
+QStringList removeLeftoversOf(const QString &name);
+
 // Renames a file over another of the same folder in one step, then syncs the
 // folder so that the rename is on the disk: the name leads at every moment to
 // the old file whole or to the new one whole. False, with the reason in the

@@ -437,18 +437,6 @@ private:
     NoticeRecord m_shown;
 };
 
-// A name for the work file beside the output, hidden and not in use.
-QString workFileBeside(const QString &output)
-{
-    const QFileInfo info(output);
-    for (int attempt = 0;; ++attempt) {
-        const QString name = info.absolutePath() + QStringLiteral("/.") + info.fileName()
-            + QStringLiteral(".import-%1-%2").arg(::getpid()).arg(attempt);
-        if (!platform::fileIdentity(name))
-            return name;
-    }
-}
-
 void removeWorkFile(const QString &name)
 {
     QFile::remove(name);
@@ -540,7 +528,7 @@ Outcome importNotices(const Request &request, const Progress &progress)
     // The notices go to the system one by one and to the disk once, with the
     // TAIL's sync and the rename: a sync per notice would cost more than the
     // rest of the import, and until the rename the output is untouched.
-    const QString workFile = workFileBeside(output);
+    const QString workFile = platform::workFileBeside(output);
     platform::setTextFileSync(platform::TextFileSync::Off);
     Outcome outcome;
     outcome.outputFile = output;

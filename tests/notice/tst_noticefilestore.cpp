@@ -280,6 +280,52 @@ private Q_SLOTS:
         QFile::remove(name + ".lock");
     }
 
+    // Opening or creating a file removes the hidden files that runs stopped
+    // midway left beside it: replacements, and the work files of imports
+    // whose process has ended. An import still running, the files of another
+    // name and the file's own lock stay.
+    void leftoversRemoved_data()
+    {
+        QTest::addColumn<bool>("create");
+        QTest::newRow("open") << false;
+        QTest::newRow("create") << true;
+    }
+
+    void leftoversRemoved()
+    {
+        QFETCH(bool, create);
+        const QString name = placed(m_small, "left.txt");
+        const pid_t ended = fork();
+        if (ended == 0)
+            _exit(0);
+        QCOMPARE(waitpid(ended, nullptr, 0), ended);
+        const QString live = QString::number(QCoreApplication::applicationPid());
+        const QStringList removed{".left.txt.Ab12Cd", ".left.txt.import-" + QString::number(ended) + "-0",
+                                  ".left.txt.import-" + QString::number(ended) + "-0.lock"};
+        const QStringList kept{".left.txt.import-" + live + "-0", ".left.txt.notes", ".other.txt.Ab12Cd",
+                               ".left.txt.Ab12C", "left.txt"};
+        for (const QString &file : removed + kept.mid(0, 4))
+            writeBytes(m_folder.filePath(file), "x");
+        NoticeFileStore store;
+        QString error;
+        QVERIFY2(create ? store.create(name, &error) : store.open(name, &error), qPrintable(error));
+        QStringList expected;
+        for (const QString &file : removed)
+            expected << m_folder.filePath(file);
+        QStringList got = store.leftoversRemoved();
+        got.sort();
+        expected.sort();
+        QCOMPARE(got, expected);
+        store.abandon();
+        QStringList left = QDir(m_folder.path()).entryList({"*left.txt*", ".other.txt*"}, QDir::Files | QDir::Hidden);
+        QStringList wanted = kept;
+        left.sort();
+        wanted.sort();
+        QCOMPARE(left, wanted);
+        for (const QString &file : kept)
+            QFile::remove(m_folder.filePath(file));
+    }
+
     // A file deleted, replaced or cut short while it is written: the next
     // write fails and nothing is written to whatever the name leads to now.
     void stopWhenTheFileIsChanged_data()
