@@ -5,6 +5,7 @@
 #include "capture/CaptureWindow.h"
 #include "capture/NoticeFileSession.h"
 #include "capture/NoticeList.h"
+#include "capture/StatusLine.h"
 #include "platform/Alerts.h"
 #include "platform/System.h"
 
@@ -145,12 +146,20 @@ private Q_SLOTS:
         QFETCH(QByteArray, expected);
         QFETCH(QString, message);
         place(Start + notice(1, "90") + tail(1));
+        // A replacement a run stopped midway left beside the file.
+        const QString leftover = m_folder->filePath(".F.txt.Ab12Cd");
+        QFile(leftover).open(QIODevice::WriteOnly);
         openWindow();
         type("Txt_Filename", path());
         type("Txt_B_Adm", adm);
         typeNotice("98.5");
         m_alerts->answers = {answer};
         press("Button_Next");
+        // Whoever takes the file removes it, and the status line says so.
+        QCOMPARE(QFile::exists(leftover), answer == 2);
+        QCOMPARE(m_window->statusLine().wholeText().contains(
+                     "1 hidden file left beside the file by a run stopped midway was removed"),
+                 answer != 2);
         QCOMPARE(m_alerts->entries.size(), message.isEmpty() ? 1 : 2);
         QCOMPARE(m_alerts->entries.first().kind, platform::RecordingAlerts::Entry::Question);
         QVERIFY(m_alerts->entries.first().text.startsWith("The file " + path() + " exists already."));
