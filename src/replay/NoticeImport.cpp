@@ -1,6 +1,5 @@
 #include "replay/NoticeImport.h"
 
-#include "capture/CapitalLettersFilter.h"
 #include "capture/CaptureWindow.h"
 #include "capture/NoticeFileSession.h"
 #include "capture/VisibilityRules.h"
@@ -9,11 +8,9 @@
 #include "form/FieldRules.h"
 #include "form/ScreenBinding.h"
 #include "notice/NoticeKeys.h"
-#include "notice/NoticeWriter.h"
-#include "notice/ProgramVersion.h"
-#include "notice/SavedNoticeFile.h"
 #include "platform/InputLimits.h"
 #include "platform/TextFile.h"
+#include "replay/FormComparison.h"
 #include "replay/ImportRows.h"
 #include "replay/RunAlerts.h"
 #include "replay/ScriptedRun.h"
@@ -22,13 +19,11 @@
 
 #include <QCheckBox>
 #include <QCoreApplication>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QLineEdit>
-#include <QMap>
 #include <QSet>
 #include <QTextStream>
 
@@ -47,146 +42,6 @@ class ImportText
 {
     Q_DECLARE_TR_FUNCTIONS(NoticeImport)
 };
-
-// A screen held in memory with the form's boxes and lists: a box takes a text
-// no longer than its maximum, a list only one of its entries; or, to see where
-// a value goes, any text.
-class MemoryScreen : public ScreenReader, public ScreenWriter
-{
-public:
-    enum Limits { Form, None };
-
-    explicit MemoryScreen(FormKind kind, Limits limits = Form)
-        : m_kind(kind)
-        , m_limits(limits)
-    { }
-
-    QString text(const QString &name) const override { return m_texts.value(name); }
-    bool isSelected(const QString &name) const override { return m_selected.contains(name); }
-
-    bool setText(const QString &name, const QString &text) override
-    {
-        const ControlSpec *spec = findControl(m_kind, name);
-        if (!spec)
-            return false;
-        const bool fits = spec->kind == ControlKind::DropDownList
-            ? spec->entries.contains(text)
-            : spec->maxLength == 0 || text.size() <= spec->maxLength;
-        if (m_limits == Form && !fits)
-            return false;
-        m_texts.insert(name, text);
-        return true;
-    }
-
-    void setSelected(const QString &name, bool selected) override
-    {
-        if (selected)
-            m_selected.insert(name);
-        else
-            m_selected.remove(name);
-    }
-
-private:
-    FormKind m_kind;
-    Limits m_limits;
-    QHash<QString, QString> m_texts;
-    QSet<QString> m_selected;
-};
-
-// Puts texts on a screen as typing them would: capitals where the box turns
-// typed letters into capitals.
-class TypingWriter : public ScreenWriter
-{
-public:
-    TypingWriter(ScreenWriter &screen, FormKind kind)
-        : m_screen(screen)
-        , m_kind(kind)
-    { }
-
-    bool setText(const QString &name, const QString &text) override
-    {
-        const ControlSpec *spec = findControl(m_kind, name);
-        return m_screen.setText(name, spec && spec->capitals ? typedCapitals(text) : text);
-    }
-    void setSelected(const QString &name, bool selected) override { m_screen.setSelected(name, selected); }
-
-private:
-    ScreenWriter &m_screen;
-    FormKind m_kind;
-};
-
-NoticeRecord recordOf(const NoticeColumns::Cells &cells)
-{
-    const std::optional<NoticeColumns::Notice> notice = NoticeColumns::noticeOf(cells, nullptr);
-    return notice ? noticeRecordOf(notice->notice, notice->adm) : NoticeRecord{};
-}
-
-// A screen of the form with the one cell on it, taken as any text.
-MemoryScreen aloneOnScreen(const NoticeColumns::Cell &cell, FormKind kind)
-{
-    MemoryScreen screen(kind, MemoryScreen::None);
-    TypingWriter typing(screen, kind);
-    showRecord(recordOf({cell}), typing, kind);
-    return screen;
-}
-
-bool shows(const MemoryScreen &screen, const QString &control)
-{
-    return !screen.text(control).isEmpty() || screen.isSelected(control);
-}
-
-// The column whose value reaches the control: each cell put alone on a
-// screen of the form.
-QString columnFeeding(const NoticeColumns::Cells &cells, FormKind kind, const QString &control)
-{
-    for (const NoticeColumns::Cell &cell : cells) {
-        if (shows(aloneOnScreen(cell, kind), control))
-            return cell.first;
-    }
-    return {};
-}
-
-// Whether some control of the form shows the cell's value (the directivity
-// list is set by any attenuation, whatever the form).
-bool formHasBoxFor(const NoticeColumns::Cell &cell, FormKind kind)
-{
-    const MemoryScreen screen = aloneOnScreen(cell, kind);
-    const QList<ControlSpec> &controls = controlTable(kind);
-    return std::any_of(controls.begin(), controls.end(), [&screen](const ControlSpec &control) {
-        return control.name != Control::Combo_9_AntDir && shows(screen, control.name);
-    });
-}
-
-// The cells of a NOTICE section as the form writes it, by column.
-QMap<QString, QString> writtenCells(const NoticeRecord &record)
-{
-    // Any administration: the file is read back for its NOTICE section alone.
-    QByteArray bytes = QByteArrayLiteral("File captured on -\r\nProcessed by -\r\nProgram Id: ")
-        + ProgramVersionLabel.toLatin1() + "\r\n" + makeHeadSection(QStringLiteral("A")).toLatin1() + "\r\n";
-    QMap<QString, QString> cells;
-    if (!appendNoticeSectionLine(bytes, record, 1))
-        return cells;
-    const ParsedNoticeFile parsed = checkNoticeFile(bytes + finishingBytes(1));
-    if (parsed.notices.isEmpty())
-        return cells;
-    for (const NoticeColumns::Cell &cell : NoticeColumns::cellsOf(parsed.notices.first(), QString()))
-        cells.insert(cell.first, cell.second);
-    return cells;
-}
-
-// Why a control could not take the text of its column.
-QString refusal(const ControlSpec &control, const QString &cellText)
-{
-    if (control.kind == ControlKind::DropDownList) {
-        const QStringList entries = control.entries.mid(1);
-        return ImportText::tr("%1 is not one of %2").arg(quoted(cellText), entries.join(QStringLiteral(", ")));
-    }
-    if (control.binding.kind == BindingKind::DatePart)
-        return ImportText::tr("%1 does not fit the boxes of a date").arg(quoted(cellText));
-    return ImportText::tr("%1 is longer than its box (%2 characters at most)")
-        .arg(quoted(cellText))
-        .arg(control.maxLength);
-}
 
 // Collects the faults of a whole file: the first MaxListedFaults in full,
 // the rest counted.
@@ -235,9 +90,10 @@ public:
             addFault(fault);
         const NoticeColumns::Cells cells = readCells(row);
         checkAdministration(cells);
-        const NoticeRecord record = recordOf(cells);
-        compareWithForm(cells, record);
-        putOnWindow(cells, record);
+        const FormComparison comparison = compareWithForm(cells, m_cellTexts, m_kind);
+        for (const ColumnFault &fault : comparison.faults)
+            addCellFault(fault.column, fault.what);
+        putOnWindow(cells, comparison);
         if (!faults.isEmpty())
             return true;
         m_window.saving().saveNext();
@@ -307,82 +163,13 @@ private:
         }
     }
 
-    // The notice put on a screen of the form as typing it would, then
-    // collected and written: every value must come out as its cell says.
-    void compareWithForm(const NoticeColumns::Cells &cells, const NoticeRecord &record)
-    {
-        MemoryScreen screen(m_kind);
-        TypingWriter typing(screen, m_kind);
-        const QStringList refused = showRecord(record, typing, m_kind);
-        QSet<QString> refusedColumns;
-        for (const QString &control : refused) {
-            const QString column = columnFeeding(cells, m_kind, control);
-            if (column.isEmpty() || refusedColumns.contains(column))
-                continue;
-            refusedColumns.insert(column);
-            addCellFault(column, refusal(*findControl(m_kind, control), m_cellTexts.value(column)));
-        }
-        NoticeRecord shown;
-        collectScreen(shown, screen, m_kind);
-        m_shown = shown;
-        if (findUnencodableField(shown))
-            return; // named with its box once the notice is on the window
-        QMap<QString, QString> written = writtenCells(shown);
-        written.insert(NoticeColumns::AdministrationColumn, shown.adm);
-        QMap<QString, QString> given;
-        for (const NoticeColumns::Cell &cell : cells)
-            given.insert(cell.first, cell.second);
-        QSet<QString> columns(given.keyBegin(), given.keyEnd());
-        for (auto it = written.keyBegin(); it != written.keyEnd(); ++it)
-            columns.insert(*it);
-        QStringList ordered(columns.begin(), columns.end());
-        std::sort(ordered.begin(), ordered.end(), [](const QString &a, const QString &b) {
-            return NoticeColumns::rankOf(a).value_or(-1) < NoticeColumns::rankOf(b).value_or(-1);
-        });
-        for (const QString &column : std::as_const(ordered)) {
-            const QString wanted = given.value(column);
-            const QString out = written.value(column);
-            // The notice's number is its place in the file; its type, when
-            // not given, the form's to say.
-            const bool derived = column == NoticeKeys::text(NoticeKeys::Key::NoticeNo)
-                || (wanted.isEmpty() && NoticeColumns::isDerived(column));
-            // A value that no box took changes what the others write: only
-            // that value is named.
-            if (wanted == out || derived || !refusedColumns.isEmpty())
-                continue;
-            addCellFault(column, difference(column, m_cellTexts.value(column, wanted), wanted, out));
-        }
-    }
-
-    // How the value the form writes differs from the cell's.
-    QString difference(const QString &column, const QString &cellText, const QString &wanted, const QString &out) const
-    {
-        const QString form = QLatin1String(formName(m_kind));
-        const std::optional<NoticeKeys::Key> key = NoticeColumns::keyOf(column);
-        if (out.isEmpty() && (key == NoticeKeys::Key::DAdmNtc || key == NoticeKeys::Key::DInuse))
-            return ImportText::tr("%1 is no date of the calendar").arg(quoted(cellText));
-        if (out.isEmpty() && !formHasBoxFor({column, wanted}, m_kind))
-            return ImportText::tr("%1 is not written: the %2 form has no box for this column")
-                .arg(quoted(cellText), form);
-        if (out.isEmpty())
-            return ImportText::tr("%1 is not written: the %2 form leaves this column out of such a notice "
-                                  "(its intention, fragment, polarization or antenna)")
-                .arg(quoted(cellText), form);
-        if (wanted.isEmpty())
-            return ImportText::tr("empty, but the %1 form writes %2 here").arg(form, quoted(out));
-        if (out == wanted.toUpper())
-            return ImportText::tr("%1 is written in capitals by the %2 form: %3")
-                .arg(quoted(cellText), form, quoted(out));
-        return ImportText::tr("%1 is written %2 by the %3 form").arg(quoted(cellText), quoted(out), form);
-    }
-
     // The notice on the window, as an operator would have typed it: every
     // filled box checked as on leaving it, then what Save/Next asks of a
     // notice.
-    void putOnWindow(const NoticeColumns::Cells &cells, const NoticeRecord &record)
+    void putOnWindow(const NoticeColumns::Cells &cells, const FormComparison &comparison)
     {
         TypingWriter typing(m_controls, m_kind);
-        showRecord(record, typing, m_kind);
+        showRecord(comparison.record, typing, m_kind);
         m_window.visibility().showFramesForScreen();
         const bool validationOn = m_controls.checkBox(Control::ChkValidate)->isChecked();
         QSet<QString> failedColumns;
@@ -415,7 +202,7 @@ private:
             addFault(rowFaultLine(m_where,
                                   ImportText::tr("no frequency and no coordinates: a notice cannot be saved without "
                                                  "one of them")));
-        if (const std::optional<UnencodableField> field = findUnencodableField(m_shown)) {
+        if (const std::optional<UnencodableField> &field = comparison.unencodable) {
             const QString column = columnFeeding(cells, m_kind, field->controlName);
             addCellFault(column,
                          ImportText::tr("%1 holds %2, which a notice file cannot hold")
@@ -434,7 +221,6 @@ private:
     FaultList *m_faults = nullptr;
     QSet<QString> m_faultyColumns;
     QHash<QString, QString> m_cellTexts; // each column's cell as the file has it
-    NoticeRecord m_shown;
 };
 
 void removeWorkFile(const QString &name)
