@@ -23,7 +23,7 @@ std::optional<FormKind> formOfFile(const QString &name)
     QFile file(name);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    return readSavedNoticeFile(file.readAll()).formKind;
+    return readSavedNoticeFile(file).formKind;
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 #include "notice/NoticeRecord.h"
 #include "notice/NoticeWriter.h"
 #include "notice/ProgramVersion.h"
+#include "notice/SavedNoticeFile.h"
 #include "platform/Alerts.h"
 #include "platform/System.h"
 
@@ -221,7 +222,8 @@ bool NoticeFileSession::startFile(const QString &adm, bool replaceConfirmed)
 {
     const QString name = m_controls.text(Control::Txt_Filename);
     const std::optional<platform::FileIdentity> existing = platform::fileIdentity(name);
-    if (existing && existing->regular && !replaceConfirmed)
+    // A notice file that holds no complete notice has nothing to lose.
+    if (existing && existing->regular && !replaceConfirmed && !fileHoldsNoNotice(name))
         return mayReplaceExistingFile(name, adm);
 
     QString error;
@@ -285,7 +287,15 @@ bool NoticeFileSession::openFile(const QString &name)
                                           QLatin1String(formName(m_controls.formKind()))));
         return false;
     }
-    showOpenedFile();
+    if (saved.startsAfresh) {
+        // Nothing of it is kept: the next save writes it anew, under the
+        // administration then typed.
+        m_controls.textBox(Control::Txt_Filename)->setText(name);
+        m_controls.textBox(Control::Txt_Filename)->setReadOnly(true);
+        Q_EMIT noticesChanged(1);
+    } else {
+        showOpenedFile();
+    }
     if (!m_file.store.leftoversRemoved().isEmpty())
         Q_EMIT leftoversRemoved(m_file.store.leftoversRemoved());
     if (saved.leftOut)

@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+using Piece = platform::TextFile::Piece;
+
 namespace {
 
 const QByteArray kCrLf = QByteArrayLiteral("\r\n");
@@ -41,6 +43,9 @@ QString summaryOf(const QString &section)
 
 bool NoticeFileStore::takeLock(const QString &name, QString *error)
 {
+    // A file opened that holds nothing is started afresh under the lock it has.
+    if (m_lock.isHeld() && name == m_name)
+        return true;
     const std::optional<platform::FileIdentity> existing = platform::fileIdentity(name);
     m_plainFile = !existing || existing->regular;
     m_leftoversRemoved.clear();
@@ -58,32 +63,33 @@ bool NoticeFileStore::create(const QString &name, QString *error)
 {
     if (!takeLock(name, error))
         return false;
-    if (!m_file.create(name, nullptr)) {
+    // The new file is made beside an existing one, which keeps its name
+    // until the new file's start is on the disk (see writeStart).
+    if (!m_file.createBeside(name, nullptr)) {
         if (error)
             *error = QStringLiteral("Cannot create the file %1: %2").arg(name, m_file.lastReason());
         m_lock.release();
         return false;
     }
     m_name = name;
+    m_started = false;
     return true;
 }
 
 bool NoticeFileStore::writeStart(const QStringList &headerLines, const QString &adm, QString *error)
 {
-    // The file is watched once per piece of work: here for the four lines of the start.
-    const bool stillThere = m_file.checkStillAtName(error);
-    for (const QString &piece : headerLines + QStringList{makeHeadSection(adm)}) {
-        if (!stillThere || !m_file.writeLine(piece, error)) {
-            // A file without its full start is dropped, so no empty or partial
-            // file is left behind: the next save creates it again. Only a plain
-            // file is removed, never a device or a link the operator named,
-            // nor a file that took the name from the one created here.
-            m_file.close(nullptr);
-            if (stillThere && m_plainFile && !QFileInfo(m_name).isSymLink())
-                QFile::remove(m_name);
-            m_lock.release();
-            return false;
-        }
+    // The file is watched once per piece of work: here for the four lines of
+    // the start, then it takes its name.
+    bool written = m_file.checkStillAtName(error);
+    for (const QString &piece : headerLines + QStringList{makeHeadSection(adm)})
+        written = written && m_file.writeLine(piece, error);
+    if (!written || !m_file.putInPlace(error)) {
+        // A file without its full start never takes the name: the hidden
+        // file goes with the close, the file of that name, if any, is as it
+        // was, and the next save creates the file again.
+        m_file.close(nullptr);
+        m_lock.release();
+        return false;
     }
     m_saved = SavedNoticeFile{};
     m_saved.adm = adm;
@@ -113,8 +119,7 @@ bool NoticeFileStore::open(const QString &name, QString *error)
         m_lock.release();
         return false;
     }
-    const QByteArray bytes = file.readAll();
-    SavedNoticeFile saved = readSavedNoticeFile(bytes);
+    SavedNoticeFile saved = readSavedNoticeFile(file);
     if (!saved.canContinue()) {
         if (error) {
             const NoticeFileFault &first = saved.faults.first();
@@ -122,8 +127,8 @@ bool NoticeFileStore::open(const QString &name, QString *error)
                          .arg(quoted(name))
                          .arg(first.line)
                          .arg(first.message);
-            if (saved.faults.size() > 1)
-                *error += QStringLiteral(" (and %1 more faults; notice-check lists them)").arg(saved.faults.size() - 1);
+            if (saved.faultCount > 1)
+                *error += QStringLiteral(" (and %1 more faults; notice-check lists them)").arg(saved.faultCount - 1);
             *error += QLatin1Char('.');
         }
         m_lock.release();
@@ -132,20 +137,25 @@ bool NoticeFileStore::open(const QString &name, QString *error)
     m_name = name;
     m_saved = std::move(saved);
     m_openedAs = identity;
-    m_openedAs->size = bytes.size();
-    m_started = true;
+    m_openedAs->size = file.size();
+    // Its last bytes, to tell a file that another program changed.
+    file.seek(std::max<qint64>(0, file.size() - kLastBytesCompared));
+    m_openedLastBytes = file.read(kLastBytesCompared);
+    m_started = !m_saved.startsAfresh;
     m_unwritten = true;
     return true;
 }
 
-bool NoticeFileStore::readWhole(QByteArray &bytes, QString *error) const
+bool NoticeFileStore::checkUnchanged(QString *error) const
 {
-    QFile file(m_name);
-    if (file.open(QIODevice::ReadOnly))
-        bytes = file.readAll();
-    const qint64 expected = m_unwritten ? m_openedAs->size : m_file.size();
-    const std::optional<platform::FileIdentity> now = platform::fileIdentity(m_name);
-    const bool same = now && bytes.size() == expected && (!m_unwritten || now->isSameFile(*m_openedAs));
+    bool same = false;
+    if (!m_unwritten) {
+        same = m_file.checkStillAtName(nullptr);
+    } else {
+        const std::optional<platform::FileIdentity> now = platform::fileIdentity(m_name);
+        same = now && now->isSameFile(*m_openedAs) && now->size == m_openedAs->size
+            && platform::fileHoldsAt(m_name, now->size - m_openedLastBytes.size(), m_openedLastBytes);
+    }
     if (!same && error)
         *error = QStringLiteral("The file %1 was changed, moved or deleted by another program while it was "
                                 "open here; nothing was written to it.")
@@ -153,20 +163,19 @@ bool NoticeFileStore::readWhole(QByteArray &bytes, QString *error) const
     return same;
 }
 
-bool NoticeFileStore::rewrite(const QByteArray &bytes, QString *error)
+bool NoticeFileStore::rewrite(const QList<platform::TextFile::Piece> &pieces, QString *error)
 {
-    if (!m_file.replaceWith(m_name, bytes, error))
+    if (!m_file.replaceWith(m_name, pieces, error))
         return false;
     m_unwritten = false;
     return true;
 }
 
 // An opened file gets its first write: what was read of it, without its TAIL
-// or a cut-off section, becomes the whole file.
+// or what followed its last complete notice, becomes the whole file.
 bool NoticeFileStore::writeKeptPart(QString *error)
 {
-    QByteArray bytes;
-    return readWhole(bytes, error) && rewrite(bytes.left(m_saved.keptSize), error);
+    return checkUnchanged(error) && rewrite({Piece::copied(0, m_saved.keptSize)}, error);
 }
 
 void NoticeFileStore::noteSection(qint64 offset, const QByteArray &section, qint32 index)
@@ -220,12 +229,11 @@ bool NoticeFileStore::replace(qint32 number, const QString &section, QString *er
     }
     const QByteArray replacement = sectionBytes(section);
     const NoticeSpan span = m_saved.notices[number - 1];
-    QByteArray bytes;
-    if (!readWhole(bytes, error))
+    if (!checkUnchanged(error))
         return false;
     const qint64 after = span.offset + span.size;
-    const qint64 end = m_unwritten ? m_saved.keptSize : bytes.size();
-    if (!rewrite(bytes.left(span.offset) + replacement + bytes.mid(after, end - after), error))
+    const qint64 end = m_unwritten ? m_saved.keptSize : m_file.size();
+    if (!rewrite({Piece::copied(0, span.offset), Piece{replacement}, Piece::copied(after, end - after)}, error))
         return false;
     noteSection(span.offset, replacement, number - 1);
     return true;
@@ -233,13 +241,19 @@ bool NoticeFileStore::replace(qint32 number, const QString &section, QString *er
 
 std::optional<NoticeRecord> NoticeFileStore::record(qint32 number, QString *error) const
 {
-    QByteArray bytes;
-    if (number < 1 || number > noticeCount() || !canReplace() || !readWhole(bytes, error))
+    if (number < 1 || number > noticeCount() || !canReplace() || !checkUnchanged(error))
         return std::nullopt;
     const NoticeSpan span = m_saved.notices[number - 1];
-    const QByteArray section = bytes.mid(span.offset, span.size);
+    QFile file(m_name);
+    QByteArray start;
+    QByteArray section;
+    if (file.open(QIODevice::ReadOnly)) {
+        start = file.read(m_saved.startSize);
+        if (file.seek(span.offset))
+            section = file.read(span.size);
+    }
     // The section read as the one notice of a file that has the same start.
-    const ParsedNoticeFile parsed = checkNoticeFile(bytes.left(m_saved.startSize) + section);
+    const ParsedNoticeFile parsed = checkNoticeFile(start + section);
     if (!parsed.notices.isEmpty()) {
         NoticeRecord record = noticeRecordOf(parsed.notices.first(), m_saved.adm);
         if (sectionBytes(makeNoticeSection(record, number)) == section)
@@ -256,13 +270,24 @@ bool NoticeFileStore::finish(QString *error, QString *closeError)
 {
     if (!m_started)
         return true;
+    const QString tail = Formatting::makeTail(noticeCount());
     if (m_unwritten && m_saved.finished) {
         // Opened and left as it was: the file is already whole.
     } else if (m_unwritten) {
-        QByteArray bytes;
-        if (!readWhole(bytes, error) || !rewrite(bytes.left(m_saved.keptSize) + finishingBytes(noticeCount()), error))
+        if (!checkUnchanged(error)
+            || !rewrite({Piece::copied(0, m_saved.keptSize), Piece{finishingBytes(noticeCount())}}, error))
             return false;
-    } else if (!m_file.checkStillAtName(error) || !m_file.writeLine(Formatting::makeTail(noticeCount()), error)) {
+    } else if (m_file.holdsFragment() && !m_file.cutFragment()) {
+        // What a failed write left after the last notice cannot be cut off:
+        // the file is written anew without it.
+        if (!checkUnchanged(error)
+            || !rewrite({Piece::copied(0, m_file.size()), Piece{finishingBytes(noticeCount())}}, error)) {
+            if (error)
+                *error += QStringLiteral(" The file ends with part of a line that could not be written, which cannot "
+                                         "be cut off: every saved notice is in it; open the file again to finish it.");
+            return false;
+        }
+    } else if (!m_file.checkStillAtName(error) || !m_file.writeLine(tail, error)) {
         return false;
     }
     // A failed close cannot be tried again (the file is released either way)

@@ -80,8 +80,8 @@ public:
 
 private:
     bool takeLock(const QString &name, QString *error);
-    bool readWhole(QByteArray &bytes, QString *error) const;
-    bool rewrite(const QByteArray &bytes, QString *error);
+    bool checkUnchanged(QString *error) const;
+    bool rewrite(const QList<platform::TextFile::Piece> &pieces, QString *error);
     bool writeKeptPart(QString *error);
     void noteSection(qint64 offset, const QByteArray &section, qint32 index);
 
@@ -96,4 +96,6 @@ private:
     // section included; the identity it had then.
     bool m_unwritten = false;
     std::optional<platform::FileIdentity> m_openedAs;
+    QByteArray m_openedLastBytes;
+    static constexpr qint64 kLastBytesCompared = 32;
 };

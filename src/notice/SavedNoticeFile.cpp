@@ -1,8 +1,14 @@
 #include "SavedNoticeFile.h"
 
 #include "Formatting.h"
+#include "NoticeFileStream.h"
 #include "NoticeKeys.h"
 #include "platform/TextFile.h"
+
+#include <QBuffer>
+#include <QFile>
+
+#include <algorithm>
 
 using NoticeKeys::Key;
 using NoticeKeys::Section;
@@ -17,27 +23,48 @@ QByteArray tagLine(Section section, bool closing)
         + kCrLf;
 }
 
-// The offset of each line of bytes, and one past the last line.
-QList<qint64> lineStarts(const QByteArray &bytes)
+// Where pattern last occurs in the device, or -1. Read backwards a block at
+// a time: a file's last notice lies near its end.
+qint64 lastIndexIn(QIODevice &device, const QByteArray &pattern)
 {
-    QList<qint64> starts{0};
-    for (qsizetype at = bytes.indexOf('\n'); at >= 0; at = bytes.indexOf('\n', at + 1))
-        starts.append(at + 1);
-    if (starts.last() != bytes.size())
-        starts.append(bytes.size());
-    return starts;
+    constexpr qint64 BlockSize = 1 << 20;
+    const qint64 overlap = pattern.size() - 1;
+    for (qint64 end = device.size(); end > overlap; end -= BlockSize) {
+        const qint64 start = std::max<qint64>(0, end - BlockSize - overlap);
+        if (!device.seek(start))
+            return -1;
+        const qsizetype at = device.read(end - start).lastIndexOf(pattern);
+        if (at >= 0)
+            return start + at;
+    }
+    return -1;
+}
+
+// Where pattern first occurs in the device from its start, or -1.
+qint64 firstIndexIn(QIODevice &device, const QByteArray &pattern)
+{
+    constexpr qint64 BlockSize = 1 << 20;
+    const qint64 overlap = pattern.size() - 1;
+    for (qint64 start = 0; start < device.size(); start += BlockSize) {
+        if (!device.seek(start))
+            return -1;
+        const qsizetype at = device.read(BlockSize + overlap).indexOf(pattern);
+        if (at >= 0)
+            return start + at;
+    }
+    return -1;
 }
 
 // Where the complete part of a file ends: after the last "</NOTICE>" line, or
 // after the HEAD when no notice is complete. -1 when the file has no HEAD.
-qsizetype endOfCompletePart(const QByteArray &bytes)
+qint64 endOfCompletePart(QIODevice &device)
 {
     const QByteArray noticeEnd = kCrLf + tagLine(Section::Notice, true);
-    const qsizetype lastNotice = bytes.lastIndexOf(noticeEnd);
+    const qint64 lastNotice = lastIndexIn(device, noticeEnd);
     if (lastNotice >= 0)
         return lastNotice + noticeEnd.size();
     const QByteArray headEnd = kCrLf + tagLine(Section::Head, true);
-    const qsizetype head = bytes.indexOf(headEnd);
+    const qint64 head = firstIndexIn(device, headEnd);
     return head < 0 ? -1 : head + headEnd.size();
 }
 
@@ -50,6 +77,118 @@ bool isCutNotice(const QByteArray &rest)
         return true;
     return rest.startsWith(open) && !rest.contains(tagLine(Section::Notice, true))
         && !rest.contains(tagLine(Section::Tail, false));
+}
+
+// Whether bytes could be the start of a notice file cut before its HEAD was
+// whole: nothing at all, or the first header line's beginning. Anything else
+// may be a file of another kind, never written over without a question.
+bool isCutStart(QIODevice &device)
+{
+    if (!device.seek(0))
+        return false;
+    const QByteArray beginning = NoticeKeys::headerBeginnings().front().toLatin1();
+    const QByteArray bytes = device.read(beginning.size());
+    return bytes.size() == device.size() ? beginning.startsWith(bytes) : bytes == beginning;
+}
+
+// What the checker hands over while the complete part of a saved file is
+// read: each notice's summary and form, the faults (the first of them, and
+// how many), and where each notice ends, told by the bytes of its closing
+// line as they go by.
+class SavedFileReader : public NoticeFileConsumer
+{
+public:
+    explicit SavedFileReader(SavedNoticeFile &saved)
+        : m_saved(saved)
+    { }
+
+    // Feeds bytes that start at offset to the stream, noting where each
+    // "</HEAD>" and "</NOTICE>" line ends.
+    void feed(NoticeFileStream &stream, QByteArrayView bytes, qint64 offset)
+    {
+        static const QByteArray headEnd = tagLine(Section::Head, true);
+        static const QByteArray noticeEnd = tagLine(Section::Notice, true);
+        for (qsizetype at = 0; at < bytes.size();) {
+            const qsizetype lineEnd = bytes.indexOf('\n', at);
+            const qsizetype end = lineEnd < 0 ? bytes.size() : lineEnd + 1;
+            if (m_lineStart.size() < noticeEnd.size() + 1)
+                m_lineStart.append(bytes.sliced(at, std::min(end - at, noticeEnd.size() + 1 - m_lineStart.size())));
+            if (lineEnd >= 0) {
+                if (m_lineStart == noticeEnd)
+                    m_noticeEnds.append(offset + end);
+                else if (m_lineStart == headEnd && m_headEnd < 0)
+                    m_headEnd = offset + end;
+                m_lineStart.clear();
+            }
+            at = end;
+        }
+        stream.feed(bytes);
+    }
+
+    void head(ParsedSection &&head) override { m_saved.adm = head.value(Key::Adm); }
+    void notice(ParsedNotice &&notice) override
+    {
+        m_saved.summaries.append(noticeSummary(notice));
+        const QString type = notice.value(Key::NoticeType);
+        if (!m_saved.formKind && type == QLatin1String("T01"))
+            m_saved.formKind = FormKind::T01;
+        if (!m_saved.formKind && type == QLatin1String("T02"))
+            m_saved.formKind = FormKind::T02;
+    }
+    void fault(const NoticeFileFault &fault) override
+    {
+        if (m_saved.faults.size() < SavedNoticeFile::kFaultsKept)
+            m_saved.faults.append(fault);
+        ++m_saved.faultCount;
+    }
+
+    qint32 noticeEndCount() const { return qint32(m_noticeEnds.size()); }
+
+    // The notices' places, once the stream has handed every notice over.
+    void placeNotices()
+    {
+        qint64 start = m_headEnd;
+        for (const qint64 end : std::as_const(m_noticeEnds)) {
+            m_saved.notices.append({start, end - start});
+            start = end;
+        }
+        m_saved.startSize = m_headEnd;
+    }
+
+private:
+    SavedNoticeFile &m_saved;
+    QByteArray m_lineStart; // the first bytes of the line being read
+    QList<qint64> m_noticeEnds;
+    qint64 m_headEnd = -1;
+};
+
+// Feeds the bytes from..to of the device to the reader; false when they
+// cannot be read.
+bool feedRange(QIODevice &device, qint64 from, qint64 to, SavedFileReader &reader, NoticeFileStream &stream)
+{
+    constexpr qint64 PieceSize = 256 * 1024;
+    if (!device.seek(from))
+        return false;
+    QByteArray piece(PieceSize, Qt::Uninitialized);
+    for (qint64 at = from; at < to;) {
+        const qint64 read = device.read(piece.data(), std::min(PieceSize, to - at));
+        if (read <= 0)
+            return false;
+        reader.feed(stream, QByteArrayView(piece.constData(), read), at);
+        at += read;
+    }
+    return true;
+}
+
+// The line number at which the bytes after the complete part begin.
+int linesBefore(QIODevice &device, qint64 end)
+{
+    constexpr qint64 PieceSize = 1 << 20;
+    int lines = 1;
+    device.seek(0);
+    for (qint64 at = 0; at < end; at += PieceSize)
+        lines += int(device.read(std::min(PieceSize, end - at)).count('\n'));
+    return lines;
 }
 
 // The entry of an azimuth table that a key such as "t_attn@azm350" names, or
@@ -178,50 +317,81 @@ QByteArray finishingBytes(qint32 count)
     return Formatting::makeTail(count).toLatin1() + kCrLf;
 }
 
-SavedNoticeFile readSavedNoticeFile(const QByteArray &bytes)
+SavedNoticeFile readSavedNoticeFile(QIODevice &device)
 {
     SavedNoticeFile saved;
-    const qsizetype completeEnd = endOfCompletePart(bytes);
+    const qint64 completeEnd = endOfCompletePart(device);
     if (completeEnd < 0) {
-        saved.faults = checkNoticeFile(bytes).faults;
-        return saved;
-    }
-    const QByteArray complete = bytes.left(completeEnd);
-    const qint32 count = qint32(complete.count(kCrLf + tagLine(Section::Notice, false)));
-    // The complete part with its TAIL must be a sound file.
-    const ParsedNoticeFile parsed = checkNoticeFile(complete + finishingBytes(count));
-    const QByteArray rest = bytes.mid(completeEnd);
-    const QList<qint64> starts = lineStarts(complete);
-    if (!parsed.isSound() || (!finishingBytes(count).startsWith(rest) && !isCutNotice(rest))) {
-        saved.faults = parsed.isSound() ? checkNoticeFile(bytes).faults : parsed.faults;
-        if (saved.faults.isEmpty())
-            saved.faults.append({int(starts.size()), QStringLiteral("text after the last complete notice")});
+        if (isCutStart(device)) {
+            saved.startsAfresh = true;
+            saved.leftOut = NoticeFileFault{1,
+                                            QStringLiteral("it holds no complete notice, and is started afresh "
+                                                           "when the next notice is saved")};
+            return saved;
+        }
+        SavedFileReader reader(saved);
+        NoticeFileStream stream(reader);
+        if (feedRange(device, 0, device.size(), reader, stream))
+            stream.finish();
         return saved;
     }
 
-    saved.adm = parsed.head ? parsed.head->value(Key::Adm) : QString();
-    for (const ParsedNotice &notice : parsed.notices) {
-        const qint64 offset = starts.at(notice.openLine - 1);
-        saved.notices.append({offset, starts.at(notice.closeLine) - offset});
-        saved.summaries.append(noticeSummary(notice));
-        const QString type = notice.value(Key::NoticeType);
-        if (!saved.formKind && type == QLatin1String("T01"))
-            saved.formKind = FormKind::T01;
-        if (!saved.formKind && type == QLatin1String("T02"))
-            saved.formKind = FormKind::T02;
+    // The complete part with its TAIL must be a sound file.
+    SavedFileReader reader(saved);
+    NoticeFileStream stream(reader);
+    if (!feedRange(device, 0, completeEnd, reader, stream)) {
+        saved.faults = {{1, QStringLiteral("the file cannot be read: %1").arg(device.errorString())}};
+        return saved;
     }
-    saved.startSize = saved.notices.isEmpty() ? completeEnd : saved.notices.first().offset;
+    const qint32 count = reader.noticeEndCount();
+    const QByteArray finishing = finishingBytes(count);
+    reader.feed(stream, finishing, completeEnd);
+    stream.finish();
+    if (!saved.canContinue()) {
+        saved.summaries.clear();
+        return saved;
+    }
+    reader.placeNotices();
     saved.keptSize = completeEnd;
-    saved.finished = rest == finishingBytes(count);
-    if (!rest.isEmpty() && isCutNotice(rest)) {
-        const int line = int(starts.size());
-        saved.leftOut
-            = NoticeFileFault{line,
-                              QStringLiteral("notice %1, from line %2, is cut off before its end: it is left out")
-                                  .arg(count + 1)
-                                  .arg(line)};
-    }
+
+    // What follows holds no complete notice: the TAIL, the start of the TAIL
+    // or of a notice that a crash cut off, or whatever a failed write left.
+    // Anything but the TAIL is named and left out.
+    const qint64 restSize = device.size() - completeEnd;
+    device.seek(completeEnd);
+    const QByteArray rest = device.read(std::min<qint64>(restSize, finishing.size() + 1));
+    saved.finished = rest == finishing;
+    if (restSize == 0 || saved.finished || finishing.startsWith(rest))
+        return saved;
+    const int line = linesBefore(device, completeEnd);
+    device.seek(completeEnd);
+    const bool cutNotice = restSize < 1 << 20 && isCutNotice(device.read(restSize));
+    saved.leftOut = NoticeFileFault{
+        line,
+        cutNotice ? QStringLiteral("notice %1, from line %2, is cut off before its end: it is left out")
+                        .arg(count + 1)
+                        .arg(line)
+                  : QStringLiteral("the lines from line %1 on hold no complete notice: they are left out").arg(line)};
     return saved;
+}
+
+bool fileHoldsNoNotice(const QString &name)
+{
+    QFile file(name);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    // A file with a complete notice is told by its end, without reading it all.
+    if (lastIndexIn(file, kCrLf + tagLine(Section::Notice, true)) >= 0)
+        return false;
+    return readSavedNoticeFile(file).holdsNoNotice();
+}
+
+SavedNoticeFile readSavedNoticeFile(const QByteArray &bytes)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return readSavedNoticeFile(buffer);
 }
 
 NoticeRecord noticeRecordOf(const ParsedNotice &notice, const QString &adm)

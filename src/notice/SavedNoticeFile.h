@@ -11,11 +11,17 @@
 
 #include <optional>
 
+class QIODevice;
+
 // A notice file read back to be continued or corrected. The file is judged by
-// the notice-file checker with one allowance: it may end without its TAIL, as
-// a file does whose run was never finished, and its last NOTICE section may be
-// cut off in the middle (a crash or a power cut while it was written). Such a
-// section is named and left out; every complete notice is kept, byte for byte.
+// the notice-file checker up to the end of its last complete notice, with one
+// allowance: it may end without its TAIL, as a file does whose run was never
+// finished. Whatever follows the last complete notice (a NOTICE section cut
+// in the middle by a crash or a power cut, part of a line that a failed write
+// left) is named and left out; every complete notice is kept, byte for byte.
+// A file cut before its HEAD was whole holds nothing: it is started afresh.
+// The file is read a block at a time, so a file of any length is read in the
+// same memory but for a summary line per notice.
 
 // Where one NOTICE section lies in the file's bytes, its line end included.
 struct NoticeSpan
@@ -33,13 +39,28 @@ struct SavedNoticeFile
     QStringList summaries;                  // noticeSummary() of each
     qint64 keptSize = 0;                    // the bytes kept: up to the end of the last complete notice
     bool finished = false;                  // the file ends with its TAIL and the empty line
-    std::optional<NoticeFileFault> leftOut; // a last section cut in the middle, not kept
-    QList<NoticeFileFault> faults;          // why the file cannot be continued; empty when it can
+    std::optional<NoticeFileFault> leftOut; // what follows the last complete notice, not kept
+    bool startsAfresh = false;              // cut before its HEAD was whole: the next save writes it anew
+    QList<NoticeFileFault> faults;          // why the file cannot be continued (the first
+                                            // kFaultsKept); empty when it can
+    qsizetype faultCount = 0;               // how many faults in all
+
+    static constexpr qsizetype kFaultsKept = 100;
 
     bool canContinue() const { return faults.isEmpty(); }
+    // Nothing would be lost if the file were written anew.
+    bool holdsNoNotice() const { return canContinue() && notices.isEmpty(); }
 };
 
+// Reads a file from a device that can seek, open for reading.
+SavedNoticeFile readSavedNoticeFile(QIODevice &device);
 SavedNoticeFile readSavedNoticeFile(const QByteArray &bytes);
+
+// Whether the file that name leads to is a notice file that holds no complete
+// notice: empty, cut inside or right after its start. A new run may write it
+// anew without asking, as it holds nothing to lose. False for a file that
+// cannot be read or is not a notice file.
+bool fileHoldsNoNotice(const QString &name);
 
 // The end of a file whose last notice carries the number count: the TAIL and
 // the empty line, as bytes.

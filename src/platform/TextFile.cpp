@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -67,13 +68,32 @@ qsizetype encodeInto(const QString &text, char *out)
     return -1;
 }
 
+qint64 g_callCount = 0;
+
+// Counts one system call and tells whether a test has chosen it to fail,
+// errno then set to the error number chosen.
+bool failsByChoice(const std::optional<int> &fault)
+{
+    ++g_callCount;
+    if (g_faults.killingCall > 0 && --g_faults.killingCall == 0)
+        ::raise(SIGKILL);
+    if (g_faults.failingCall > 1) {
+        --g_faults.failingCall;
+    } else if (g_faults.failingCall == 1 && g_faults.failingCalls > 0) {
+        --g_faults.failingCalls;
+        errno = g_faults.failingCallError;
+        return true;
+    }
+    if (fault)
+        errno = *fault;
+    return fault.has_value();
+}
+
 // Runs one system call, or fails it with the injected error number.
 template <typename Call> auto callOrFail(const std::optional<int> &fault, Call call) -> decltype(call())
 {
-    if (fault) {
-        errno = *fault;
+    if (failsByChoice(fault))
         return -1;
-    }
     return call();
 }
 
@@ -87,15 +107,18 @@ QString quoted(const QString &name)
     return QLatin1Char('"') + name + QLatin1Char('"');
 }
 
-// Writes every byte; written counts the bytes that reached the file, also
-// when the write fails part-way.
-bool writeAll(int descriptor, const QByteArray &bytes, qsizetype &written)
+// Writes every byte at offset; written counts the bytes that reached the
+// file, also when the write fails part-way. Written at an offset rather than
+// at the descriptor's position, so that a failed write leaves nothing to
+// undo but its bytes.
+bool writeAllAt(int descriptor, const QByteArray &bytes, off_t offset, qsizetype &written)
 {
     written = 0;
     const char *data = bytes.constData();
     qsizetype left = bytes.size();
     while (left > 0) {
-        const ssize_t count = callOrFail(g_faults.write, [&] { return ::write(descriptor, data, size_t(left)); });
+        const ssize_t count
+            = callOrFail(g_faults.write, [&] { return ::pwrite(descriptor, data, size_t(left), offset + written); });
         if (count < 0) {
             if (errno == EINTR)
                 continue;
@@ -106,6 +129,49 @@ bool writeAll(int descriptor, const QByteArray &bytes, qsizetype &written)
         written += count;
     }
     return true;
+}
+
+// Writes to a device or pipe, which has no offsets.
+bool writeAllOnward(int descriptor, const QByteArray &bytes, qsizetype &written)
+{
+    written = 0;
+    while (written < bytes.size()) {
+        const ssize_t count = callOrFail(g_faults.write, [&] {
+            return ::write(descriptor, bytes.constData() + written, size_t(bytes.size() - written));
+        });
+        if (count < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        written += count;
+    }
+    return true;
+}
+
+// The size bytes at offset of an open file, or fewer when it ends before.
+QByteArray readAt(int descriptor, off_t offset, qsizetype size)
+{
+    QByteArray bytes(size, Qt::Uninitialized);
+    qsizetype got = 0;
+    while (got < size) {
+        const ssize_t count = ::pread(descriptor, bytes.data() + got, size_t(size - got), offset + got);
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count <= 0)
+            break;
+        got += count;
+    }
+    bytes.truncate(got);
+    return bytes;
+}
+
+// How many of the last bytes written a writer keeps to compare with the file.
+constexpr qsizetype LastBytesKept = 32;
+
+bool truncateTo(int descriptor, off_t size)
+{
+    return callOrFail(g_faults.truncate, [&] { return ::ftruncate(descriptor, size); }) == 0;
 }
 
 // The identity of an open file, or nothing for a device or pipe, which has
@@ -209,7 +275,40 @@ TextFile::~TextFile()
 {
     if (isOpen())
         ::close(m_descriptor);
+    if (!m_hiddenPath.isEmpty())
+        ::unlink(QFile::encodeName(m_hiddenPath).constData());
 }
+
+namespace {
+
+// Opens a file to be written: read too when it is a plain file, so that its
+// last bytes can be compared with those written, unless this user may only
+// write it. -1 with errno set on failure.
+int openForWriting(const QByteArray &path, int flags, mode_t mode)
+{
+    int descriptor = -1;
+    for (const int access : {O_RDWR, O_WRONLY}) {
+        do {
+            descriptor = callOrFail(g_faults.create, [&] { return ::open(path.constData(), access | flags, mode); });
+        } while (descriptor < 0 && errno == EINTR);
+        if (descriptor >= 0 || errno != EACCES)
+            break;
+    }
+    return descriptor;
+}
+
+// A hidden name beside target that no file has yet: ".NAME." and six letters
+// or digits, as removeLeftoversOf knows them.
+QByteArray hiddenNameBeside(const QFileInfo &target)
+{
+    static const char Letters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    QByteArray suffix(6, Qt::Uninitialized);
+    for (char &letter : suffix)
+        letter = Letters[QRandomGenerator::global()->bounded(int(sizeof Letters - 1))];
+    return QFile::encodeName(target.absolutePath() + QStringLiteral("/.") + target.fileName() + u'.') + suffix;
+}
+
+} // namespace
 
 bool TextFile::create(const QString &name, QString *error)
 {
@@ -219,47 +318,129 @@ bool TextFile::create(const QString &name, QString *error)
                          .arg(quoted(name), quoted(m_name));
         return false;
     }
-    const QByteArray path = QFile::encodeName(name);
-    int descriptor = -1;
-    do {
-        descriptor = callOrFail(
-            g_faults.create, [&] { return ::open(path.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666); });
-    } while (descriptor < 0 && errno == EINTR);
+    const std::optional<FileIdentity> existing = fileIdentity(name);
+    const int descriptor = existing && !existing->regular
+        ? callOrFail(g_faults.create, [&] { return ::open(QFile::encodeName(name).constData(), O_WRONLY | O_CLOEXEC); })
+        : openForWriting(QFile::encodeName(name), O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
     if (descriptor < 0) {
         m_lastReason = reason();
         if (error)
             *error = QStringLiteral("Cannot create the file %1: %2.").arg(quoted(name), m_lastReason);
         return false;
     }
-    adopt(descriptor, name, 0);
+    adopt(descriptor, name, 0, QByteArray());
     return true;
 }
 
-void TextFile::adopt(int descriptor, const QString &name, off_t end)
+bool TextFile::createBeside(const QString &name, QString *error)
+{
+    const std::optional<FileIdentity> existing = fileIdentity(name);
+    if (existing && !existing->regular)
+        return create(name, error);
+    const auto fail = [&] {
+        m_lastReason = reason();
+        if (error)
+            *error = QStringLiteral("Cannot create the file %1: %2.").arg(quoted(name), m_lastReason);
+        return false;
+    };
+    if (isOpen())
+        return create(name, error);
+    if (name.isEmpty()) {
+        errno = ENOENT;
+        return fail();
+    }
+    const QByteArray path = QFile::encodeName(name);
+    // A file this user may not write is not replaced behind its back.
+    if (existing && ::access(path.constData(), W_OK) != 0)
+        return fail();
+    // The file itself is replaced, not a symbolic link that leads to it.
+    const QFileInfo target(existing ? QFileInfo(name).canonicalFilePath() : QFileInfo(name).absoluteFilePath());
+    struct stat old;
+    if (existing && ::stat(path.constData(), &old) != 0)
+        return fail();
+    QByteArray hidden;
+    int descriptor = -1;
+    for (int attempt = 0; attempt < 100 && descriptor < 0; ++attempt) {
+        hidden = hiddenNameBeside(target);
+        descriptor = openForWriting(hidden, O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (descriptor < 0 && errno != EEXIST)
+            break;
+    }
+    if (descriptor < 0)
+        return fail();
+    if (existing)
+        ::fchmod(descriptor, old.st_mode & 07777);
+    adopt(descriptor, name, 0, QByteArray());
+    m_hiddenPath = QFile::decodeName(hidden);
+    m_placeTarget = target.filePath();
+    return true;
+}
+
+bool TextFile::putInPlace(QString *error)
+{
+    if (m_hiddenPath.isEmpty())
+        return true;
+    if (!checkStillAtName(error))
+        return false;
+    if (callOrFail(g_faults.rename,
+                   [&] {
+                       return ::rename(QFile::encodeName(m_hiddenPath).constData(),
+                                       QFile::encodeName(m_placeTarget).constData());
+                   })
+        != 0) {
+        m_lastReason = reason();
+        if (error)
+            *error = QStringLiteral("Cannot create the file %1: %2.").arg(quoted(m_name), m_lastReason);
+        return false;
+    }
+    syncFolder(QFileInfo(m_placeTarget).absolutePath());
+    m_hiddenPath.clear();
+    m_placeTarget.clear();
+    return true;
+}
+
+void TextFile::adopt(int descriptor, const QString &name, off_t end, const QByteArray &lastBytes)
 {
     m_descriptor = descriptor;
     m_name = name;
-    m_end = end;
+    m_end = m_written = end;
+    m_lastBytes = lastBytes;
     m_identity = plainFileIdentity(descriptor);
+    m_hiddenPath.clear();
+    m_placeTarget.clear();
 }
 
-bool TextFile::checkStillAtName(QString *error)
+bool TextFile::checkStillAtName(QString *error) const
 {
     // A closed file is not written: the write itself says so.
     if (!isOpen() || !m_identity)
         return true;
-    const std::optional<FileIdentity> now = fileIdentity(m_name);
-    if (now && now->isSameFile(*m_identity) && now->size >= m_end)
+    const std::optional<FileIdentity> now = fileIdentity(watchedPath());
+    const bool same = now && now->isSameFile(*m_identity);
+    // A file that cannot be read back (one this user may only write) is
+    // judged by its length alone.
+    const bool readable = (::fcntl(m_descriptor, F_GETFL) & O_ACCMODE) != O_WRONLY;
+    const bool asWritten = same && now->size == m_written
+        && (!readable || readAt(m_descriptor, m_end - off_t(m_lastBytes.size()), m_lastBytes.size()) == m_lastBytes);
+    if (asWritten)
         return true;
     if (!now)
         m_lastReason = QStringLiteral("it was deleted or moved while it was being written");
-    else if (!now->isSameFile(*m_identity))
+    else if (!same)
         m_lastReason = QStringLiteral("another file took its name while it was being written");
-    else
+    else if (now->size < m_written)
         m_lastReason = QStringLiteral("it was cut short while it was being written");
+    else
+        m_lastReason = QStringLiteral("another program wrote to it while it was being written");
     if (error)
         *error = QStringLiteral("Cannot write to the file %1: %2.").arg(quoted(m_name), m_lastReason);
     return false;
+}
+
+bool fileHoldsAt(const QString &name, qint64 offset, const QByteArray &bytes)
+{
+    QFile file(name);
+    return file.open(QIODevice::ReadOnly) && file.seek(offset) && file.read(bytes.size()) == bytes;
 }
 
 namespace {
@@ -323,7 +504,7 @@ bool renameFileOver(const QString &from, const QString &to, QString *error)
     return true;
 }
 
-bool TextFile::replaceWith(const QString &name, const QByteArray &bytes, QString *error)
+bool TextFile::replaceWith(const QString &name, const QList<Piece> &pieces, QString *error)
 {
     const auto fail = [&](const QString &sentence) {
         m_lastReason = reason();
@@ -346,9 +527,37 @@ bool TextFile::replaceWith(const QString &name, const QByteArray &bytes, QString
     const int descriptor = callOrFail(g_faults.create, [&] { return ::mkostemp(temporary.data(), O_CLOEXEC); });
     if (descriptor < 0)
         return fail(QStringLiteral("Cannot replace the file %1: no new file could be made beside it: %2."));
-    qsizetype written = 0;
-    const bool complete = writeAll(descriptor, bytes, written) && syncToDisk(descriptor)
-        && ::fchmod(descriptor, old.st_mode & 07777) == 0
+    // The pieces copied from the old file go a block at a time, so that a
+    // file of any length is replaced in the same memory.
+    QFile source(target);
+    off_t end = 0;
+    bool complete = true;
+    for (const Piece &piece : pieces) {
+        if (!piece.bytes.isNull()) {
+            qsizetype written = 0;
+            complete = writeAllAt(descriptor, piece.bytes, end, written);
+            end += written;
+        } else {
+            constexpr qint64 BlockSize = 1 << 20;
+            if (!source.isOpen() && !source.open(QIODevice::ReadOnly))
+                complete = false;
+            for (qint64 done = 0; complete && done < piece.size; done += BlockSize) {
+                const qint64 size = std::min(BlockSize, piece.size - done);
+                const QByteArray block = source.seek(piece.offset + done) ? source.read(size) : QByteArray();
+                if (block.size() != size) {
+                    errno = EIO;
+                    complete = false;
+                    break;
+                }
+                qsizetype written = 0;
+                complete = writeAllAt(descriptor, block, end, written);
+                end += written;
+            }
+        }
+        if (!complete)
+            break;
+    }
+    complete = complete && syncToDisk(descriptor) && ::fchmod(descriptor, old.st_mode & 07777) == 0
         && callOrFail(g_faults.rename,
                       [&] { return ::rename(temporary.constData(), QFile::encodeName(target).constData()); })
             == 0;
@@ -362,7 +571,8 @@ bool TextFile::replaceWith(const QString &name, const QByteArray &bytes, QString
     syncFolder(targetInfo.absolutePath());
     if (isOpen())
         ::close(m_descriptor);
-    adopt(descriptor, name, off_t(bytes.size()));
+    const qsizetype kept = std::min<qsizetype>(LastBytesKept, end);
+    adopt(descriptor, name, end, readAt(descriptor, end - kept, kept));
     return true;
 }
 
@@ -400,26 +610,40 @@ bool TextFile::writeEncodedLine(const QByteArray &line, QString *error)
 
 bool TextFile::writeBytes(const QByteArray &bytes, QString *error)
 {
-    const off_t before = m_end;
     qsizetype written = 0;
-    const bool ok = writeAll(m_descriptor, bytes, written) && syncToDisk(m_descriptor);
-    m_end = before + written;
-    if (!ok) {
-        m_lastReason = reason();
-        // A write that fails half-way, or whose sync fails, has left part or
-        // all of the line in the file: cut it off again, so that a later write
-        // of the same line does not stand after a fragment or a copy of itself.
-        const bool undone = written == 0
-            || (::ftruncate(m_descriptor, before) == 0 && ::lseek(m_descriptor, before, SEEK_SET) == before);
-        if (undone)
-            m_end = before;
-        if (error) {
-            *error = QStringLiteral("Cannot write to the file %1: %2.").arg(quoted(m_name), m_lastReason);
-            if (!undone)
-                *error += QStringLiteral(" Part of the line may remain in the file.");
-        }
-        return false;
+    const bool ok
+        = (m_identity ? writeAllAt(m_descriptor, bytes, m_end, written) : writeAllOnward(m_descriptor, bytes, written))
+        && syncToDisk(m_descriptor);
+    m_written = std::max(m_written, m_end + off_t(written));
+    if (ok) {
+        m_end += off_t(bytes.size());
+        m_lastBytes
+            = bytes.size() >= LastBytesKept ? bytes.right(LastBytesKept) : (m_lastBytes + bytes).right(LastBytesKept);
+        // What an earlier failure left beyond a shorter line.
+        cutFragment();
+        return true;
     }
+    m_lastReason = reason();
+    // A write that fails half-way, or whose sync fails, has left part or all
+    // of the line in the file: cut it off again, so that a later write of the
+    // same line does not stand after a fragment or a copy of itself. Where
+    // the system refuses the cut, the next line is written over it.
+    const bool undone = cutFragment();
+    if (error) {
+        *error = QStringLiteral("Cannot write to the file %1: %2.").arg(quoted(m_name), m_lastReason);
+        if (!undone)
+            *error += QStringLiteral(" Part of the line remains at the end of the file.");
+    }
+    return false;
+}
+
+bool TextFile::cutFragment()
+{
+    if (!holdsFragment())
+        return true;
+    if (!m_identity || !truncateTo(m_descriptor, m_end))
+        return false;
+    m_written = m_end;
     return true;
 }
 
@@ -440,9 +664,14 @@ bool TextFile::close(QString *error)
     // POSIX leaves the descriptor released even when close fails (EINTR
     // included), so it is never closed twice.
     int result = ::close(descriptor);
-    if (g_faults.close) {
-        errno = *g_faults.close;
+    if (failsByChoice(g_faults.close))
         result = -1;
+    // A file never put in place is not left hidden beside the name.
+    if (!m_hiddenPath.isEmpty()) {
+        const int cause = errno;
+        ::unlink(QFile::encodeName(m_hiddenPath).constData());
+        m_hiddenPath.clear();
+        errno = cause;
     }
     if (result != 0) {
         m_lastReason = reason();
@@ -495,6 +724,28 @@ void TextFileFaults::failClose(int errorNumber)
 void TextFileFaults::failRename(int errorNumber)
 {
     g_faults.rename = errorNumber;
+}
+
+void TextFileFaults::failTruncate(int errorNumber)
+{
+    g_faults.truncate = errorNumber;
+}
+
+void TextFileFaults::failCalls(int call, int count, int errorNumber)
+{
+    g_faults.failingCall = call;
+    g_faults.failingCalls = count;
+    g_faults.failingCallError = errorNumber;
+}
+
+void TextFileFaults::killAtCall(int call)
+{
+    g_faults.killingCall = call;
+}
+
+qint64 textFileCallCount()
+{
+    return g_callCount;
 }
 
 } // namespace platform

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "notice/SavedNoticeFile.h"
 #include "platform/Alerts.h"
 #include "platform/InputLimits.h"
 #include "platform/TextFile.h"
@@ -38,10 +39,12 @@ private:
 };
 
 // An existing plain file that the run would replace without being told to.
+// A notice file that holds no complete notice has nothing to lose: the run
+// starts it afresh.
 inline QString existingOutputFault(const QString &output)
 {
     const std::optional<platform::FileIdentity> existing = platform::fileIdentity(output);
-    if (!existing || !existing->regular)
+    if (!existing || !existing->regular || fileHoldsNoNotice(output))
         return {};
     return QStringLiteral("the output file %1 exists: give --replace to replace it")
         .arg(platform::inputExcerpt(output));

@@ -20,6 +20,13 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 
+// The three header lines of the files below.
+inline QStringList writtenHeaderLines()
+{
+    return makeHeaderLines(QDateTime(QDate(2005, 12, 7), QTime(14, 3, 27)), "operator",
+                           " Norvane Analog Version 1.61 / 12.12.2005", QLocale(QLocale::German, QLocale::Germany));
+}
+
 // The bytes of the file that a capture run writes for these records: the
 // header lines, HEAD, one NOTICE per record numbered from 1, and the TAIL
 // piece, each piece followed by one line end. Empty if the file could not be
@@ -28,9 +35,7 @@ inline QByteArray writtenNoticeFile(const QString &adm, const QList<NoticeRecord
 {
     QTemporaryDir folder;
     const QString name = folder.filePath(QStringLiteral("T01M-2005127-14327-operator.txt"));
-    QStringList pieces = makeHeaderLines(QDateTime(QDate(2005, 12, 7), QTime(14, 3, 27)), "operator",
-                                         " Norvane Analog Version 1.61 / 12.12.2005",
-                                         QLocale(QLocale::German, QLocale::Germany));
+    QStringList pieces = writtenHeaderLines();
     pieces.append(makeHeadSection(adm));
     for (int i = 0; i < records.size(); ++i)
         pieces.append(makeNoticeSection(records[i], i + 1));

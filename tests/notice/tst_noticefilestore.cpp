@@ -107,35 +107,48 @@ private Q_SLOTS:
         QVERIFY(platform::fileIdentity(name)->isSameFile(*before));
     }
 
-    // A file cut anywhere after its HEAD: every complete notice is kept, a
-    // notice cut before its end is named and left out, and Finish makes the
-    // file the writer writes for the notices kept.
+    // A file cut anywhere after its HEAD, or damaged after its last complete
+    // notice: every complete notice is kept, what follows is named and left
+    // out, and Finish makes the file the writer writes for the notices kept.
     void finishCutFile_data()
     {
-        QTest::addColumn<qsizetype>("cut");
+        QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<int>("kept");
         QTest::addColumn<int>("leftOutLine"); // 0: nothing left out
+        QTest::addColumn<QString>("leftOut");
         const auto lineOf = [this](qsizetype offset) { return int(m_small.left(offset).count('\n')) + 1; };
+        const QString cut = QStringLiteral("notice %1, from line");
         for (int k = 0; k <= kSmall; ++k) {
             const qsizetype end = afterNotice(m_small, k);
-            QTest::addRow("after notice %d", k) << end << k << 0;
+            QTest::addRow("after notice %d", k) << m_small.left(end) << k << 0 << QString();
             if (k < kSmall) {
-                QTest::addRow("in the opening tag of notice %d", k + 1) << end + 4 << k << lineOf(end);
-                QTest::addRow("inside notice %d", k + 1) << end + 40 << k << lineOf(end);
+                QTest::addRow("in the opening tag of notice %d", k + 1)
+                    << m_small.left(end + 4) << k << lineOf(end) << cut.arg(k + 1);
+                QTest::addRow("inside notice %d", k + 1) << m_small.left(end + 40) << k << lineOf(end) << cut.arg(k + 1);
                 QTest::addRow("before the end tag of notice %d", k + 1)
-                    << afterNotice(m_small, k + 1) - 3 << k << lineOf(end);
+                    << m_small.left(afterNotice(m_small, k + 1) - 3) << k << lineOf(end) << cut.arg(k + 1);
             }
         }
-        QTest::addRow("inside the TAIL") << m_small.size() - 12 << kSmall << 0;
-        QTest::addRow("without the final empty line") << m_small.size() - 2 << kSmall << 0;
+        QTest::addRow("inside the TAIL") << m_small.chopped(12) << kSmall << 0 << QString();
+        QTest::addRow("without the final empty line") << m_small.chopped(2) << kSmall << 0 << QString();
+        // What a failed write whose cut-off also failed leaves, then a TAIL.
+        const qsizetype tail = afterNotice(m_small, kSmall);
+        const QString damaged = QStringLiteral("the lines from line %1 on hold no complete notice");
+        QTest::addRow("a fragment, then the TAIL")
+            << m_small.left(afterNotice(m_small, 2)) + "<NOTICE>\r\nt_c" + m_small.mid(tail) << 2
+            << lineOf(afterNotice(m_small, 2)) << damaged.arg(lineOf(afterNotice(m_small, 2)));
+        QTest::addRow("text after the TAIL") << m_small + "x\r\n" << kSmall << lineOf(tail) << damaged.arg(lineOf(tail));
+        QTest::addRow("wrong count") << QByteArray(m_small).replace("t_num_notices = 12", "t_num_notices = 11")
+                                     << kSmall << lineOf(tail) << damaged.arg(lineOf(tail));
     }
 
     void finishCutFile()
     {
-        QFETCH(qsizetype, cut);
+        QFETCH(QByteArray, bytes);
         QFETCH(int, kept);
         QFETCH(int, leftOutLine);
-        const QString name = placed(m_small.left(cut));
+        QFETCH(QString, leftOut);
+        const QString name = placed(bytes);
         NoticeFileStore store;
         QString error;
         QVERIFY2(store.open(name, &error), qPrintable(error));
@@ -143,9 +156,45 @@ private Q_SLOTS:
         QCOMPARE(store.saved().finished, false);
         QCOMPARE(store.saved().leftOut ? store.saved().leftOut->line : 0, leftOutLine);
         if (leftOutLine)
-            QVERIFY(store.saved().leftOut->message.startsWith(QString("notice %1, from line").arg(kept + 1)));
+            QVERIFY2(store.saved().leftOut->message.startsWith(leftOut), qPrintable(store.saved().leftOut->message));
+        QVERIFY(!fileHoldsNoNotice(name) || kept == 0);
         QVERIFY2(store.finish(&error, nullptr), qPrintable(error));
         QCOMPARE(readBytes(name), writtenNoticeFile("F", m_records.mid(0, kept)));
+    }
+
+    // A file cut before its HEAD was whole holds nothing: it opens, and the
+    // next save writes it anew. A file of another kind is never taken for one.
+    void startAfreshWhatHoldsNothing_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("holdsNothing");
+        QTest::newRow("empty") << QByteArray() << true;
+        QTest::newRow("inside the first line") << m_small.left(9) << true;
+        QTest::newRow("inside the HEAD") << m_small.left(m_small.indexOf("</HEAD>")) << true;
+        QTest::newRow("after the HEAD") << m_small.left(afterNotice(m_small, 0)) << true;
+        QTest::newRow("another kind of file") << QByteArray("Shopping list\r\n") << false;
+        QTest::newRow("notices") << m_small << false;
+    }
+
+    void startAfreshWhatHoldsNothing()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, holdsNothing);
+        const QString name = placed(bytes);
+        QCOMPARE(fileHoldsNoNotice(name), holdsNothing);
+        NoticeFileStore store;
+        QString error;
+        if (!holdsNothing || bytes.contains("</HEAD>"))
+            return;
+        QVERIFY2(store.open(name, &error), qPrintable(error));
+        QVERIFY(store.saved().startsAfresh && !store.isStarted());
+        QVERIFY(store.saved().leftOut);
+        QCOMPARE(readBytes(name), bytes);
+        QVERIFY2(store.create(name, &error), qPrintable(error));
+        QVERIFY2(store.writeStart(writtenHeaderLines(), "F", &error), qPrintable(error));
+        QVERIFY2(store.append(makeNoticeSection(m_records.at(0), 1), &error), qPrintable(error));
+        QVERIFY2(store.finish(&error, nullptr), qPrintable(error));
+        QCOMPARE(readBytes(name), writtenNoticeFile("F", m_records.mid(0, 1)));
     }
 
     // Correcting one notice changes its lines only; later notices keep their
@@ -192,12 +241,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("message");
         QByteArray misnumbered = m_small;
         misnumbered.replace("Notice No = 3\r\n", "Notice No = 4\r\n");
-        QTest::newRow("empty") << QByteArray() << "line 1: the file is empty";
         QTest::newRow("no HEAD") << QByteArray("File captured on\r\nhello\r\n") << "line 1: ";
         QTest::newRow("misnumbered") << misnumbered << "line ";
-        QTest::newRow("text after the TAIL") << m_small + "x\r\n" << "line ";
-        QTest::newRow("wrong count") << QByteArray(m_small).replace("t_num_notices = 12", "t_num_notices = 11")
-                                    << "line ";
     }
 
     void refuseWhatCannotBeContinued()
@@ -335,6 +380,9 @@ private Q_SLOTS:
         QTest::newRow("deleted") << "delete" << "it was deleted or moved while it was being written";
         QTest::newRow("replaced") << "replace" << "another file took its name while it was being written";
         QTest::newRow("cut short") << "truncate" << "it was cut short while it was being written";
+        QTest::newRow("written after") << "append" << "another program wrote to it while it was being written";
+        QTest::newRow("cut and grown again")
+            << "overwrite" << "another program wrote to it while it was being written";
     }
 
     void stopWhenTheFileIsChanged()
@@ -361,9 +409,17 @@ private Q_SLOTS:
             } else if (change == "replace") {
                 QVERIFY(QFile::remove(name));
                 writeBytes(name, now);
-            } else {
+            } else if (change == "truncate") {
                 now.chop(5);
                 QVERIFY(QFile::resize(name, now.size()));
+            } else {
+                // Another program's bytes after the end, or in place of the
+                // last ones: the same file, of a length or end not written here.
+                QFile file(name);
+                QVERIFY(file.open(QIODevice::ReadWrite));
+                QVERIFY(file.seek(change == "append" ? now.size() : now.size() - 5));
+                QCOMPARE(file.write("XXXXX"), 5);
+                now = now.left(file.pos() - 5) + "XXXXX";
             }
             QVERIFY(!store.append(makeNoticeSection(m_records.at(0), store.noticeCount() + 1), &error));
             QCOMPARE(error, QString("Cannot write to the file \"%1\": %2.").arg(name, reason));
