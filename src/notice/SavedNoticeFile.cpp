@@ -205,9 +205,9 @@ SavedNoticeFile readSavedNoticeFile(const QByteArray &bytes)
         saved.notices.append({offset, starts.at(notice.closeLine) - offset});
         saved.summaries.append(noticeSummary(notice));
         const QString type = notice.value(Key::NoticeType);
-        if (!saved.formKind && type == QLatin1String("T01"))
+        if (!saved.formKind && type == QLatin1String(NoticeCodes::SoundType))
             saved.formKind = FormKind::T01;
-        if (!saved.formKind && type == QLatin1String("T02"))
+        if (!saved.formKind && type == QLatin1String(NoticeCodes::TelevisionType))
             saved.formKind = FormKind::T02;
     }
     saved.startSize = saved.notices.isEmpty() ? completeEnd : saved.notices.first().offset;
