@@ -85,7 +85,9 @@ private:
     NoticeSheetWriter &m_writer;
 };
 
-// The export pass: each notice written as it ends.
+// The export pass: each notice written as it ends, as long as the stream has
+// found no fault (the file changed since it was checked), whether or not the
+// fault has been handed over yet.
 class ExportWrite : public NoticeFileConsumer
 {
 public:
@@ -94,7 +96,12 @@ public:
         , m_adm(adm)
     { }
 
-    void notice(ParsedNotice &&notice) override { m_writer.write(notice, m_adm); }
+    void readBy(const NoticeFileStream &stream) { m_stream = &stream; }
+    void notice(ParsedNotice &&notice) override
+    {
+        if (m_stream->faultCount() == 0)
+            m_writer.write(notice, m_adm);
+    }
     void fault(const NoticeFileFault &) override { faulty = true; }
 
     bool faulty = false;
@@ -102,6 +109,7 @@ public:
 private:
     NoticeSheetWriter &m_writer;
     QString m_adm;
+    const NoticeFileStream *m_stream = nullptr;
 };
 
 } // namespace
@@ -170,12 +178,13 @@ CheckStatus exportNoticeFile(const QString &path, SheetFormat format, QIODevice 
     }
     ExportWrite exported(writer, check.adm);
     NoticeFileStream stream(exported);
+    exported.readBy(stream);
     writer.begin();
     if (!file.seek(0) || !checkNoticeDevice(file, stream))
         return unreadable();
     if (!writer.end())
         return unwritten(writer.error());
-    if (exported.faulty) {
+    if (exported.faulty || stream.faultCount() > 0) {
         err << path << ": changed while it was exported" << Qt::endl;
         return CheckStatus::Faulty;
     }

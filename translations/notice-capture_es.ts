@@ -231,6 +231,13 @@
     </message>
 </context>
 <context>
+    <name>NoticeExport</name>
+    <message>
+        <source>line %1: %2: the notice file is not sound</source>
+        <translation>línea %1: %2: el fichero de notificaciones no es correcto</translation>
+    </message>
+</context>
+<context>
     <name>NoticeImport</name>
     <message>
         <source>%1 is not one of %2</source>

@@ -231,6 +231,13 @@
     </message>
 </context>
 <context>
+    <name>NoticeExport</name>
+    <message>
+        <source>line %1: %2: the notice file is not sound</source>
+        <translation>ligne %1 : %2 : le fichier de fiches n&apos;est pas correct</translation>
+    </message>
+</context>
+<context>
     <name>NoticeImport</name>
     <message>
         <source>%1 is not one of %2</source>

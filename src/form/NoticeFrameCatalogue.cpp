@@ -10,6 +10,7 @@
 
 #include "form/FieldCatalogue.h"
 #include "form/FieldRules.h"
+#include "notice/NoticeCodes.h"
 
 namespace catalogue {
 namespace {
@@ -23,10 +24,16 @@ const Forms T02 = Forms::T02Only;
 const Look Small = Look::SmallLabel;
 const Look Item = Look::ItemNumberLabel;
 
-const QStringList FrequencyStabilityEntries = {"", "RELAXED", "NORMAL", "PRECISION"};
-const QStringList ColourSystemEntries = {"", "NTSC", "PAL", "SECAM"};
+// A list's entries: the empty one, then the codes the notice file takes.
+QStringList entries(const QStringList &codes)
+{
+    return QStringList{QString()} + codes;
+}
+
+const QStringList FrequencyStabilityEntries = entries(NoticeCodes::frequencyStabilities());
+const QStringList ColourSystemEntries = entries(NoticeCodes::colourSystems());
 const QStringList DirectivityEntries = {"", "D", "ND"};
-const QStringList PolarizationEntries = {"", "H", "V", "M"};
+const QStringList PolarizationEntries = entries(NoticeCodes::polarizations());
 
 // Widths that show the whole caption or entry ("Withdraw", "PRECISION",
 // "SECAM") in the window's fonts; each stays clear of the next control, and
@@ -106,14 +113,14 @@ QList<Row> noticeFrameRows()
         textBox(Txt_Ntc_YY, FrameNotice, 1590, 240, 495, 4).tab(3).rule(Rule::NoticeYear)
             .clears(ClearGroup::NotificationDate).binds(datePart(&R::d_adm_ntc, DatePart::Year, always))
             .namedBy({Lbl_DNtc}),
-        fragmentOption(OptFrg_Ge84, 135, 675, 195, "GE84", "GE84").tab(4).on(T01),
-        fragmentOption(OptFrg_Ge89, 135, 675, 195, "GE89", "GE89").tab(4).on(T02),
-        fragmentOption(OptFrg_St61, 285, 585, 255, "ST61", "ST61").tab(5),
-        fragmentOption(OptFrg_A11, 525, 690, 195, "Art. 11", "NTFD_RR").tab(6),
-        intentionOption(OptInt_Add, 45, 120, 615, 195, "Add", "ADD").tab(7),
-        intentionOption(OptInt_Mod, 45, 315, 615, 180, "Mod", "MODIFY").tab(8),
-        intentionOption(OptInt_Sup, 45, 510, 615, 180, "Sup", "SUPPRESS").tab(9),
-        intentionOption(OptInt_Wdraw, 30, 735, WithdrawWidth, 150, "Withdraw", "WITHDRAW").tab(10),
+        fragmentOption(OptFrg_Ge84, 135, 675, 195, "GE84", NoticeCodes::Ge84).tab(4).on(T01),
+        fragmentOption(OptFrg_Ge89, 135, 675, 195, "GE89", NoticeCodes::Ge89).tab(4).on(T02),
+        fragmentOption(OptFrg_St61, 285, 585, 255, "ST61", NoticeCodes::St61).tab(5),
+        fragmentOption(OptFrg_A11, 525, 690, 195, "Art. 11", NoticeCodes::NtfdRr).tab(6),
+        intentionOption(OptInt_Add, 45, 120, 615, 195, "Add", NoticeCodes::Add).tab(7),
+        intentionOption(OptInt_Mod, 45, 315, 615, 180, "Mod", NoticeCodes::Modify).tab(8),
+        intentionOption(OptInt_Sup, 45, 510, 615, 180, "Sup", NoticeCodes::Suppress).tab(9),
+        intentionOption(OptInt_Wdraw, 30, 735, WithdrawWidth, 150, "Withdraw", NoticeCodes::Withdraw).tab(10),
         stationBox(Txt_AdmRefID, 4440, 405, 2655, 20, text(&R::adm_ref_id)).tab(11)
             .namedBy({Lbl_AdmRefID}),
         textBox(Txt_B_Adm, FrameNotice, 7140, 405, 675, 3).tab(12).rule(Rule::NotifyingAdministration).capitals()

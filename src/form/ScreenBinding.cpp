@@ -3,6 +3,7 @@
 #include "form/FieldCatalogue.h"
 #include "notice/FieldChecks.h"
 #include "notice/Formatting.h"
+#include "notice/NoticeCodes.h"
 #include "platform/TextFile.h"
 
 #include <algorithm>
@@ -12,8 +13,8 @@
 
 namespace {
 
-const QString Add = QStringLiteral("ADD");
-const QString Modify = QStringLiteral("MODIFY");
+const QString Add = QLatin1String(NoticeCodes::Add);
+const QString Modify = QLatin1String(NoticeCodes::Modify);
 
 bool isOneOf(const QString &text, std::initializer_list<const char *> codes)
 {
@@ -26,7 +27,7 @@ bool isOneOf(const QString &text, std::initializer_list<const char *> codes)
 
 bool isRemoval(const QString &action)
 {
-    return isOneOf(action, {"SUPPRESS", "WITHDRAW"});
+    return isOneOf(action, {NoticeCodes::Suppress, NoticeCodes::Withdraw});
 }
 
 // Whether a polarization has a horizontal ("H", "M") or a vertical ("V", "M")
@@ -154,9 +155,9 @@ void collectScreen(NoticeRecord &record, const ScreenReader &screen, FormKind ki
     }
     const Shape shape{record.action, screen.text(Control::Combo_9D_Polariz),
                       screen.text(Control::Combo_9_AntDir) == QLatin1String("D")};
-    record.notice_type = shape.removal() ? QStringLiteral("TB5")
-        : kind == FormKind::T01          ? QStringLiteral("T01")
-                                         : QStringLiteral("T02");
+    record.notice_type = QLatin1String(shape.removal()             ? NoticeCodes::RemovalType
+                                           : kind == FormKind::T01 ? NoticeCodes::SoundType
+                                                                   : NoticeCodes::TelevisionType);
 
     for (const ControlSpec &control : controls) {
         const Binding &binding = control.binding;
@@ -328,7 +329,8 @@ std::optional<UnencodableField> unencodableIn(const NoticeRecord &record, const 
 
 std::optional<UnencodableField> findUnencodableField(const NoticeRecord &record)
 {
-    const FormKind kind = record.notice_type == QLatin1String("T02") ? FormKind::T02 : FormKind::T01;
+    const FormKind kind
+        = record.notice_type == QLatin1String(NoticeCodes::TelevisionType) ? FormKind::T02 : FormKind::T01;
     const QList<ControlSpec> &controls = controlTable(kind);
     const auto isTarget = [](const ControlSpec &c) { return c.binding.kind == BindingKind::TargetText; };
     const auto isAlwaysText = [](const ControlSpec &c) {

@@ -306,7 +306,7 @@ void NoticeFileRules::finishSection(int closeLine, bool closed)
 // standing for them.
 bool NoticeFileRules::isRemovalNotice(const OpenSection &notice)
 {
-    return notice.parsed.value(Key::NoticeType) == QLatin1String("TB5");
+    return notice.parsed.value(Key::NoticeType) == QLatin1String(NoticeCodes::RemovalType);
 }
 
 void NoticeFileRules::reportMissingHead(int line)

@@ -66,7 +66,7 @@ private:
 
     // Key lines (NoticeKeyLineRules.cpp).
     void readKeyLine(const NoticeFileLines::Line &line);
-    void checkValue(const NoticeKeyLine &keyLine, NoticeKeys::Key key);
+    bool checkValue(const NoticeKeyLine &keyLine, const NoticeKeys::Placement &placement);
     void checkOrder(OpenSection &open, std::size_t position, int azimuth, const NoticeKeyLine &keyLine);
     void checkNumbers(const OpenSection &open, const NoticeKeyLine &keyLine);
 

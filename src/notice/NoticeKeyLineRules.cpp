@@ -2,6 +2,8 @@
 
 #include "NoticeFileRules.h"
 
+#include <algorithm>
+
 using NoticeKeys::Key;
 using NoticeKeys::Section;
 using namespace NoticeFileLines;
@@ -31,6 +33,16 @@ bool isRequiredKey(Section section, Key key)
 {
     return (section == Section::Head && key == Key::Adm) || (section == Section::Notice && key == Key::NoticeNo)
         || (section == Section::Tail && key == Key::NumNotices);
+}
+
+// The first control character of the value (a tab aside: it has a fault of
+// its own), or none.
+std::optional<QChar> controlCharacterIn(const QString &value)
+{
+    const auto found = std::find_if(value.begin(), value.end(), [](QChar c) {
+        return (c.unicode() < 0x20 && c != QLatin1Char('\t')) || c.unicode() == 0x7F;
+    });
+    return found == value.end() ? std::nullopt : std::optional<QChar>(*found);
 }
 
 } // namespace
@@ -64,33 +76,50 @@ void NoticeFileRules::readKeyLine(const Line &line)
                                       : QStringLiteral("unknown key %1").arg(key));
         return;
     }
-    const Key placedKey = NoticeKeys::layout()[position].key;
-    checkValue(keyLine, placedKey);
+    const NoticeKeys::Placement &placement = NoticeKeys::layout()[position];
+    const Key placedKey = placement.key;
+    const bool hasItsShape = checkValue(keyLine, placement);
     checkOrder(*open, position, azimuth, keyLine);
-    checkNumbers(*open, keyLine);
+    if (hasItsShape)
+        checkNumbers(*open, keyLine);
     if (!m_sub && isRequiredKey(section, placedKey))
         open->hasRequiredKey = true;
     if (open->parsed.keyLines.size() < kMostKeyLines)
         open->parsed.keyLines.append(keyLine);
 }
 
-// What the writer never puts in a value: nothing at all, a tab, more
-// characters than the boxes it comes from take, blanks around a value it
-// works out itself.
-void NoticeFileRules::checkValue(const NoticeKeyLine &keyLine, Key key)
+// What the writer never puts in a value: nothing at all, a tab or another
+// control character, more characters than the boxes it comes from take,
+// blanks around a value it works out itself, a value of another shape than
+// its key's. True when the value has its key's shape.
+bool NoticeFileRules::checkValue(const NoticeKeyLine &keyLine, const NoticeKeys::Placement &placement)
 {
     const QString name = quoted(keyLine.key);
+    const ValueShape &shape = placement.shape;
     if (keyLine.value.isEmpty()) {
         fault(keyLine.line, QStringLiteral("empty value for %1").arg(name));
-        return;
+        return false;
     }
     if (keyLine.value.contains(QLatin1Char('\t')))
         fault(keyLine.line, QStringLiteral("tab in the value for %1").arg(name));
-    const int longest = NoticeKeys::longestValue(key);
-    if (keyLine.value.size() > longest)
-        fault(keyLine.line, QStringLiteral("value for %1 longer than %2").arg(name, countOf(longest, "character")));
-    if (NoticeKeys::isWorkedOut(key) && hasBlankAtAnEnd(keyLine.value))
+    if (const std::optional<QChar> control = controlCharacterIn(keyLine.value)) {
+        fault(keyLine.line,
+              QStringLiteral("control character 0x%1 in the value for %2")
+                  .arg(QString::number(control->unicode(), 16).rightJustified(2, QLatin1Char('0')).toUpper(), name));
+        return false;
+    }
+    if (shape.isWorkedOut() && hasBlankAtAnEnd(keyLine.value)) {
         fault(keyLine.line, QStringLiteral("blank around the value for %1").arg(name));
+        return false;
+    }
+    if (keyLine.value.size() > shape.longest())
+        fault(keyLine.line,
+              QStringLiteral("value for %1 longer than %2").arg(name, countOf(shape.longest(), "character")));
+    if (!shape.fits(keyLine.value)) {
+        fault(keyLine.line, QStringLiteral("%1 is %2, expected %3").arg(name, quoted(keyLine.value), shape.expected()));
+        return false;
+    }
+    return true;
 }
 
 void NoticeFileRules::checkOrder(OpenSection &open, std::size_t position, int azimuth, const NoticeKeyLine &keyLine)

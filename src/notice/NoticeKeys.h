@@ -1,11 +1,14 @@
 #pragma once
 
+#include "NoticeCodes.h"
 #include "NoticeRecord.h"
+#include "ValueShape.h"
 
 #include <QString>
 
 #include <array>
 #include <optional>
+#include <type_traits>
 #include <vector>
 
 // The keys and section tags of the electronic notice file, each spelled here
@@ -94,30 +97,27 @@ bool takesAzimuth(Key key);
 // coordinated administration, or one per azimuth (each azimuth once, rising).
 bool repeats(Section section, Key key);
 
-// The longest value of a key that the capture forms let the writer put in a
-// file: the longest box (or list entry, option code or worked-out text such as
-// "+0023015" or "2006-01-02") that the key is written from. The remarks boxes
-// take text of any length; a remark beyond kLongestRemarks characters is taken
-// for damage rather than typing.
+// The remarks boxes take text of any length; a remark beyond kLongestRemarks
+// characters is taken for damage rather than typing.
 constexpr int kLongestRemarks = 1 << 20;
-int longestValue(Key key);
 
 // The longest line the writer can produce: a remarks line. A longer line is a
 // fault, and the checker does not hold it.
 constexpr int kLongestLine = kLongestRemarks + 64;
 
-// Whether the writer works the value out itself (a number, a date, an option
-// or list code) rather than copying it as typed: such a value never has a
-// blank at either end. A typed value is copied with its blanks.
-bool isWorkedOut(Key key);
-
 struct Placement
 {
     Section section;
     Key key;
-    const char *text;                       // the key as written before " = "
+    const char *text; // the key as written before " = "
+    // What the forms let the writer put in the value, and its longest: the
+    // longest box (or list entry, option code, or worked-out text such as
+    // "+0023015" or "2006-01-02") that the key is written from.
+    ValueShape shape;
     QString NoticeRecord::*field = nullptr; // a NOTICE key written as its field stands
 };
+// Every row states its shape: there is none by default.
+static_assert(!std::is_default_constructible_v<ValueShape>);
 
 // Every key in the order in which the writer puts it: the HEAD section, the
 // NOTICE section with its sub-sections in the order they follow its own keys,
@@ -126,58 +126,65 @@ struct Placement
 //
 // A NOTICE key with a field is written by the notice writer as that field
 // stands, and left out when it is empty; the writer works out the others.
-// A new key of the notice file is one enumerator above and one row here.
+// A new key of the notice file is one enumerator above and one row here, with
+// the shape of its value.
 inline const std::vector<Placement> &layout()
 {
     using S = Section;
     using K = Key;
     using R = NoticeRecord;
+    using V = ValueShape;
     static const std::vector<Placement> table{
-        {S::Head, K::Adm, "t_adm"},
-        {S::Notice, K::Remarks, "t_remarks", &R::remarks},
-        {S::Notice, K::IntRemarks, "int_remarks", &R::int_remarks},
-        {S::Notice, K::NoticeNo, "Notice No"},
-        {S::Notice, K::NoticeType, "t_notice_type", &R::notice_type},
-        {S::Notice, K::DAdmNtc, "t_d_adm_ntc"},
-        {S::Notice, K::Fragment, "t_fragment", &R::fragment},
-        {S::Notice, K::Action, "t_action", &R::action},
-        {S::Notice, K::CallSign, "t_call_sign", &R::call_sign},
-        {S::Notice, K::StationId, "t_station_id", &R::station_id},
-        {S::Notice, K::TrgAdmRefId, "t_trg_adm_ref_id"},
-        {S::Notice, K::TrgFreqAssgn, "t_trg_freq_assgn"},
-        {S::Notice, K::TrgLong, "t_trg_long"},
-        {S::Notice, K::TrgLat, "t_trg_lat"},
-        {S::Notice, K::SiteName, "t_site_name", &R::site_name},
-        {S::Notice, K::Ctry, "t_ctry", &R::ctry},
-        {S::Notice, K::AdmRefId, "t_adm_ref_id", &R::adm_ref_id},
-        {S::Notice, K::FreqAssgn, "t_freq_assgn"},
-        {S::Notice, K::Long, "t_long"},
-        {S::Notice, K::Lat, "t_lat"},
-        {S::Notice, K::SiteAlt, "t_site_alt", &R::site_alt},
-        {S::Notice, K::FreqStabl, "t_freq_stabl", &R::freq_stabl},
-        {S::Notice, K::Polar, "t_polar", &R::polar},
-        {S::Notice, K::ErpHDbw, "t_erp_h_dbw", &R::erp_h_dbw},
-        {S::Notice, K::ErpVDbw, "t_erp_v_dbw", &R::erp_v_dbw},
-        {S::Notice, K::PwrRatio, "t_pwr_ratio", &R::pwr_ratio},
-        {S::Notice, K::TranSys, "t_tran_sys", &R::tran_sys},
-        {S::Notice, K::Color, "t_color", &R::color},
-        {S::Notice, K::OsetV12, "t_oset_v_12", &R::oset_v_12},
-        {S::Notice, K::OsetVKhz, "t_oset_v_khz", &R::oset_v_khz},
-        {S::Notice, K::Bdwdth, "t_bdwdth", &R::bdwdth},
-        {S::Notice, K::HgtAgl, "t_hgt_agl", &R::hgt_agl},
-        {S::Notice, K::EffHgtmax, "t_eff_hgtmax", &R::eff_hgtmax},
-        {S::Notice, K::OpAgcy, "t_op_agcy"},
-        {S::Notice, K::AddrCode, "t_addr_code"},
-        {S::Notice, K::OpHhFr, "t_op_hh_fr"},
-        {S::Notice, K::OpHhTo, "t_op_hh_to"},
-        {S::Notice, K::DInuse, "t_d_inuse"},
-        {S::Coordination, K::Adm, "t_adm"},
-        {S::AntHgt, K::EffHgtAzm, "t_eff_hgt@azm"},
-        {S::AntDiagrH, K::AttnAzm, "t_attn@azm"},
-        {S::AntDiagrV, K::AttnAzm, "t_attn@azm"},
-        {S::Tail, K::NumNotices, "t_num_notices"},
+        {S::Head, K::Adm, "t_adm", V::letters(3)},
+        {S::Notice, K::Remarks, "t_remarks", V::text(kLongestRemarks), &R::remarks},
+        {S::Notice, K::IntRemarks, "int_remarks", V::text(kLongestRemarks), &R::int_remarks},
+        {S::Notice, K::NoticeNo, "Notice No", V::count()},
+        {S::Notice, K::NoticeType, "t_notice_type", V::codes(NoticeCodes::noticeTypes()), &R::notice_type},
+        {S::Notice, K::DAdmNtc, "t_d_adm_ntc", V::date()},
+        {S::Notice, K::Fragment, "t_fragment", V::codes(NoticeCodes::fragments()), &R::fragment},
+        {S::Notice, K::Action, "t_action", V::codes(NoticeCodes::actions()), &R::action},
+        {S::Notice, K::CallSign, "t_call_sign", V::text(10), &R::call_sign},
+        {S::Notice, K::StationId, "t_station_id", V::text(20), &R::station_id},
+        {S::Notice, K::TrgAdmRefId, "t_trg_adm_ref_id", V::text(20)},
+        {S::Notice, K::TrgFreqAssgn, "t_trg_freq_assgn", V::number(6)},
+        {S::Notice, K::TrgLong, "t_trg_long", V::longitude()},
+        {S::Notice, K::TrgLat, "t_trg_lat", V::latitude()},
+        {S::Notice, K::SiteName, "t_site_name", V::text(30), &R::site_name},
+        {S::Notice, K::Ctry, "t_ctry", V::letters(3), &R::ctry},
+        {S::Notice, K::AdmRefId, "t_adm_ref_id", V::text(20), &R::adm_ref_id},
+        {S::Notice, K::FreqAssgn, "t_freq_assgn", V::number(6)},
+        {S::Notice, K::Long, "t_long", V::longitude()},
+        {S::Notice, K::Lat, "t_lat", V::latitude()},
+        {S::Notice, K::SiteAlt, "t_site_alt", V::number(5), &R::site_alt},
+        {S::Notice, K::FreqStabl, "t_freq_stabl", V::codes(NoticeCodes::frequencyStabilities()), &R::freq_stabl},
+        {S::Notice, K::Polar, "t_polar", V::codes(NoticeCodes::polarizations()), &R::polar},
+        {S::Notice, K::ErpHDbw, "t_erp_h_dbw", V::number(5), &R::erp_h_dbw},
+        {S::Notice, K::ErpVDbw, "t_erp_v_dbw", V::number(5), &R::erp_v_dbw},
+        {S::Notice, K::PwrRatio, "t_pwr_ratio", V::number(2), &R::pwr_ratio},
+        // A number typed on T01, a television system code on T02.
+        {S::Notice, K::TranSys, "t_tran_sys", V::text(2), &R::tran_sys},
+        {S::Notice, K::Color, "t_color", V::codes(NoticeCodes::colourSystems()), &R::color},
+        {S::Notice, K::OsetV12, "t_oset_v_12", V::number(4), &R::oset_v_12},
+        {S::Notice, K::OsetVKhz, "t_oset_v_khz", V::number(4), &R::oset_v_khz},
+        {S::Notice, K::Bdwdth, "t_bdwdth", V::number(3), &R::bdwdth},
+        {S::Notice, K::HgtAgl, "t_hgt_agl", V::number(3), &R::hgt_agl},
+        {S::Notice, K::EffHgtmax, "t_eff_hgtmax", V::number(5), &R::eff_hgtmax},
+        {S::Notice, K::OpAgcy, "t_op_agcy", V::number(3)},
+        {S::Notice, K::AddrCode, "t_addr_code", V::notNumber(2)},
+        {S::Notice, K::OpHhFr, "t_op_hh_fr", V::hour()},
+        {S::Notice, K::OpHhTo, "t_op_hh_to", V::hour()},
+        {S::Notice, K::DInuse, "t_d_inuse", V::date()},
+        {S::Coordination, K::Adm, "t_adm", V::notNumber(3)},
+        {S::AntHgt, K::EffHgtAzm, "t_eff_hgt@azm", V::number(5)},
+        {S::AntDiagrH, K::AttnAzm, "t_attn@azm", V::number(4)},
+        {S::AntDiagrV, K::AttnAzm, "t_attn@azm", V::number(4)},
+        {S::Tail, K::NumNotices, "t_num_notices", V::count()},
     };
     return table;
 }
+
+// The shape of the key in its first row of layout(). t_adm is letters in the
+// HEAD and a code that is not a number in COORDINATION; each is a text.
+const ValueShape &shapeOf(Key key);
 
 } // namespace NoticeKeys

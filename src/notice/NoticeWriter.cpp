@@ -117,7 +117,7 @@ QString reformatStoredDate(const QString &stored)
 
 bool isStationNotice(const NoticeRecord &r)
 {
-    return r.notice_type == QLatin1String("T01") || r.notice_type == QLatin1String("T02");
+    return r.notice_type == QLatin1String(NoticeCodes::SoundType) || r.notice_type == QLatin1String(NoticeCodes::TelevisionType);
 }
 
 // CR LF, then the COORDINATION section: one "t_adm" line per administration.
@@ -152,7 +152,7 @@ template <typename Out> void appendAntennaSections(Out &out, const NoticeRecord 
 
 bool isNtfdRrNotice(const NoticeRecord &r)
 {
-    return r.fragment == QLatin1String("NTFD_RR");
+    return r.fragment == QLatin1String(NoticeCodes::NtfdRr);
 }
 
 // The value of a NOTICE line; an empty value leaves the line out. A key with a
@@ -223,7 +223,7 @@ template <typename Out> void appendNoticeSection(Out &out, const NoticeRecord &r
         appendNoticeKeyLines(out, record, noticeNumber);
         if (record.coord.coord_given)
             appendCoordination(out, record);
-        if (record.notice_type != QLatin1String("TB5"))
+        if (record.notice_type != QLatin1String(NoticeCodes::RemovalType))
             appendAntennaSections(out, record);
     });
 }

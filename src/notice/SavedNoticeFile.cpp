@@ -1,6 +1,7 @@
 #include "SavedNoticeFile.h"
 
 #include "Formatting.h"
+#include "NoticeCodes.h"
 #include "NoticeFileStream.h"
 #include "NoticeKeys.h"
 #include "platform/TextFile.h"
@@ -130,9 +131,9 @@ public:
     {
         m_saved.summaries.append(noticeSummary(notice));
         const QString type = notice.value(Key::NoticeType);
-        if (!m_saved.formKind && type == QLatin1String("T01"))
+        if (!m_saved.formKind && type == QLatin1String(NoticeCodes::SoundType))
             m_saved.formKind = FormKind::T01;
-        if (!m_saved.formKind && type == QLatin1String("T02"))
+        if (!m_saved.formKind && type == QLatin1String(NoticeCodes::TelevisionType))
             m_saved.formKind = FormKind::T02;
     }
     void fault(const NoticeFileFault &fault) override

@@ -11,44 +11,15 @@ using NoticeKeys::Key;
 namespace CellReadings {
 namespace {
 
-// What a column holds, as far as its readings go.
-enum class Shape {
-    Text,      // anything: a name, a code, a remark
-    Number,    // a number that a box checks: a decimal comma is read as a point
-    Longitude, // sign and DDDMMSS
-    Latitude,  // sign and DDMMSS
-    Date,      // YYYY-MM-DD
-    Hour,      // HH:MM
-};
+// What a column holds, as far as its readings go: its key's shape. A
+// coordinate, a date and an hour have readings of their own, a number its
+// decimal comma; every other shape is read as the text it is.
+using Shape = ShapeKind;
 
-Shape shapeOf(Key key)
+// Whether a cell must read as the shape or be refused.
+bool isStrict(Shape shape)
 {
-    switch (key) {
-    case Key::Long:
-    case Key::TrgLong: return Shape::Longitude;
-    case Key::Lat:
-    case Key::TrgLat: return Shape::Latitude;
-    case Key::DAdmNtc:
-    case Key::DInuse: return Shape::Date;
-    case Key::OpHhFr:
-    case Key::OpHhTo: return Shape::Hour;
-    case Key::FreqAssgn:
-    case Key::TrgFreqAssgn:
-    case Key::SiteAlt:
-    case Key::ErpHDbw:
-    case Key::ErpVDbw:
-    case Key::PwrRatio:
-    case Key::TranSys:
-    case Key::OsetV12:
-    case Key::OsetVKhz:
-    case Key::Bdwdth:
-    case Key::HgtAgl:
-    case Key::EffHgtmax:
-    case Key::OpAgcy:
-    case Key::EffHgtAzm:
-    case Key::AttnAzm: return Shape::Number;
-    default: return Shape::Text;
-    }
+    return shape == Shape::Longitude || shape == Shape::Latitude || shape == Shape::Date || shape == Shape::Hour;
 }
 
 // The shape as a fault names it: "a longitude (+DDDMMSS, e.g. +0022030)".
@@ -59,8 +30,7 @@ QString shapeDescription(Shape shape)
     case Shape::Latitude: return QCoreApplication::translate("CellReadings", "a latitude (+DDMMSS, e.g. +485310)");
     case Shape::Date: return QCoreApplication::translate("CellReadings", "a date (YYYY-MM-DD, e.g. 2005-12-07)");
     case Shape::Hour: return QCoreApplication::translate("CellReadings", "an hour (HH:MM, e.g. 08:30)");
-    case Shape::Number:
-    case Shape::Text: break;
+    default: break;
     }
     return QCoreApplication::translate("CellReadings", "a text");
 }
@@ -133,7 +103,7 @@ Reading readText(const QString &text, Shape shape)
     case Shape::Date: return date(text);
     case Shape::Hour: return hour(text);
     case Shape::Number: return number(text);
-    case Shape::Text: break;
+    default: break;
     }
     return {text, {}};
 }
@@ -149,7 +119,7 @@ Reading readDateOrTime(const SheetCell &cell, Shape shape)
         return date(cell.text.chopped(Midnight.size()));
     if (shape == Shape::Hour && cell.kind == SheetCell::Kind::Time)
         return hour(cell.text);
-    if (shape != Shape::Text && shape != Shape::Number)
+    if (isStrict(shape))
         return notOfShape(cell.text, shape);
     return fault(QCoreApplication::translate("CellReadings",
                                              "%1 is a date or time cell of the spreadsheet, not the text typed: "
@@ -174,7 +144,7 @@ Reading read(const QString &column, const SheetCell &cell)
     if (cell.isEmpty())
         return {};
     const std::optional<Key> key = NoticeColumns::keyOf(column);
-    const Shape shape = key ? shapeOf(*key) : Shape::Text;
+    const Shape shape = key ? NoticeKeys::shapeOf(*key).kind() : Shape::Text;
     switch (cell.kind) {
     case SheetCell::Kind::Text:
     case SheetCell::Kind::Number: return readText(cell.text, shape);

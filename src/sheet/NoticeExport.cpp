@@ -14,6 +14,14 @@
 
 bool writeNotices(const ParsedNoticeFile &file, SheetFormat format, QIODevice &out, QString *error)
 {
+    // What the checker refuses is never exported.
+    if (!file.isSound()) {
+        if (error)
+            *error = QCoreApplication::translate("NoticeExport", "line %1: %2: the notice file is not sound")
+                         .arg(file.faults.first().line)
+                         .arg(file.faults.first().message);
+        return false;
+    }
     const QString adm = file.head ? file.head->value(NoticeKeys::Key::Adm) : QString();
     NoticeSheetWriter writer(format, out);
     for (const ParsedNotice &notice : file.notices)

@@ -20,7 +20,8 @@ class QIODevice;
 //     and the header row is frozen.
 //   - JSON: an array of objects, one per notice, with the cells it has.
 // Returns false, with the fault in the user's words in error, when the
-// output could not be written.
+// output could not be written, or when the file has a fault (nothing is
+// written then: a value the checker refuses is never exported).
 bool writeNotices(const ParsedNoticeFile &file, SheetFormat format, QIODevice &out, QString *error = nullptr);
 
 // The same written to the file at path, whole or not at all: a fault leaves

@@ -121,9 +121,9 @@ inline SampleScreen sampleScreen(int index, QRandomGenerator &random)
     const auto maybe = [&random](double chance) { return random.generateDouble() < chance; };
     QStringList free{"Txt_notified_Rmks", "Txt_Internal_Rmks", "Txt_AdmRefID", "Txt_4B_GeoArea",
                      "Txt_3A1_CallSign", "Txt_3A2_StationID", "Txt_4A_SiteName", "Txt_12B_AddrCde",
-                     "Txt_12A_OpAgcy", "Txt_TrgAdmRefID"};
+                     "Txt_TrgAdmRefID"};
     QStringList numeric{"Txt_1A_FreqAssgn", "Txt_01A_TrgFreq", "Txt_9E_AntHgt", "Txt_9EB_Eff_hgtmax",
-                        "Txt_8BH_Erp_H", "Txt_8BV_Erp_V", "Txt_9EA_SiteAlt"};
+                        "Txt_8BH_Erp_H", "Txt_8BV_Erp_V", "Txt_9EA_SiteAlt", "Txt_12A_OpAgcy"};
     if (kind == FormKind::T01) {
         numeric << "Txt_70_BDWdth" << "Txt_7D_TranSys";
     } else {

@@ -217,6 +217,83 @@ private Q_SLOTS:
         QCOMPARE(parsed.isSound(), false);
     }
 
+    // One line of the sound notice damaged (or one line added), and the
+    // fault it makes: every value is judged by its key's shape. An empty
+    // fault: the forms write such a value, and the file stays sound.
+    void valueShapes_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("expected");
+
+        const QStringList base = oneNotice();
+        const auto replace = [&base](int line, const QString &text, const QString &fault) {
+            QTest::newRow(qPrintable(text)) << fileOf(replaced(base, line, {text})) << fault;
+        };
+        const auto insert = [&base](int line, const QString &text, const QString &fault) {
+            QTest::newRow(qPrintable(text)) << fileOf(inserted(base, line, {text})) << fault;
+        };
+
+        // Codes of the option groups and lists.
+        replace(9, "t_notice_type = D01", R"(9: "t_notice_type" is "D01", expected one of T01, T02, TB5)");
+        replace(11, "t_fragment = GE8", R"(11: "t_fragment" is "GE8", expected one of GE84, GE89, ST61, NTFD_RR)");
+        replace(12, "t_action = ADT", R"(12: "t_action" is "ADT", expected one of ADD, MODIFY, SUPPRESS, WITHDRAW)");
+        replace(12, "t_action = add", R"(12: "t_action" is "add", expected one of ADD, MODIFY, SUPPRESS, WITHDRAW)");
+        insert(18, "t_freq_stabl = NORMAK",
+               R"(18: "t_freq_stabl" is "NORMAK", expected one of RELAXED, NORMAL, PRECISION)");
+        replace(18, "t_polar = X", R"(18: "t_polar" is "X", expected one of H, V, M)");
+        insert(21, "t_color = PAK", R"(21: "t_color" is "PAK", expected one of NTSC, PAL, SECAM)");
+
+        // Control characters, in a worked-out value and in a typed one.
+        replace(16, QString("t_long = +002") + QChar(0) + "030",
+                R"(16: control character 0x00 in the value for "t_long")");
+        replace(13, QString("t_site_name = MONT") + QChar(0x1B) + "MARTRE",
+                R"(13: control character 0x1B in the value for "t_site_name")");
+        replace(13, QString("t_site_name = MONT") + QChar(0x7F), R"(13: control character 0x7F in the value for "t_site_name")");
+
+        // Coordinates.
+        const QString longitude = "a longitude +DDDMMSS (degrees 0 to 180, minutes and seconds 0 to 59)";
+        const QString latitude = "a latitude +DDMMSS (degrees 0 to 90, minutes and seconds 0 to 59)";
+        replace(16, "t_long = -1800000", "");
+        replace(16, "t_long = +1810000", R"(16: "t_long" is "+1810000", expected )" + longitude);
+        replace(16, "t_long = +0026030", R"(16: "t_long" is "+0026030", expected )" + longitude);
+        replace(16, "t_long = 00220300", R"(16: "t_long" is "00220300", expected )" + longitude);
+        replace(17, "t_lat = -900000", "");
+        replace(17, "t_lat = +910000", R"(17: "t_lat" is "+910000", expected )" + latitude);
+        replace(17, "t_lat = +48531", R"(17: "t_lat" is "+48531", expected )" + latitude);
+
+        // Dates and hours.
+        replace(10, "t_d_adm_ntc = 2004-02-29", "");
+        replace(10, "t_d_adm_ntc = 2005-02-29", R"(10: "t_d_adm_ntc" is "2005-02-29", expected a date YYYY-MM-DD)");
+        replace(10, "t_d_adm_ntc = 2005-12-7", R"(10: "t_d_adm_ntc" is "2005-12-7", expected a date YYYY-MM-DD)");
+        replace(10, "t_d_adm_ntc = 2005-12-07 ", R"(10: blank around the value for "t_d_adm_ntc")");
+        insert(24, "t_op_hh_fr = 12:75", "");
+        insert(24, "t_op_hh_fr = 24:01", R"(24: "t_op_hh_fr" is "24:01", expected an hour HH:MM from 00:00 to 24:00)");
+        insert(24, "t_op_hh_to = 0830", R"(24: "t_op_hh_to" is "0830", expected an hour HH:MM from 00:00 to 24:00)");
+
+        // Numbers, as the numeric boxes take them: blanks around included.
+        replace(15, "t_freq_assgn = 87.6 ", "");
+        replace(15, "t_freq_assgn = 8.76e1", "");
+        replace(15, "t_freq_assgn = 87x6", R"(15: "t_freq_assgn" is "87x6", expected a number)");
+        replace(25, "t_eff_hgt@azm0 = 3OO", R"(25: "t_eff_hgt@azm0" is "3OO", expected a number)");
+        replace(30, "t_num_notices = 1x", R"(30: "t_num_notices" is "1x", expected a whole number)");
+
+        // Letters, and codes that are not numbers.
+        replace(5, "t_adm = F1", R"(5: "t_adm" is "F1", expected letters, no digit)");
+        replace(14, "t_ctry = 9", R"(14: "t_ctry" is "9", expected letters, no digit)");
+        QTest::newRow("coordinated administration 123")
+            << fileOf(inserted(base, 24, {"<COORDINATION>", "t_adm = 123", "</COORDINATION>"}))
+            << R"(25: "t_adm" is "123", expected a code that is not a number)";
+        QTest::newRow("coordinated administration F1")
+            << fileOf(inserted(base, 24, {"<COORDINATION>", "t_adm = F1", "</COORDINATION>"})) << QString();
+    }
+
+    void valueShapes()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, expected);
+        QCOMPARE(faultTexts(checkNoticeFile(file)), expected.isEmpty() ? QStringList() : QStringList{expected});
+    }
+
     void soundFiles_data()
     {
         QTest::addColumn<QByteArray>("file");
