@@ -48,12 +48,15 @@ NoticeRecord stationRecord()
     r.eff_hgtmax = QStringLiteral("320");
     for (int index = 0; index < int(kAzimuthCount); ++index)
         r.eff_hgt[index] = {QString::number(index * kAzimuthStep), QString::number(300 + index % 5)};
+    for (int index = 0; index < int(kAzimuthCount); ++index)
+        r.attn_h[index] = {QString::number(index * kAzimuthStep), QString::number(index % 7)};
     return r;
 }
 
 // Writes a sound notice file of about kFileBytes through the notice writer
 // and the text file service. Returns its size in bytes.
-qint64 writeLargeFile(const QString &name)
+// A file of count notices (or of about kFileBytes when count is 0).
+qint64 writeLargeFile(const QString &name, qint32 notices = 0)
 {
     platform::setTextFileSync(platform::TextFileSync::Off);
     platform::TextFile file;
@@ -67,7 +70,7 @@ qint64 writeLargeFile(const QString &name)
         file.writeLine(piece, &error);
     const NoticeRecord record = stationRecord();
     qint32 count = 0;
-    for (qint64 written = 0; written < kFileBytes;) {
+    for (qint64 written = 0; notices > 0 ? count < notices : written < kFileBytes;) {
         const QString section = makeNoticeSection(record, ++count);
         if (!file.writeLine(section, &error))
             qFatal("%s", qPrintable(error));
@@ -103,4 +106,28 @@ void measureChecker(const Settings &settings, Table &table)
               perMegabyte, Target::Under, 136);
     table.add(QStringLiteral("notice-check, %1 MB file: peak memory").arg(qRound(megabytes)), QStringLiteral("MB"),
               peaks, Target::Under, 40);
+}
+
+void measureReport(const Settings &settings, Table &table)
+{
+    progress(QStringLiteral("notice-check --report of 1,000 notices..."));
+    constexpr qint32 Notices = 1000;
+    const QString name = QDir(settings.folder).filePath(QStringLiteral("report-1000.txt"));
+    const QString pdf = QDir(settings.folder).filePath(QStringLiteral("report-1000.pdf"));
+    writeLargeFile(name, Notices);
+    std::vector<double> seconds, peaks;
+    for (int run = 0; run < std::max(1, settings.memoryRuns); ++run) {
+        QFile::remove(pdf);
+        const std::optional<ChildRun> reported
+            = runChild(QStringLiteral(NOTICE_CHECK_PROGRAM),
+                       {QStringLiteral("--report"), QStringLiteral("pdf"), name, QStringLiteral("--output"), pdf});
+        if (!reported || !QFileInfo::exists(pdf))
+            qFatal("notice-check did not write the report of %s", qPrintable(name));
+        seconds.push_back(reported->seconds);
+        peaks.push_back(reported->peakMegabytes);
+    }
+    QFile::remove(name);
+    QFile::remove(pdf);
+    table.add(QStringLiteral("Report of 1,000 notices (PDF): time"), QStringLiteral("s"), seconds, Target::Under, 10);
+    table.add(QStringLiteral("  peak memory"), QStringLiteral("MB"), peaks);
 }

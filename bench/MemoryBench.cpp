@@ -147,6 +147,46 @@ double memoryStatus(const QByteArray &field)
 // line "resident-at-1000 resident-at-end peak" in megabytes.
 } // namespace
 
+// Typing notices into the shown window, each painted as it is typed, with
+// the antenna diagrams shown and hidden in turn: the keys of a 9NH box cost a
+// repaint of its diagram only, so the two should be the same within the noise.
+void measureTypingWithDiagrams(const Settings &settings, Table &table)
+{
+    progress(QStringLiteral("typing with and without diagrams..."));
+    platform::ScopedRecordingAlerts alerts;
+    const QString output = QDir(settings.folder).filePath(QStringLiteral("typing-diagrams.txt"));
+    QFile::remove(output);
+    CaptureWindow window(FormKind::T01);
+    window.show();
+    window.activateWindow();
+    while (!window.isActiveWindow())
+        QCoreApplication::processEvents();
+    window.textBox(QStringLiteral("Txt_Filename"))->setText(output);
+    typeScreen(window, firstNotice());
+    const QJsonObject next = typicalNotice();
+    const auto timedNotice = [&](bool diagrams) {
+        window.setPatternViewsShown(diagrams);
+        QCoreApplication::processEvents();
+        QElapsedTimer timer;
+        timer.start();
+        typeScreen(window, next);
+        return milliseconds(timer.nsecsElapsed());
+    };
+    std::vector<double> shown, hidden, ratios;
+    for (int run = 0; run < settings.runs; ++run) {
+        shown.push_back(timedNotice(true));
+        hidden.push_back(timedNotice(false));
+        ratios.push_back(shown.back() / hidden.back());
+    }
+    if (!alerts.messages().isEmpty())
+        qFatal("Typing a notice: %s", qPrintable(alerts.messages().first().text));
+    window.saving().finish();
+    QFile::remove(output);
+    table.add(QStringLiteral("Typing a T01 notice, diagrams shown"), QStringLiteral("ms"), shown);
+    table.add(QStringLiteral("  the same, diagrams hidden"), QStringLiteral("ms"), hidden);
+    table.add(QStringLiteral("Typing with / without diagrams"), QStringLiteral("ratio"), ratios, Target::Under, 1.1);
+}
+
 int typedRun(int count, const QString &output)
 {
     platform::ScopedRecordingAlerts alerts;

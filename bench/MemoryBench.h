@@ -16,6 +16,10 @@ void measureMemory(const Settings &settings, Table &table);
 // window saving into output, and returns its exit status.
 int typedRun(int count, const QString &output);
 
+// Typing a notice into the shown window key by key, with the antenna
+// diagrams shown and hidden in turn, and the ratio of the two.
+void measureTypingWithDiagrams(const Settings &settings, Table &table);
+
 // The time and the peak memory of notice-capture --import of a CSV and of an
 // .xlsx file of settings.notices notices, and of notice-check --export of
 // the imported file as CSV, .xlsx and .ods, each with its growth from 1,000

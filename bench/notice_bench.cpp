@@ -338,10 +338,11 @@ int main(int argc, char *argv[])
     QCommandLineOption typedRunOption(QStringLiteral("typed-run"),
                                       QStringLiteral("Internal: the child process of the memory figure."),
                                       QStringLiteral("n"));
-    const QCommandLineOption onlyOption(QStringLiteral("only"),
-                                        QStringLiteral("Only these figures, separated by commas: start-up, "
-                                                       "set-up, save-next, writer, long-name, memory, sheets (all)."),
-                                        QStringLiteral("figures"));
+    const QCommandLineOption onlyOption(
+        QStringLiteral("only"),
+        QStringLiteral("Only these figures, separated by commas: start-up, "
+                       "set-up, save-next, writer, long-name, memory, sheets, typing, report (all)."),
+        QStringLiteral("figures"));
     typedRunOption.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOptions({runsOption, memoryRunsOption, noticesOption, folderOption, onlyOption, typedRunOption});
     parser.process(app);
@@ -374,7 +375,7 @@ int main(int argc, char *argv[])
     const QStringList only = parser.value(onlyOption).split(QLatin1Char(','), Qt::SkipEmptyParts);
     const QStringList figures{QStringLiteral("start-up"), QStringLiteral("set-up"),    QStringLiteral("save-next"),
                               QStringLiteral("writer"),   QStringLiteral("long-name"), QStringLiteral("memory"),
-                              QStringLiteral("sheets")};
+                              QStringLiteral("sheets"),   QStringLiteral("typing"),    QStringLiteral("report")};
     for (const QString &figure : only) {
         if (!figures.contains(figure))
             qFatal("No such figure: %s (there are %s)", qPrintable(figure),
@@ -402,6 +403,10 @@ int main(int argc, char *argv[])
     }
     if (wanted("sheets") && settings.memoryRuns > 0)
         measureImport(settings, table);
+    if (wanted("typing"))
+        measureTypingWithDiagrams(settings, table);
+    if (wanted("report"))
+        measureReport(settings, table);
 
     if (!alerts.messages().isEmpty())
         qFatal("The window showed a message: %s", qPrintable(alerts.messages().first().text));

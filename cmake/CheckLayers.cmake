@@ -7,7 +7,7 @@
 #   and its header count as one unit).
 # Prints every breach and fails when there is one.
 
-set(LAYERS platform notice sheet form capture replay shell)
+set(LAYERS platform notice sheet form pattern report capture replay shell)
 
 set(breaches "")
 

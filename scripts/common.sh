@@ -13,7 +13,8 @@ BUILD_DIR=${BUILD_DIR:-$REPO_ROOT/build}
 # and Spanish texts. help2man writes the manual pages from the programs'
 # --help; rsvg-convert (librsvg2-bin) renders the PNG icon. The
 # fuzz_asan test builds the fuzz targets with clang, whose -fsanitize=fuzzer
-# needs libFuzzer from libclang-rt-14-dev.
+# needs libFuzzer from libclang-rt-14-dev. pdftotext and pdftoppm
+# (poppler-utils) read the report back in its test and draw its picture.
 PACKAGES=(
     g++ cmake ninja-build
     qt6-base-dev qt6-base-dev-tools libgl-dev
@@ -21,6 +22,7 @@ PACKAGES=(
     qt6-l10n-tools qt6-translations-l10n
     fonts-dejavu-core
     help2man librsvg2-bin
+    poppler-utils
     clang-14 libclang-rt-14-dev
 )
 

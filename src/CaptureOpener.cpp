@@ -5,7 +5,7 @@
 
 #include "notice/SavedNoticeFile.h"
 #include "platform/Alerts.h"
-#include "shell/LanguageInstaller.h"
+#include "form/LanguageInstaller.h"
 
 #include <QFile>
 #include <QPointer>

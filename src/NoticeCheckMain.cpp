@@ -1,9 +1,11 @@
 // notice-check FILE...: reads electronic notice files and reports every fault
-// with its line number. Exit status 0 when every file is sound, 1 when a file
+// with its line number; exports a sound file's notices to a spreadsheet, or
+// writes its report as a PDF. Exit status 0 when every file is sound, 1 when a file
 // has faults, 2 when a file cannot be read or the export cannot be written
 // (or the command line is wrong).
 
 #include "NoticeCheckReport.h"
+#include "form/LanguageInstaller.h"
 #include "notice/ProgramVersion.h"
 #include "platform/InputLimits.h"
 #include "platform/TextFile.h"
@@ -14,7 +16,12 @@
 #include <QFile>
 #include <QFileDevice>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QTextStream>
+
+#include <algorithm>
+#include <cstring>
+#include <memory>
 
 #include <unistd.h>
 
@@ -23,6 +30,47 @@ namespace {
 // --export: the notices of the file to the standard output, or to outPath
 // whole or not at all (a fault leaves no file, or the file as it was; a
 // device or pipe is written as it is).
+// --report: the report of the file written to outPath whole or not at all.
+CheckStatus reportNotices(const QString &path, Language language, const QString &outPath, QTextStream &err)
+{
+    QString fault;
+    const std::unique_ptr<QFileDevice> out = SheetWriting::openWholeFile(outPath, &fault);
+    if (!out) {
+        err << outPath << ": " << fault << '\n';
+        return CheckStatus::Unreadable;
+    }
+    const CheckStatus status = reportNoticeFile(path, language, *out, err);
+    if (status == CheckStatus::Sound && !SheetWriting::commitWholeFile(*out, &fault)) {
+        err << outPath << ": " << fault << '\n';
+        return CheckStatus::Unreadable;
+    }
+    return status; // a file not committed is not written
+}
+
+// The report paints text, which takes the fonts of a GUI application: with
+// --report the program runs as one, on the offscreen platform, so that no
+// display is needed or opened.
+bool asksForReport(int argc, char *argv[])
+{
+    for (int index = 1; index < argc; ++index) {
+        const char *argument = argv[index];
+        if (std::strcmp(argument, "--") == 0)
+            return false;
+        for (const char *option : {"--report", "-report"}) {
+            const std::size_t length = std::strlen(option);
+            if (std::strncmp(argument, option, length) == 0 && (argument[length] == 0 || argument[length] == '='))
+                return true;
+        }
+    }
+    return false;
+}
+
+const struct
+{
+    const char *code;
+    Language language;
+} ReportLanguages[] = {{"en", Language::English}, {"fr", Language::French}, {"es", Language::Spanish}};
+
 CheckStatus exportNotices(const QString &path, SheetFormat format, const QString &outPath, QTextStream &err)
 {
     if (outPath.isEmpty()) {
@@ -63,7 +111,13 @@ CheckStatus exportNotices(const QString &path, SheetFormat format, const QString
 int main(int argc, char *argv[])
 {
     platform::ignoreFileSizeLimitSignal();
-    QCoreApplication app(argc, argv);
+    std::unique_ptr<QCoreApplication> app;
+    if (asksForReport(argc, argv)) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
     QCoreApplication::setApplicationName(QStringLiteral("notice-check"));
 
     QCommandLineParser parser;
@@ -88,12 +142,25 @@ int main(int argc, char *argv[])
             "the file's own keys: to the standard output, or to OUT with --output."),
         QStringLiteral("csv|json|xlsx|ods"));
     parser.addOption(exportAs);
+    const QCommandLineOption reportAs(
+        QStringLiteral("report"),
+        QCoreApplication::translate(
+            "NoticeCheck",
+            "Write the report of one sound FILE as a PDF to OUT (--output): the list of its notices, then each "
+            "notice with its items, coordination and antenna patterns, page by page."),
+        QStringLiteral("pdf"));
+    parser.addOption(reportAs);
+    const QCommandLineOption language(
+        QStringLiteral("language"),
+        QCoreApplication::translate("NoticeCheck", "With --report: the language of the report, en, fr or es (en)."),
+        QStringLiteral("en|fr|es"), QStringLiteral("en"));
+    parser.addOption(language);
     const QCommandLineOption output(
         QStringLiteral("output"),
         QCoreApplication::translate(
             "NoticeCheck",
-            "With --export: the file to write, whole or not at all. An xlsx or ods file needs it, or the "
-            "standard output redirected to a file."),
+            "With --export or --report: the file to write, whole or not at all. A report, an xlsx or an ods "
+            "file needs it (or, for xlsx and ods, the standard output redirected to a file)."),
         QStringLiteral("OUT"));
     parser.addOption(output);
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("A notice file to check."),
@@ -124,9 +191,39 @@ int main(int argc, char *argv[])
         }
     }
 
-    if (parser.isSet(output) && !parser.isSet(exportAs)) {
-        err << QCoreApplication::translate("NoticeCheck", "--output goes with --export") << '\n';
+    if (parser.isSet(output) && !parser.isSet(exportAs) && !parser.isSet(reportAs)) {
+        err << QCoreApplication::translate("NoticeCheck", "--output goes with --export or --report") << '\n';
         return int(CheckStatus::Unreadable);
+    }
+    if (parser.isSet(language) && !parser.isSet(reportAs)) {
+        err << QCoreApplication::translate("NoticeCheck", "--language goes with --report") << '\n';
+        return int(CheckStatus::Unreadable);
+    }
+    if (parser.isSet(reportAs)) {
+        const auto chosen
+            = std::find_if(std::begin(ReportLanguages), std::end(ReportLanguages),
+                           [&](const auto &entry) { return parser.value(language) == QLatin1String(entry.code); });
+        if (parser.value(reportAs) != QLatin1String("pdf") || parser.isSet(exportAs)
+            || parser.positionalArguments().size() != 1 || !parser.isSet(output)
+            || chosen == std::end(ReportLanguages)) {
+            err << QCoreApplication::translate("NoticeCheck",
+                                               "--report takes pdf, one FILE, --output OUT and optionally "
+                                               "--language en, fr or es")
+                << '\n';
+            return int(CheckStatus::Unreadable);
+        }
+        const QString outPath = parser.value(output);
+        if (const QString fault = platform::fileNameFault(outPath); !fault.isEmpty()) {
+            err << "OUT: " << fault << '\n';
+            return int(CheckStatus::Unreadable);
+        }
+        const QFileInfo input(parser.positionalArguments().first()), written(outPath);
+        if (written.exists() && input.exists() && written.canonicalFilePath() == input.canonicalFilePath()) {
+            err << QCoreApplication::translate("NoticeCheck", "--output: OUT is the FILE to report") << '\n';
+            return int(CheckStatus::Unreadable);
+        }
+        installLanguage(chosen->language);
+        return int(reportNotices(parser.positionalArguments().first(), chosen->language, outPath, err));
     }
     if (parser.isSet(exportAs)) {
         const std::optional<SheetFormat> format = sheetFormatNamed(parser.value(exportAs));

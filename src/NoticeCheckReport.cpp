@@ -1,6 +1,12 @@
 #include "NoticeCheckReport.h"
 
 #include "notice/NoticeFileStream.h"
+#include "report/NoticeReport.h"
+
+#include <QBuffer>
+#include <QFileInfo>
+#include <QPageLayout>
+#include <QPdfWriter>
 
 #include <QCoreApplication>
 #include <QFile>
@@ -189,4 +195,41 @@ CheckStatus exportNoticeFile(const QString &path, SheetFormat format, QIODevice 
         return CheckStatus::Faulty;
     }
     return CheckStatus::Sound;
+}
+
+CheckStatus reportNoticeFile(const QString &path, Language language, QIODevice &out, QTextStream &err)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        err << path << ": cannot be read: " << file.errorString() << Qt::endl;
+        return CheckStatus::Unreadable;
+    }
+    // The report reads the file three times: a pipe is held whole.
+    QBuffer held;
+    QIODevice *input = &file;
+    if (file.isSequential()) {
+        held.setData(file.readAll());
+        held.open(QIODevice::ReadOnly);
+        input = &held;
+    }
+    QPdfWriter pdf(&out);
+    pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
+    pdf.setResolution(300);
+    pdf.setCreator(QCoreApplication::applicationName());
+    pdf.setTitle(QFileInfo(path).fileName());
+    const NoticeReportResult result
+        = writeNoticeReport(*input, pdf, {language, QFileInfo(path).fileName()}, [&](const NoticeFileFault &fault) {
+              err << path << ':' << fault.line << ": " << fault.message << '\n';
+          });
+    switch (result.outcome) {
+    case NoticeReportResult::Written: return CheckStatus::Sound;
+    case NoticeReportResult::Faulty:
+        err << path << ": " << (result.error.isEmpty() ? QStringLiteral("not sound, no report written") : result.error)
+            << Qt::endl;
+        return CheckStatus::Faulty;
+    case NoticeReportResult::Unreadable: break;
+    }
+    err << path << ": " << QCoreApplication::translate("NoticeCheck", "no report written: %1").arg(result.error)
+        << Qt::endl;
+    return CheckStatus::Unreadable;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "form/Language.h"
 #include "notice/NoticeFileChecker.h"
 #include "sheet/NoticeExport.h"
 
@@ -28,3 +29,9 @@ CheckStatus checkNoticeFiles(const QStringList &paths, bool listNotices, QTextSt
 // twice, is held whole). Returns the file's status; Unreadable too when out
 // could not be written (the fault goes to err).
 CheckStatus exportNoticeFile(const QString &path, SheetFormat format, QIODevice &out, QTextStream &err);
+
+// notice-check --report pdf: the report of one sound file (see NoticeReport)
+// written to out as a PDF, its descriptions in the language. A file with
+// faults is refused as by the export: its faults go to err, nothing to out.
+// Returns the file's status; Unreadable too when out could not be written.
+CheckStatus reportNoticeFile(const QString &path, Language language, QIODevice &out, QTextStream &err);

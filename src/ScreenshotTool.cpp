@@ -1,18 +1,28 @@
 #include "ScreenshotTool.h"
 
 #include "capture/CaptureWindow.h"
+#include "capture/FinishedNoticeFile.h"
+#include "capture/NoticeFileSession.h"
 #include "capture/NoticeList.h"
 #include "platform/Alerts.h"
 #include "platform/System.h"
+#include "report/NoticeReport.h"
 #include "shell/MainMenu.h"
 
+#include <QBuffer>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLayout>
 #include <QLineEdit>
+#include <QPageLayout>
+#include <QPdfWriter>
 #include <QPixmap>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTemporaryDir>
 
 #include <cstdio>
 #include <memory>
@@ -77,6 +87,63 @@ const ShownValue MontmartreNotice[] = {
 };
 
 const char *const MontmartreOptions[] = {"OptFrg_Ge84", "OptInt_Add"};
+
+// The antenna of the example as the diagrams show it: effective heights all
+// round, and a horizontal pattern with a typing slip at 240 degrees (4 typed
+// as 40) that its diagram marks.
+const double MontmartreHeights[]
+    = {300, 310, 320, 330, 335, 330, 320, 305, 290, 280, 270, 262, 255, 250, 248, 250, 255, 262,
+       270, 280, 290, 300, 305, 300, 290, 280, 270, 265, 262, 265, 270, 278, 285, 290, 295, 298};
+const double MontmartreAttenuations[] = {0,  0,  1,  2,  3, 5, 7,  9, 11, 12, 13, 14, 15, 16, 16, 16, 15, 14,
+                                         13, 12, 11, 10, 9, 8, 40, 6, 5,  4,  3,  2,  2,  1,  1,  0,  0,  0};
+
+void fillMontmartreAntenna(CaptureWindow &window)
+{
+    window.list(QStringLiteral("Combo_9_AntDir"))
+        ->setCurrentIndex(window.list(QStringLiteral("Combo_9_AntDir"))->findText(QStringLiteral("D")));
+    for (int index = 0; index < Control::AzimuthCount; ++index) {
+        window.textBox(Control::azimuthBox(Control::AzimuthTableId::EffectiveHeight, index))
+            ->setText(QString::number(MontmartreHeights[index]));
+        window.textBox(Control::azimuthBox(Control::AzimuthTableId::HorizontalPattern, index))
+            ->setText(QString::number(MontmartreAttenuations[index]));
+    }
+}
+
+// A page of the report of the file (the page of its second notice), drawn by
+// the report's own code into a PDF and made a picture by pdftoppm
+// (poppler-utils).
+bool saveReportPicture(const QString &noticeFile, const QDir &folder, const QString &name)
+{
+    QTemporaryDir scratch;
+    const QString pdfPath = scratch.filePath(QStringLiteral("report.pdf"));
+    // The file as Finish will end it: it is still being written.
+    QString error;
+    std::optional<QByteArray> bytes = FinishedNoticeFile::read(noticeFile, &error);
+    QBuffer input(bytes ? &*bytes : nullptr);
+    QFile pdfFile(pdfPath);
+    if (!bytes || !input.open(QIODevice::ReadOnly) || !pdfFile.open(QIODevice::WriteOnly)) {
+        std::fprintf(stderr, "Cannot draw the report of %s: %s\n", qPrintable(noticeFile), qPrintable(error));
+        return false;
+    }
+    {
+        QPdfWriter pdf(&pdfFile);
+        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
+        const NoticeReportResult result
+            = writeNoticeReport(input, pdf, {Language::English, QFileInfo(noticeFile).fileName()}, {});
+        if (result.outcome != NoticeReportResult::Written)
+            return false;
+    }
+    pdfFile.close();
+    const QString picture = folder.filePath(name);
+    const int status
+        = QProcess::execute(QStringLiteral("pdftoppm"),
+                            {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("80"), QStringLiteral("-f"),
+                             QStringLiteral("3"), QStringLiteral("-singlefile"), pdfPath, picture});
+    if (status == 0)
+        return true;
+    std::fprintf(stderr, "Cannot draw %s.png: pdftoppm (Debian poppler-utils) is needed\n", qPrintable(picture));
+    return false;
+}
 
 void fillMontmartreNotice(CaptureWindow &window)
 {
@@ -176,6 +243,15 @@ bool saveScreenshots(const QString &folderName)
         window->noticeList().updateStaleRows();
         showWhole(*window);
         allSaved &= savePicture(window.get(), folder, QStringLiteral("t01-saved-en"));
+
+        // The notice again with its antenna: the diagrams under the grids,
+        // then the report of the file with both notices.
+        fillMontmartreNotice(*window);
+        fillMontmartreAntenna(*window);
+        allSaved &= savePicture(window.get(), folder, QStringLiteral("t01-patterns-en"));
+        window->button(QStringLiteral("Button_Next"))->click();
+        allSaved &= saveReportPicture(window->saving().captureFile().store.fileName(), folder,
+                                      QStringLiteral("report-page-en"));
         window.reset();
         saving.removeRecursively();
     }

@@ -39,6 +39,34 @@
         <source>%1 hidden files left beside the file by a run stopped midway were removed</source>
         <translation>Se han eliminado %1 ficheros ocultos que una ejecución interrumpida había dejado junto al fichero</translation>
     </message>
+    <message>
+        <source>Print...</source>
+        <translation>Imprimir...</translation>
+    </message>
+    <message>
+        <source>Prints the report of the file: its notices, their items and antenna patterns (or writes it as a PDF file)</source>
+        <translation>Imprime el informe del fichero: sus notificaciones, sus datos y sus diagramas de antena (o lo guarda como PDF)</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Impresión</translation>
+    </message>
+    <message>
+        <source>The report was not printed: %1</source>
+        <translation>No se imprimió el informe: %1</translation>
+    </message>
+    <message>
+        <source>Print the report</source>
+        <translation>Imprimir el informe</translation>
+    </message>
+    <message>
+        <source>Report of 1 notice printed: %1 pages</source>
+        <translation>Informe de 1 notificación impreso: %1 páginas</translation>
+    </message>
+    <message>
+        <source>Report of %1 notices printed: %2 pages</source>
+        <translation>Informe de %1 notificaciones impreso: %2 páginas</translation>
+    </message>
 </context>
 <context>
     <name>CellReadings</name>
@@ -119,6 +147,17 @@
     <message>
         <source>&amp;Copy</source>
         <translation>&amp;Copiar</translation>
+    </message>
+</context>
+<context>
+    <name>FinishedNoticeFile</name>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>No se puede leer %1</translation>
+    </message>
+    <message>
+        <source>%1, line %2: %3</source>
+        <translation>%1, línea %2: %3</translation>
     </message>
 </context>
 <context>
@@ -214,20 +253,44 @@
         <translation>Escribe las notificaciones de un fichero FILE correcto en csv, json, xlsx u ods, una fila por notificación, con las claves del propio fichero: en la salida estándar, o en OUT con --output.</translation>
     </message>
     <message>
-        <source>With --export: the file to write, whole or not at all. An xlsx or ods file needs it, or the standard output redirected to a file.</source>
-        <translation>Con --export: el fichero que se escribe, entero o nada. Un fichero xlsx u ods lo necesita, o bien la salida estándar redirigida a un fichero.</translation>
-    </message>
-    <message>
-        <source>--output goes with --export</source>
-        <translation>--output va con --export</translation>
-    </message>
-    <message>
         <source>--export takes csv, json, xlsx or ods and one FILE</source>
         <translation>--export admite csv, json, xlsx u ods y un solo fichero FILE</translation>
     </message>
     <message>
         <source>%1: not exported: %2</source>
         <translation>%1: no exportado: %2</translation>
+    </message>
+    <message>
+        <source>Write the report of one sound FILE as a PDF to OUT (--output): the list of its notices, then each notice with its items, coordination and antenna patterns, page by page.</source>
+        <translation>Escribe el informe de un FILE sin defectos en PDF en OUT (--output): la lista de sus notificaciones y luego cada notificación con sus datos, su coordinación y sus diagramas de antena, página por página.</translation>
+    </message>
+    <message>
+        <source>With --report: the language of the report, en, fr or es (en).</source>
+        <translation>Con --report: el idioma del informe, en, fr o es (en).</translation>
+    </message>
+    <message>
+        <source>With --export or --report: the file to write, whole or not at all. A report, an xlsx or an ods file needs it (or, for xlsx and ods, the standard output redirected to a file).</source>
+        <translation>Con --export o --report: el fichero que se escribe, entero o nada. Un informe o un fichero xlsx u ods lo necesita (o bien, para xlsx y ods, la salida estándar redirigida a un fichero).</translation>
+    </message>
+    <message>
+        <source>--output goes with --export or --report</source>
+        <translation>--output va con --export o --report</translation>
+    </message>
+    <message>
+        <source>--language goes with --report</source>
+        <translation>--language va con --report</translation>
+    </message>
+    <message>
+        <source>--report takes pdf, one FILE, --output OUT and optionally --language en, fr or es</source>
+        <translation>--report admite pdf, un solo FILE, --output OUT y, opcionalmente, --language en, fr o es</translation>
+    </message>
+    <message>
+        <source>--output: OUT is the FILE to report</source>
+        <translation>--output: OUT es el FILE del informe</translation>
+    </message>
+    <message>
+        <source>no report written: %1</source>
+        <translation>no se escribió el informe: %1</translation>
     </message>
 </context>
 <context>
@@ -329,6 +392,114 @@
     </message>
 </context>
 <context>
+    <name>NoticeReport</name>
+    <message>
+        <source>No.</source>
+        <translation>N.º</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>Acción</translation>
+    </message>
+    <message>
+        <source>Fragment</source>
+        <translation>Fragmento</translation>
+    </message>
+    <message>
+        <source>MHz</source>
+        <translation>MHz</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Emplazamiento</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>Longitud</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>Latitud</translation>
+    </message>
+    <message>
+        <source>Administration %1 - captured on %2</source>
+        <translation>Administración %1 - capturado el %2</translation>
+    </message>
+    <message>
+        <source>page %1 of %2</source>
+        <translation>página %1 de %2</translation>
+    </message>
+    <message>
+        <source>Notices of the file</source>
+        <translation>Notificaciones del fichero</translation>
+    </message>
+    <message>
+        <source>Notice %1</source>
+        <translation>Notificación %1</translation>
+    </message>
+    <message>
+        <source>11 Coordination completed with</source>
+        <translation>11 Coordinación completada con</translation>
+    </message>
+    <message>
+        <source>the report cannot be written</source>
+        <translation>no se puede escribir el informe</translation>
+    </message>
+    <message>
+        <source>the file changed while its report was written</source>
+        <translation>el fichero cambió mientras se escribía su informe</translation>
+    </message>
+</context>
+<context>
+    <name>PatternCaptions</name>
+    <message>
+        <source>Effective antenna height [m]</source>
+        <translation>Altura efectiva de la antena [m]</translation>
+    </message>
+    <message>
+        <source>Attenuation, horizontal component [dB]</source>
+        <translation>Atenuación, componente horizontal [dB]</translation>
+    </message>
+    <message>
+        <source>Attenuation, vertical component [dB]</source>
+        <translation>Atenuación, componente vertical [dB]</translation>
+    </message>
+    <message>
+        <source>No values</source>
+        <translation>Sin valores</translation>
+    </message>
+    <message>
+        <source>Largest attenuation %1 dB at %2</source>
+        <translation>Atenuación máxima %1 dB a %2</translation>
+    </message>
+    <message>
+        <source>Largest height %1 m at %2</source>
+        <translation>Altura máxima %1 m a %2</translation>
+    </message>
+    <message>
+        <source>marked: %1</source>
+        <translation>señalado: %1</translation>
+    </message>
+</context>
+<context>
+    <name>PatternView</name>
+    <message>
+        <source>Polar diagram %1</source>
+        <translation>Diagrama polar %1</translation>
+    </message>
+</context>
+<context>
+    <name>ReportItems</name>
+    <message>
+        <source>Notice type</source>
+        <translation>Tipo de notificación</translation>
+    </message>
+</context>
+<context>
     <name>SheetFiles</name>
     <message>
         <source>CSV files (*.csv)</source>
@@ -349,14 +520,6 @@
     <message>
         <source>Spreadsheets (%1)</source>
         <translation>Hojas de cálculo (%1)</translation>
-    </message>
-    <message>
-        <source>%1 cannot be read</source>
-        <translation>No se puede leer %1</translation>
-    </message>
-    <message>
-        <source>%1, line %2: %3</source>
-        <translation>%1, línea %2: %3</translation>
     </message>
     <message>
         <source>%1 is the notice file itself</source>

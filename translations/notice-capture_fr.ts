@@ -39,6 +39,34 @@
         <source>%1 hidden files left beside the file by a run stopped midway were removed</source>
         <translation>%1 fichiers cachés laissés à côté du fichier par une exécution interrompue ont été supprimés</translation>
     </message>
+    <message>
+        <source>Print...</source>
+        <translation>Imprimer...</translation>
+    </message>
+    <message>
+        <source>Prints the report of the file: its notices, their items and antenna patterns (or writes it as a PDF file)</source>
+        <translation>Imprime le rapport du fichier : ses fiches, leurs éléments et leurs diagrammes d&apos;antenne (ou l&apos;enregistre en PDF)</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Impression</translation>
+    </message>
+    <message>
+        <source>The report was not printed: %1</source>
+        <translation>Le rapport n&apos;a pas été imprimé : %1</translation>
+    </message>
+    <message>
+        <source>Print the report</source>
+        <translation>Imprimer le rapport</translation>
+    </message>
+    <message>
+        <source>Report of 1 notice printed: %1 pages</source>
+        <translation>Rapport d&apos;une fiche imprimé : %1 pages</translation>
+    </message>
+    <message>
+        <source>Report of %1 notices printed: %2 pages</source>
+        <translation>Rapport de %1 fiches imprimé : %2 pages</translation>
+    </message>
 </context>
 <context>
     <name>CellReadings</name>
@@ -119,6 +147,17 @@
     <message>
         <source>&amp;Copy</source>
         <translation>&amp;Copier</translation>
+    </message>
+</context>
+<context>
+    <name>FinishedNoticeFile</name>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>%1 ne peut pas être lu</translation>
+    </message>
+    <message>
+        <source>%1, line %2: %3</source>
+        <translation>%1, ligne %2 : %3</translation>
     </message>
 </context>
 <context>
@@ -214,20 +253,44 @@
         <translation>Écrit les fiches d&apos;un fichier FILE correct en csv, json, xlsx ou ods, une ligne par fiche, sous les clés du fichier lui-même : vers la sortie standard, ou vers OUT avec --output.</translation>
     </message>
     <message>
-        <source>With --export: the file to write, whole or not at all. An xlsx or ods file needs it, or the standard output redirected to a file.</source>
-        <translation>Avec --export : le fichier à écrire, entier ou pas du tout. Un fichier xlsx ou ods en a besoin, ou d&apos;une sortie standard redirigée vers un fichier.</translation>
-    </message>
-    <message>
-        <source>--output goes with --export</source>
-        <translation>--output va avec --export</translation>
-    </message>
-    <message>
         <source>--export takes csv, json, xlsx or ods and one FILE</source>
         <translation>--export prend csv, json, xlsx ou ods et un seul fichier FILE</translation>
     </message>
     <message>
         <source>%1: not exported: %2</source>
         <translation>%1 : non exporté : %2</translation>
+    </message>
+    <message>
+        <source>Write the report of one sound FILE as a PDF to OUT (--output): the list of its notices, then each notice with its items, coordination and antenna patterns, page by page.</source>
+        <translation>Écrit le rapport d&apos;un FILE sans défaut en PDF dans OUT (--output) : la liste de ses fiches, puis chaque fiche avec ses éléments, sa coordination et ses diagrammes d&apos;antenne, page par page.</translation>
+    </message>
+    <message>
+        <source>With --report: the language of the report, en, fr or es (en).</source>
+        <translation>Avec --report : la langue du rapport, en, fr ou es (en).</translation>
+    </message>
+    <message>
+        <source>With --export or --report: the file to write, whole or not at all. A report, an xlsx or an ods file needs it (or, for xlsx and ods, the standard output redirected to a file).</source>
+        <translation>Avec --export ou --report : le fichier à écrire, entier ou pas du tout. Un rapport, un fichier xlsx ou ods en a besoin (ou, pour xlsx et ods, d&apos;une sortie standard redirigée vers un fichier).</translation>
+    </message>
+    <message>
+        <source>--output goes with --export or --report</source>
+        <translation>--output va avec --export ou --report</translation>
+    </message>
+    <message>
+        <source>--language goes with --report</source>
+        <translation>--language va avec --report</translation>
+    </message>
+    <message>
+        <source>--report takes pdf, one FILE, --output OUT and optionally --language en, fr or es</source>
+        <translation>--report prend pdf, un seul FILE, --output OUT et éventuellement --language en, fr ou es</translation>
+    </message>
+    <message>
+        <source>--output: OUT is the FILE to report</source>
+        <translation>--output : OUT est le FILE du rapport</translation>
+    </message>
+    <message>
+        <source>no report written: %1</source>
+        <translation>aucun rapport écrit : %1</translation>
     </message>
 </context>
 <context>
@@ -329,6 +392,114 @@
     </message>
 </context>
 <context>
+    <name>NoticeReport</name>
+    <message>
+        <source>No.</source>
+        <translation>N°</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>Action</translation>
+    </message>
+    <message>
+        <source>Fragment</source>
+        <translation>Fragment</translation>
+    </message>
+    <message>
+        <source>MHz</source>
+        <translation>MHz</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Site</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>Longitude</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>Latitude</translation>
+    </message>
+    <message>
+        <source>Administration %1 - captured on %2</source>
+        <translation>Administration %1 - saisi le %2</translation>
+    </message>
+    <message>
+        <source>page %1 of %2</source>
+        <translation>page %1 sur %2</translation>
+    </message>
+    <message>
+        <source>Notices of the file</source>
+        <translation>Fiches du fichier</translation>
+    </message>
+    <message>
+        <source>Notice %1</source>
+        <translation>Fiche %1</translation>
+    </message>
+    <message>
+        <source>11 Coordination completed with</source>
+        <translation>11 Coordination menée à bien avec</translation>
+    </message>
+    <message>
+        <source>the report cannot be written</source>
+        <translation>le rapport ne peut pas être écrit</translation>
+    </message>
+    <message>
+        <source>the file changed while its report was written</source>
+        <translation>le fichier a changé pendant l&apos;écriture de son rapport</translation>
+    </message>
+</context>
+<context>
+    <name>PatternCaptions</name>
+    <message>
+        <source>Effective antenna height [m]</source>
+        <translation>Hauteur d&apos;antenne équivalente [m]</translation>
+    </message>
+    <message>
+        <source>Attenuation, horizontal component [dB]</source>
+        <translation>Affaiblissement, composante horizontale [dB]</translation>
+    </message>
+    <message>
+        <source>Attenuation, vertical component [dB]</source>
+        <translation>Affaiblissement, composante verticale [dB]</translation>
+    </message>
+    <message>
+        <source>No values</source>
+        <translation>Aucune valeur</translation>
+    </message>
+    <message>
+        <source>Largest attenuation %1 dB at %2</source>
+        <translation>Affaiblissement maximal %1 dB à %2</translation>
+    </message>
+    <message>
+        <source>Largest height %1 m at %2</source>
+        <translation>Hauteur maximale %1 m à %2</translation>
+    </message>
+    <message>
+        <source>marked: %1</source>
+        <translation>signalé : %1</translation>
+    </message>
+</context>
+<context>
+    <name>PatternView</name>
+    <message>
+        <source>Polar diagram %1</source>
+        <translation>Diagramme polaire %1</translation>
+    </message>
+</context>
+<context>
+    <name>ReportItems</name>
+    <message>
+        <source>Notice type</source>
+        <translation>Type de fiche</translation>
+    </message>
+</context>
+<context>
     <name>SheetFiles</name>
     <message>
         <source>CSV files (*.csv)</source>
@@ -349,14 +520,6 @@
     <message>
         <source>Spreadsheets (%1)</source>
         <translation>Feuilles de calcul (%1)</translation>
-    </message>
-    <message>
-        <source>%1 cannot be read</source>
-        <translation>%1 ne peut pas être lu</translation>
-    </message>
-    <message>
-        <source>%1, line %2: %3</source>
-        <translation>%1, ligne %2 : %3</translation>
     </message>
     <message>
         <source>%1 is the notice file itself</source>

@@ -1,24 +1,30 @@
 #include "capture/CaptureWindow.h"
 
 #include "capture/CapitalLettersFilter.h"
+#include "capture/FinishedNoticeFile.h"
 #include "capture/LeaveBoxGate.h"
 #include "capture/ModalDialogs.h"
 #include "capture/NoticeFileSession.h"
 #include "capture/NoticeList.h"
 #include "capture/OperatorTexts.h"
+#include "capture/PatternView.h"
 #include "capture/SheetFiles.h"
 #include "capture/StatusLine.h"
 #include "capture/VisibilityRules.h"
 #include "capture/WindowTexts.h"
 #include "notice/ProgramVersion.h"
 #include "platform/Alerts.h"
+#include "report/NoticeReport.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -32,6 +38,20 @@ namespace {
 constexpr int ColumnMargin = 8;
 constexpr int NoticeListWidth = 340;
 constexpr QSize ExportButtonSize(110, 25);
+
+// Under the form: the polar diagram of each antenna table, under the frame
+// of its boxes and as wide.
+constexpr int PatternViewHeight = 250;
+struct PatternPlace
+{
+    AzimuthTableId table;
+    QLatin1String frame;
+};
+const PatternPlace PatternPlaces[] = {
+    {AzimuthTableId::EffectiveHeight, Control::Frame_9EC_EffAntHeight},
+    {AzimuthTableId::HorizontalPattern, Control::Frame_9NH_AttnH},
+    {AzimuthTableId::VerticalPattern, Control::Frame_9NV_AttnV},
+};
 
 } // namespace
 
@@ -61,6 +81,7 @@ CaptureWindow::CaptureWindow(FormKind kind, Language language, QWidget *parent)
     addShortcuts();
     addNoticeList(language);
     addExportButton();
+    addPatternViews();
     addStatusLine();
     arrange();
     // The file name box shows the end of a long name; its tool tip the whole path.
@@ -149,6 +170,85 @@ void CaptureWindow::addExportButton()
 void CaptureWindow::enableExport()
 {
     m_exportButton->setEnabled(m_saving->captureFile().fileOpen);
+    if (m_printButton)
+        m_printButton->setEnabled(m_exportButton->isEnabled());
+}
+
+void CaptureWindow::addPatternViews()
+{
+    // Only the tables the form has get a diagram. Each box tells its diagram
+    // of every change of its text, whatever made it.
+    const int top = twipsToPixels(ClientHeightTwips) + ColumnMargin;
+    for (const PatternPlace &place : PatternPlaces) {
+        QWidget *frame = m_controls->frame(place.frame);
+        if (!frame)
+            continue;
+        auto *view = new PatternView(place.table, frame, m_formArea);
+        view->setGeometry(frame->x(), top, frame->width(), PatternViewHeight);
+        for (int index = 0; index < Control::AzimuthCount; ++index) {
+            if (QLineEdit *box = m_controls->textBox(Control::azimuthBox(place.table, index))) {
+                connect(box, &QLineEdit::textChanged, view,
+                        [view, index](const QString &text) { view->setEntry(index, text); });
+                view->setEntry(index, box->text());
+            }
+        }
+        m_patternViews << view;
+    }
+    if (!m_patternViews.isEmpty())
+        m_formArea->resize(m_formArea->width(), top + PatternViewHeight + ColumnMargin);
+
+    // The Print button left of Export, like it.
+    m_printButton = new QPushButton(tr("Print..."), m_formArea);
+    m_printButton->setObjectName(QStringLiteral("printButton"));
+    m_printButton->setToolTip(tr("Prints the report of the file: its notices, their items and antenna patterns "
+                                 "(or writes it as a PDF file)"));
+    m_printButton->setGeometry(m_exportButton->geometry().translated(-ExportButtonSize.width() - ColumnMargin, 0));
+    m_printButton->setFocusPolicy(Qt::TabFocus);
+    m_printButton->setAutoDefault(false);
+    connect(m_printButton, &QPushButton::clicked, this, &CaptureWindow::printReport);
+    // Tab reaches Print, then Export, as they stand from left to right.
+    setTabOrder(m_noticeList, m_printButton);
+    setTabOrder(m_printButton, m_exportButton);
+    enableExport();
+}
+
+void CaptureWindow::setPatternViewsShown(bool shown)
+{
+    for (PatternView *view : std::as_const(m_patternViews))
+        view->setWanted(shown);
+}
+
+void CaptureWindow::printReport()
+{
+    // The file as Finish would end it, checked before any dialog shows.
+    const QString noticeFile = QFileInfo(m_saving->captureFile().store.fileName()).absoluteFilePath();
+    QString error;
+    std::optional<QByteArray> bytes = FinishedNoticeFile::read(noticeFile, &error);
+    const auto refused = [this](const QString &why) {
+        platform::alerts().exclamation(this, tr("Print"), tr("The report was not printed: %1").arg(why));
+    };
+    if (!bytes) {
+        refused(error);
+        return;
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(QFileInfo(noticeFile).fileName());
+    QPrintDialog dialog(&printer, this);
+    dialog.setWindowTitle(tr("Print the report"));
+    if (modalDialogs().exec(dialog) != QDialog::Accepted)
+        return;
+    QBuffer input(&*bytes);
+    input.open(QIODevice::ReadOnly);
+    const NoticeReportResult result
+        = writeNoticeReport(input, printer, {m_language, QFileInfo(noticeFile).fileName()}, {});
+    if (result.outcome != NoticeReportResult::Written) {
+        refused(result.error);
+        return;
+    }
+    const QString pages = QString::number(result.pages);
+    m_statusLine->say(result.notices == 1
+                          ? tr("Report of 1 notice printed: %1 pages").arg(pages)
+                          : tr("Report of %1 notices printed: %2 pages").arg(QString::number(result.notices), pages));
 }
 
 void CaptureWindow::exportNotices()

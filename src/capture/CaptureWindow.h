@@ -8,6 +8,7 @@
 
 class NoticeFileSession;
 class NoticeList;
+class PatternView;
 class QPushButton;
 class QScrollArea;
 class StatusLine;
@@ -59,6 +60,14 @@ public:
     // Under the notice list: writes the notices of the file, as far as it
     // goes, to a spreadsheet file; enabled once the window has a file.
     QPushButton &exportButton() const { return *m_exportButton; }
+    // Beside it: prints the report of the file (or writes it as a PDF file)
+    // through the print dialog; enabled with Export.
+    QPushButton &printButton() const { return *m_printButton; }
+
+    // Under the form, one under each antenna table: its polar diagram.
+    const QList<PatternView *> &patternViews() const { return m_patternViews; }
+    // Shows or hides the diagrams (they show unless told otherwise).
+    void setPatternViewsShown(bool shown);
 
     // Once the run is finished: how many notices its file holds, and where;
     // empty when no file was written.
@@ -84,11 +93,13 @@ private:
     void resetChosen();
     void addNoticeList(Language language);
     void addExportButton();
+    void addPatternViews();
     void addStatusLine();
     void showSaved(int number, bool replaced);
     void noteLeftoversRemoved(const QStringList &files);
     void enableExport();
     void exportNotices();
+    void printReport();
 
     Language m_language;
     bool m_fitted = false;                   // fitted to the screen at its first showing
@@ -99,6 +110,8 @@ private:
     NoticeFileSession *m_saving = nullptr;   // child object of the window
     NoticeList *m_noticeList = nullptr;      // child widget of the window
     QPushButton *m_exportButton = nullptr;   // child widget of the window
+    QPushButton *m_printButton = nullptr;    // child widget of the window
+    QList<PatternView *> m_patternViews;     // child widgets of the window
     StatusLine *m_statusLine = nullptr;      // child widget of the window
     QString m_leftoversNote;                 // said with the save that started the file
 };

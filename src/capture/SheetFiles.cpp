@@ -1,11 +1,10 @@
 #include "capture/SheetFiles.h"
 
+#include "capture/FinishedNoticeFile.h"
 #include "notice/NoticeFileChecker.h"
-#include "notice/SavedNoticeFile.h"
 #include "platform/InputLimits.h"
 #include "sheet/NoticeExport.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 namespace {
@@ -61,20 +60,10 @@ std::optional<int> SheetFiles::exportNoticeFile(const QString &noticeFile, Sheet
     }
     // Read as the file stands: a file still being written has no TAIL yet,
     // and its complete notices are exported as Finish would end them.
-    QFile file(noticeFile);
-    if (!QFileInfo(noticeFile).isFile() || !file.open(QIODevice::ReadOnly)) {
-        *error = tr("%1 cannot be read").arg(noticeFile);
+    const std::optional<QByteArray> bytes = FinishedNoticeFile::read(noticeFile, error);
+    if (!bytes)
         return std::nullopt;
-    }
-    const QByteArray bytes = file.readAll();
-    const SavedNoticeFile saved = readSavedNoticeFile(bytes);
-    const ParsedNoticeFile parsed
-        = checkNoticeFile(bytes.left(saved.keptSize) + finishingBytes(qint32(saved.notices.size())));
-    const QList<NoticeFileFault> faults = saved.canContinue() ? parsed.faults : saved.faults;
-    if (!faults.isEmpty()) {
-        *error = tr("%1, line %2: %3").arg(noticeFile, QString::number(faults.first().line), faults.first().message);
-        return std::nullopt;
-    }
+    const ParsedNoticeFile parsed = checkNoticeFile(*bytes);
     if (!exportNoticesToFile(parsed, format, path, error))
         return std::nullopt;
     return int(parsed.notices.size());

@@ -3,7 +3,7 @@
 #include "form/Twips.h"
 #include "notice/ProgramVersion.h"
 #include "platform/Alerts.h"
-#include "shell/LanguageInstaller.h"
+#include "form/LanguageInstaller.h"
 #include "shell/SpreadsheetImport.h"
 
 #include <QFileDialog>

@@ -7,6 +7,7 @@
 #include "ScreenActs.h"
 
 #include "capture/NoticeList.h"
+#include "capture/PatternView.h"
 #include "capture/StatusLine.h"
 
 #include <QLayout>
@@ -261,15 +262,19 @@ private Q_SLOTS:
         // Set-up may complete the title (with the version label).
         QVERIFY2(window.windowTitle().startsWith(title), qPrintable(window.windowTitle()));
         // The form's area at the top left of the area that scrolls; the
-        // notice list is added to its right, the status line below both. The
-        // window opens at that full size unless the screen is smaller.
+        // notice list is added to its right, the antenna diagrams under the
+        // form, the status line below them all. The window opens at that full
+        // size unless the screen is smaller.
         QWidget *area = window.scrollArea().widget();
-        QCOMPARE(area->geometry(), QRect(0, 0, window.noticeList().geometry().right() + 1 + 8, 674));
+        const int diagramsBottom = window.patternViews().first()->geometry().bottom() + 1;
+        QVERIFY(window.patternViews().first()->y() >= 674);
+        QCOMPARE(area->geometry(), QRect(0, 0, window.noticeList().geometry().right() + 1 + 8, diagramsBottom + 8));
         QCOMPARE(window.noticeList().x(), 1016);
         window.layout()->activate();
-        QCOMPARE(window.statusLine().geometry(), QRect(0, 674, area->width(), window.statusLine().height()));
+        QCOMPARE(window.statusLine().geometry(),
+                 QRect(0, area->height(), area->width(), window.statusLine().height()));
         QCOMPARE(window.maximumSize(), window.size());
-        QCOMPARE(window.size(), QSize(area->width(), 674 + window.statusLine().height()));
+        QCOMPARE(window.size(), QSize(area->width(), area->height() + window.statusLine().height()));
     }
 
     // The exact set of named controls of each form, in the window and in the
@@ -285,7 +290,8 @@ private Q_SLOTS:
             expected.append(entry.first);
         QStringList rows = expected;
         // Beside and below the form, not controls of its design.
-        expected << "noticeList" << "exportButton" << "statusLine";
+        expected << "noticeList" << "exportButton" << "printButton" << "statusLine" << "patternView9EC"
+                 << "patternView9NH" << "patternView9NV";
         expected.sort();
         QStringList built;
         for (QWidget *widget : window.findChildren<QWidget *>()) {
@@ -359,7 +365,7 @@ private Q_SLOTS:
         QStringList expected;
         for (const auto &entry : byTab)
             expected.append(entry.second);
-        expected << "noticeList" << "exportButton"; // after the form's last control
+        expected << "noticeList" << "printButton" << "exportButton"; // after the form's last control
 
         CaptureWindow window(kind);
         QWidget *first = window.control("Txt_Ntc_DD");

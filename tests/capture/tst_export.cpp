@@ -9,7 +9,7 @@
 #include "capture/ModalDialogs.h"
 #include "capture/StatusLine.h"
 #include "sheet/NoticeExport.h"
-#include "shell/LanguageInstaller.h"
+#include "form/LanguageInstaller.h"
 
 #include <QBuffer>
 #include <QPushButton>

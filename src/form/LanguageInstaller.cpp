@@ -1,4 +1,4 @@
-#include "shell/LanguageInstaller.h"
+#include "form/LanguageInstaller.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
