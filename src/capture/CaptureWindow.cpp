@@ -79,7 +79,7 @@ CaptureWindow::CaptureWindow(FormKind kind, Language language, QWidget *parent)
     connect(m_controls->button(Control::Button_Reset), &QPushButton::clicked, this, &CaptureWindow::resetChosen);
     installKeyFilters(*m_controls);
     addShortcuts();
-    addNoticeList(language);
+    addNoticeList();
     addExportButton();
     addPatternViews();
     addStatusLine();
@@ -133,13 +133,14 @@ void CaptureWindow::addScrollArea()
     });
 }
 
-void CaptureWindow::addNoticeList(Language language)
+void CaptureWindow::addNoticeList()
 {
     // The form keeps its area at the top left; the list is added to its
     // right, leaving room below it for the Export button.
     const QSize form(twipsToPixels(ClientWidthTwips), twipsToPixels(ClientHeightTwips));
-    m_noticeList = new NoticeList(
-        language, [this]() -> const QStringList & { return m_saving->noticeSummaries(); }, m_formArea);
+    m_noticeList
+        = new NoticeList([this] { return m_saving->captureFile().store.noticeCount(); },
+                         [this](int number) { return m_saving->captureFile().store.summary(number); }, m_formArea);
     m_noticeList->setGeometry(form.width(), ColumnMargin, NoticeListWidth,
                               form.height() - 3 * ColumnMargin - ExportButtonSize.height());
     m_formArea->resize(form.width() + NoticeListWidth + ColumnMargin, form.height());
@@ -326,7 +327,7 @@ void CaptureWindow::fitToScreen()
 void CaptureWindow::showSaved(int number, bool replaced)
 {
     // The notice told by its site name and frequency, as the list shows them.
-    const QStringList items = m_saving->noticeSummaries().value(number - 1).split(QLatin1Char('\t'));
+    const QStringList items = m_saving->captureFile().store.summary(number).split(QLatin1Char('\t'));
     QStringList description;
     for (const int column : {5, 4}) {
         if (!items.value(column).isEmpty())

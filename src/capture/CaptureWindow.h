@@ -91,7 +91,7 @@ private:
     void fitToScreen();
     void addShortcuts();
     void resetChosen();
-    void addNoticeList(Language language);
+    void addNoticeList();
     void addExportButton();
     void addPatternViews();
     void addStatusLine();

@@ -97,9 +97,6 @@ public:
     // notice, or a notice brought back for correction and changed since.
     bool screenHoldsUnsavedWork() const;
 
-    // One line per notice of the file, as notice-check --list prints it.
-    const QStringList &noticeSummaries() const { return m_file.store.summaries(); }
-
     const CaptureFile &captureFile() const { return m_file; }
 
     // The proposed name of the output file at this moment.

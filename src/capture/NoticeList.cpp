@@ -2,98 +2,124 @@
 
 #include <QHeaderView>
 
-namespace {
+NoticeListModel::NoticeListModel(std::function<int()> count, std::function<QString(int)> summary, QObject *parent)
+    : QAbstractTableModel(parent)
+    , m_count(std::move(count))
+    , m_summary(std::move(summary))
+{ }
 
-struct ListTexts
+int NoticeListModel::rowCount(const QModelIndex &parent) const
 {
-    QStringList headers;
-    QString toolTip;
-    QString accessibleName;
-};
-
-// The column headers and help of the list, by interface language.
-const ListTexts &textsFor(Language language)
-{
-    static const ListTexts english{
-        {QStringLiteral("No."), QStringLiteral("Type"), QStringLiteral("Action"), QStringLiteral("Fragment"),
-         QStringLiteral("Frequency"), QStringLiteral("Site name")},
-        QStringLiteral("The notices of the file. Double-click a notice, or press Enter on it, to correct it."),
-        QStringLiteral("Notices of the file")};
-    static const ListTexts french{
-        {QStringLiteral("N°"), QStringLiteral("Type"), QStringLiteral("Action"), QStringLiteral("Fragment"),
-         QStringLiteral("Fréquence"), QStringLiteral("Nom du site")},
-        QStringLiteral("Les notifications du fichier. Double-cliquez sur une notification, ou appuyez sur "
-                       "Entrée, pour la corriger."),
-        QStringLiteral("Notifications du fichier")};
-    static const ListTexts spanish{
-        {QStringLiteral("N°"), QStringLiteral("Tipo"), QStringLiteral("Acción"), QStringLiteral("Fragmento"),
-         QStringLiteral("Frecuencia"), QStringLiteral("Nombre del sitio")},
-        QStringLiteral("Las notificaciones del archivo. Haga doble clic en una notificación, o pulse Intro, "
-                       "para corregirla."),
-        QStringLiteral("Notificaciones del archivo")};
-    switch (language) {
-    case Language::French: return french;
-    case Language::Spanish: return spanish;
-    case Language::English: break;
-    }
-    return english;
+    return parent.isValid() ? 0 : m_rows;
 }
 
-} // namespace
+int NoticeListModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : ColumnCount;
+}
 
-NoticeList::NoticeList(Language language, std::function<const QStringList &()> summaries, QWidget *parent)
-    : QTreeWidget(parent)
-    , m_summaries(std::move(summaries))
+const QStringList &NoticeListModel::itemsOf(int number) const
+{
+    if (const QStringList *items = m_rowsRead.object(number))
+        return *items;
+    auto *items = new QStringList(m_summary(number).split(QLatin1Char('\t')));
+    m_rowsRead.insert(number, items);
+    return *items;
+}
+
+QVariant NoticeListModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || role != Qt::DisplayRole)
+        return {};
+    return itemsOf(index.row() + 1).value(index.column());
+}
+
+QVariant NoticeListModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return {};
+    switch (Column(section)) {
+    case Number: return tr("No.");
+    case Type: return tr("Type");
+    case Action: return tr("Action");
+    case Fragment: return tr("Fragment");
+    case Frequency: return tr("Frequency");
+    case SiteName: return tr("Site name");
+    case ColumnCount: break;
+    }
+    return {};
+}
+
+void NoticeListModel::noticesChanged(int fromNumber)
+{
+    const int rows = m_count();
+    const int first = std::max(fromNumber, 1);
+    for (int number = first; number <= std::max(rows, m_rows); ++number)
+        m_rowsRead.remove(number);
+    if (rows < m_rows) {
+        beginRemoveRows(QModelIndex(), rows, m_rows - 1);
+        m_rows = rows;
+        endRemoveRows();
+    }
+    if (first <= m_rows)
+        Q_EMIT dataChanged(index(first - 1, 0), index(m_rows - 1, ColumnCount - 1));
+    if (rows > m_rows) {
+        beginInsertRows(QModelIndex(), m_rows, rows - 1);
+        m_rows = rows;
+        endInsertRows();
+    }
+}
+
+NoticeList::NoticeList(std::function<int()> count, std::function<QString(int)> summary, QWidget *parent)
+    : QTableView(parent)
+    , m_model(std::move(count), std::move(summary), this)
 {
     setObjectName(QStringLiteral("noticeList"));
-    const ListTexts &texts = textsFor(language);
-    setHeaderLabels(texts.headers);
-    setToolTip(texts.toolTip);
-    setAccessibleName(texts.accessibleName);
-    setRootIsDecorated(false);
-    setUniformRowHeights(true); // many rows stay cheap to lay out
-    setAllColumnsShowFocus(true);
+    setModel(&m_model);
+    setToolTip(tr("The notices of the file. Double-click a notice, or press Enter on it, to correct it."));
+    setAccessibleName(tr("Notices of the file"));
+    setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
-    header()->setStretchLastSection(true);
-    for (int column = 0; column < 5; ++column)
-        resizeColumnToContents(column);
-    connect(this, &QTreeWidget::itemActivated, this,
-            [this](QTreeWidgetItem *item) { Q_EMIT noticeChosen(indexOfTopLevelItem(item) + 1); });
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setShowGrid(false);
+    setWordWrap(false);
+    verticalHeader()->hide();
+    // Rows of one height: many rows stay cheap to lay out.
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+    horizontalHeader()->setStretchLastSection(true);
+    const int widths[] = {40, 36, 56, 64, 70};
+    for (int column = 0; column < NoticeListModel::SiteName; ++column)
+        setColumnWidth(column, widths[column]);
+    connect(this, &QAbstractItemView::activated, this,
+            [this](const QModelIndex &index) { Q_EMIT noticeChosen(index.row() + 1); });
 }
 
 void NoticeList::noticesChanged(int fromNumber)
 {
     m_staleFrom = m_staleFrom == 0 ? fromNumber : std::min(m_staleFrom, fromNumber);
     if (isVisible())
-        updateRows(m_staleFrom);
+        updateStaleRows();
 }
 
 void NoticeList::showEvent(QShowEvent *event)
 {
     updateStaleRows();
-    QTreeWidget::showEvent(event);
+    QTableView::showEvent(event);
 }
 
 void NoticeList::updateStaleRows()
 {
-    if (m_staleFrom > 0)
-        updateRows(m_staleFrom);
+    if (m_staleFrom == 0)
+        return;
+    const int before = m_model.rowCount();
+    m_model.noticesChanged(m_staleFrom);
+    m_staleFrom = 0;
+    if (m_model.rowCount() > before)
+        scrollToBottom();
 }
 
-void NoticeList::updateRows(int fromNumber)
+void NoticeList::setCurrentNotice(int number)
 {
-    m_staleFrom = 0;
-    const QStringList &summaries = m_summaries();
-    for (qsizetype index = std::max(fromNumber, 1) - 1; index < summaries.size(); ++index) {
-        const QStringList items = summaries.at(index).split(QLatin1Char('\t'));
-        QTreeWidgetItem *row = topLevelItem(int(index));
-        if (!row)
-            row = new QTreeWidgetItem(this);
-        for (int column = 0; column < columnCount(); ++column)
-            row->setText(column, items.value(column));
-        if (index == summaries.size() - 1)
-            scrollToItem(row);
-    }
-    while (topLevelItemCount() > summaries.size())
-        delete takeTopLevelItem(topLevelItemCount() - 1);
+    setCurrentIndex(m_model.index(number - 1, 0));
 }

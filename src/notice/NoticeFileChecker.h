@@ -22,6 +22,10 @@ struct NoticeFileFault
 {
     int line = 0; // 1 for the first line of the file
     QString message;
+    // A value not of its key's shape (a control character, blanks around a
+    // worked-out value, a code or number of another form) in a line that is
+    // otherwise in its place: the file's sections and keys are sound.
+    bool aboutValue = false;
 };
 
 // One "key = value" line, the key as written ("t_eff_hgt@azm10").

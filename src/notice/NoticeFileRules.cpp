@@ -131,11 +131,11 @@ void NoticeFileRules::readLine(const Line &line, const QString *next)
 
 // ---- faults
 
-void NoticeFileRules::fault(int line, const QString &message)
+void NoticeFileRules::fault(int line, const QString &message, bool aboutValue)
 {
     if (!m_held.isEmpty() && line < m_held.constLast().line)
         m_heldOutOfOrder = true;
-    m_held.append({line, message});
+    m_held.append({line, message, aboutValue});
     ++m_faultCount;
 }
 

@@ -47,7 +47,7 @@ private:
     void reachEnd();
 
     // Faults, and their release to the consumer in line order.
-    void fault(int line, const QString &message);
+    void fault(int line, const QString &message, bool aboutValue = false);
     void release(int below);
 
     void openSection(NoticeKeys::Section section, int line);

@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QStringDecoder>
 
 using Piece = platform::TextFile::Piece;
 
@@ -180,17 +181,30 @@ bool NoticeFileStore::writeKeptPart(QString *error)
 
 void NoticeFileStore::noteSection(qint64 offset, const QByteArray &section, qint32 index)
 {
-    const QString summary = summaryOf(QString::fromLatin1(section));
+    if (!m_plainFile)
+        m_writtenOnlySummaries.append(summaryOf(QString::fromLatin1(section)));
     if (index == m_saved.notices.size()) {
         m_saved.notices.append({offset, section.size()});
-        m_saved.summaries.append(summary);
         return;
     }
     const qint64 shift = section.size() - m_saved.notices[index].size;
     m_saved.notices[index].size = section.size();
-    m_saved.summaries[index] = summary;
     for (qsizetype later = index + 1; later < m_saved.notices.size(); ++later)
         m_saved.notices[later].offset += shift;
+}
+
+QString NoticeFileStore::summary(qint32 number) const
+{
+    if (number < 1 || number > noticeCount())
+        return {};
+    if (!m_plainFile)
+        return m_writtenOnlySummaries.value(number - 1);
+    const NoticeSpan span = m_saved.notices[number - 1];
+    QFile file(m_name);
+    if (!file.open(QIODevice::ReadOnly) || !file.seek(span.offset))
+        return {};
+    QStringDecoder decoder(platform::textFileEncodingName().toLatin1().constData());
+    return summaryOf(decoder.decode(file.read(span.size)));
 }
 
 bool NoticeFileStore::append(const QString &section, QString *error)

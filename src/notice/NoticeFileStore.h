@@ -70,8 +70,10 @@ public:
     bool canReplace() const { return m_started && m_plainFile; }
     QString fileName() const { return m_name; }
     qint32 noticeCount() const { return qint32(m_saved.notices.size()); }
-    // One line per notice, as notice-check --list prints it.
-    const QStringList &summaries() const { return m_saved.summaries; }
+    // The line of saved notice number, as notice-check --list prints it,
+    // read from the file when asked (a file of any length is held as the
+    // places of its notices only); empty when the file cannot give it.
+    QString summary(qint32 number) const;
     // The hidden files that runs stopped midway had left beside the file,
     // removed when it was created or opened (see platform::removeLeftoversOf).
     const QStringList &leftoversRemoved() const { return m_leftoversRemoved; }
@@ -97,5 +99,8 @@ private:
     bool m_unwritten = false;
     std::optional<platform::FileIdentity> m_openedAs;
     QByteArray m_openedLastBytes;
+    // The lines of the notices written to a device or pipe, which cannot be
+    // read back.
+    QStringList m_writtenOnlySummaries;
     static constexpr qint64 kLastBytesCompared = 32;
 };

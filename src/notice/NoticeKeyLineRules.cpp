@@ -105,18 +105,20 @@ bool NoticeFileRules::checkValue(const NoticeKeyLine &keyLine, const NoticeKeys:
     if (const std::optional<QChar> control = controlCharacterIn(keyLine.value)) {
         fault(keyLine.line,
               QStringLiteral("control character 0x%1 in the value for %2")
-                  .arg(QString::number(control->unicode(), 16).rightJustified(2, QLatin1Char('0')).toUpper(), name));
+                  .arg(QString::number(control->unicode(), 16).rightJustified(2, QLatin1Char('0')).toUpper(), name),
+              true);
         return false;
     }
     if (shape.isWorkedOut() && hasBlankAtAnEnd(keyLine.value)) {
-        fault(keyLine.line, QStringLiteral("blank around the value for %1").arg(name));
+        fault(keyLine.line, QStringLiteral("blank around the value for %1").arg(name), true);
         return false;
     }
     if (keyLine.value.size() > shape.longest())
         fault(keyLine.line,
               QStringLiteral("value for %1 longer than %2").arg(name, countOf(shape.longest(), "character")));
     if (!shape.fits(keyLine.value)) {
-        fault(keyLine.line, QStringLiteral("%1 is %2, expected %3").arg(name, quoted(keyLine.value), shape.expected()));
+        fault(keyLine.line, QStringLiteral("%1 is %2, expected %3").arg(name, quoted(keyLine.value), shape.expected()),
+              true);
         return false;
     }
     return true;

@@ -93,7 +93,7 @@ bool isCutStart(QIODevice &device)
 }
 
 // What the checker hands over while the complete part of a saved file is
-// read: each notice's summary and form, the faults (the first of them, and
+// read: the form its notices tell, the faults (the first of them, and
 // how many), and where each notice ends, told by the bytes of its closing
 // line as they go by.
 class SavedFileReader : public NoticeFileConsumer
@@ -129,7 +129,6 @@ public:
     void head(ParsedSection &&head) override { m_saved.adm = head.value(Key::Adm); }
     void notice(ParsedNotice &&notice) override
     {
-        m_saved.summaries.append(noticeSummary(notice));
         const QString type = notice.value(Key::NoticeType);
         if (!m_saved.formKind && type == QLatin1String(NoticeCodes::SoundType))
             m_saved.formKind = FormKind::T01;
@@ -138,6 +137,10 @@ public:
     }
     void fault(const NoticeFileFault &fault) override
     {
+        // A file the program wrote may hold a value the checker refuses (a
+        // box whose check was turned off): it is continued all the same.
+        if (fault.aboutValue)
+            return;
         if (m_saved.faults.size() < SavedNoticeFile::kFaultsKept)
             m_saved.faults.append(fault);
         ++m_saved.faultCount;
@@ -348,10 +351,8 @@ SavedNoticeFile readSavedNoticeFile(QIODevice &device)
     const QByteArray finishing = finishingBytes(count);
     reader.feed(stream, finishing, completeEnd);
     stream.finish();
-    if (!saved.canContinue()) {
-        saved.summaries.clear();
+    if (!saved.canContinue())
         return saved;
-    }
     reader.placeNotices();
     saved.keptSize = completeEnd;
 

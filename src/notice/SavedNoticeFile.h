@@ -20,8 +20,10 @@ class QIODevice;
 // in the middle by a crash or a power cut, part of a line that a failed write
 // left) is named and left out; every complete notice is kept, byte for byte.
 // A file cut before its HEAD was whole holds nothing: it is started afresh.
+// A value of another shape than its key's is no reason to refuse a file: the
+// program writes what a box takes when its check is turned off.
 // The file is read a block at a time, so a file of any length is read in the
-// same memory but for a summary line per notice.
+// same memory but for the place of each notice.
 
 // Where one NOTICE section lies in the file's bytes, its line end included.
 struct NoticeSpan
@@ -36,7 +38,6 @@ struct SavedNoticeFile
     std::optional<FormKind> formKind;       // told by the first notice of type T01 or T02
     qint64 startSize = 0;                   // the three header lines and the HEAD
     QList<NoticeSpan> notices;              // the complete notices, in file order
-    QStringList summaries;                  // noticeSummary() of each
     qint64 keptSize = 0;                    // the bytes kept: up to the end of the last complete notice
     bool finished = false;                  // the file ends with its TAIL and the empty line
     std::optional<NoticeFileFault> leftOut; // what follows the last complete notice, not kept

@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QPushButton>
+#include <QAbstractItemModelTester>
 #include <QtTest>
 
 #include <memory>
@@ -88,17 +89,18 @@ class TestReopening : public QObject
     {
         NoticeList &list = m_window->noticeList();
         list.setFocus();
-        list.setCurrentItem(list.topLevelItem(number - 1));
+        list.setCurrentNotice(number);
         QTest::keyClick(&list, Qt::Key_Return);
     }
 
     QStringList listRows() const
     {
         QStringList rows;
-        const NoticeList &list = m_window->noticeList();
-        for (int i = 0; i < list.topLevelItemCount(); ++i)
-            rows.append(list.topLevelItem(i)->text(0) + " " + list.topLevelItem(i)->text(4) + " "
-                        + list.topLevelItem(i)->text(5));
+        const NoticeListModel &list = m_window->noticeList().rows();
+        const auto text = [&](int row, int column) { return list.index(row, column).data().toString(); };
+        for (int i = 0; i < list.rowCount(); ++i)
+            rows.append(text(i, NoticeListModel::Number) + " " + text(i, NoticeListModel::Frequency) + " "
+                        + text(i, NoticeListModel::SiteName));
         return rows;
     }
 
@@ -183,6 +185,9 @@ private Q_SLOTS:
     {
         place(Start + notice(1, "90", "ALPHA") + notice(2, "91", "BETA") + notice(3, "92", "GAMMA") + tail(3));
         openWindow();
+        // The rows as a model: inserted, changed and read back as views expect.
+        QAbstractItemModelTester tester(&m_window->noticeList().rows(),
+                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
         QVERIFY(m_window->saving().openFile(path()));
         QCOMPARE(m_window->text("Txt_Ntc_Number"), QString("4"));
         QCOMPARE(m_window->text("Txt_B_Adm"), QString("F"));

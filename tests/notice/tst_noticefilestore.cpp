@@ -97,7 +97,7 @@ private Q_SLOTS:
         QCOMPARE(store.saved().adm, QString("F"));
         const ParsedNoticeFile parsed = checkNoticeFile(m_file);
         for (int k = 1; k <= kNotices; ++k) {
-            QCOMPARE(store.summaries().at(k - 1), noticeSummary(parsed.notices.at(k - 1)));
+            QCOMPARE(store.summary(k), noticeSummary(parsed.notices.at(k - 1)));
             const std::optional<NoticeRecord> record = store.record(k, &error);
             QVERIFY2(record, qPrintable(QString::number(k) + ": " + error));
             QCOMPARE(makeNoticeSection(*record, k), makeNoticeSection(m_records.at(k - 1), k));
@@ -217,7 +217,7 @@ private Q_SLOTS:
             QVERIFY(record);
             record->site_name = QStringLiteral("CORRECTED %1").arg(k);
             QVERIFY2(store.replace(k, makeNoticeSection(*record, k), &error), qPrintable(error));
-            QVERIFY(store.summaries().at(k - 1).endsWith(QStringLiteral("\tCORRECTED %1").arg(k)));
+            QVERIFY(store.summary(k).endsWith(QStringLiteral("\tCORRECTED %1").arg(k)));
         }
         QVERIFY(store.finish(&error, nullptr));
         QList<NoticeRecord> expected = m_records.mid(0, kSmall);
