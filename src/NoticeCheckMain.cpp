@@ -8,6 +8,7 @@
 #include "form/LanguageInstaller.h"
 #include "notice/ProgramVersion.h"
 #include "platform/InputLimits.h"
+#include "platform/System.h"
 #include "platform/TextFile.h"
 #include "sheet/SheetWriter.h"
 
@@ -111,6 +112,7 @@ CheckStatus exportNotices(const QString &path, SheetFormat format, const QString
 int main(int argc, char *argv[])
 {
     platform::ignoreFileSizeLimitSignal();
+    platform::stopCleanlyWhenOutOfMemory("notice-check");
     std::unique_ptr<QCoreApplication> app;
     if (asksForReport(argc, argv)) {
         qputenv("QT_QPA_PLATFORM", "offscreen");

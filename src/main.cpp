@@ -3,6 +3,7 @@
 #include "capture/CaptureApplication.h"
 #include "notice/ProgramVersion.h"
 #include "platform/InputLimits.h"
+#include "platform/System.h"
 #include "platform/TextFile.h"
 #include "replay/NoticeImport.h"
 #include "replay/ScriptedRun.h"
@@ -151,6 +152,7 @@ bool parseOptions(int argc, char *argv[], Options &options)
 int main(int argc, char *argv[])
 {
     platform::ignoreFileSizeLimitSignal();
+    platform::stopCleanlyWhenOutOfMemory("notice-capture");
     Options options;
     if (!parseOptions(argc, argv, options))
         return 2;

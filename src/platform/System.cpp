@@ -1,10 +1,15 @@
 #include "System.h"
 
+#include "WriterLock.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include <cstring>
+#include <exception>
+#include <new>
 #include <pwd.h>
 #include <unistd.h>
 
@@ -87,6 +92,44 @@ void SystemOverrides::setProgramFolder(const QString &folder)
 void SystemOverrides::setDocumentsFolder(const QString &folder)
 {
     g_overrides.documentsFolder = folder;
+}
+
+namespace {
+
+const char *g_programName = "";
+char *g_memoryReserve = nullptr;
+
+[[noreturn]] void stopForWantOfMemory()
+{
+    // The reserve goes first, so that nothing below lacks room.
+    delete[] g_memoryReserve;
+    g_memoryReserve = nullptr;
+    static const char Message[] = ": out of memory; every notice reported saved is in its file. The program stops.\n";
+    [[maybe_unused]] ssize_t written = ::write(STDERR_FILENO, g_programName, std::strlen(g_programName));
+    written = ::write(STDERR_FILENO, Message, sizeof Message - 1);
+    removeHeldLocks();
+    ::_exit(3);
+}
+
+} // namespace
+
+void stopCleanlyWhenOutOfMemory(const char *programName)
+{
+    g_programName = programName;
+    g_memoryReserve = new char[1 << 20];
+    std::set_new_handler(stopForWantOfMemory);
+    // Qt's containers throw std::bad_alloc when they cannot grow; nothing
+    // catches it, so it ends here.
+    static const std::terminate_handler previous = std::set_terminate([] {
+        if (const std::exception_ptr current = std::current_exception()) {
+            try {
+                std::rethrow_exception(current);
+            } catch (const std::bad_alloc &) {
+                stopForWantOfMemory();
+            } catch (...) { }
+        }
+        previous();
+    });
 }
 
 } // namespace platform

@@ -62,4 +62,11 @@ private:
     Values m_saved;
 };
 
+// Out of memory anywhere (operator new, or a Qt container that cannot grow),
+// the program writes a line to its error output, removes the lock files it
+// holds and stops with exit status 3, rather than aborting with its locks
+// left behind. Every notice reported saved is already on the disk. Each
+// program calls this first.
+void stopCleanlyWhenOutOfMemory(const char *programName);
+
 } // namespace platform

@@ -2,19 +2,25 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
 #include <QSysInfo>
 
+#include <array>
 #include <cerrno>
 #include <csignal>
 #include <sys/types.h>
+#include <unistd.h>
 
 namespace platform {
 
 WriterLock::WriterLock() = default;
 
-WriterLock::~WriterLock() = default;
+WriterLock::~WriterLock()
+{
+    release();
+}
 
 namespace {
 
@@ -26,6 +32,22 @@ constexpr qint64 UnreadableLockAgeMs = 5000;
 QString quoted(const QString &text)
 {
     return QLatin1Char('"') + text + QLatin1Char('"');
+}
+
+// The lock files this process holds, as paths made when they were taken, so
+// that a process stopping for want of memory can still remove them.
+constexpr int MostHeldLocks = 8;
+std::array<QByteArray, MostHeldLocks> g_heldLocks;
+
+void noteHeld(const QString &lockName, bool held)
+{
+    const QByteArray path = QFile::encodeName(QFileInfo(lockName).absoluteFilePath());
+    for (QByteArray &slot : g_heldLocks) {
+        if (held ? slot.isEmpty() : slot == path) {
+            slot = held ? path : QByteArray();
+            return;
+        }
+    }
 }
 
 bool isRunningHere(qint64 pid, const QString &host)
@@ -47,6 +69,7 @@ bool WriterLock::acquire(const QString &fileName, QString *error)
     lock->setStaleLockTime(0);
     if (lock->tryLock()) {
         m_lock = std::move(lock);
+        noteHeld(lockName, true);
         return true;
     }
     if (lock->error() != QLockFile::LockFailedError)
@@ -58,6 +81,7 @@ bool WriterLock::acquire(const QString &fileName, QString *error)
     if (!readable && QFileInfo(lockName).lastModified().msecsTo(QDateTime::currentDateTime()) > UnreadableLockAgeMs
         && lock->removeStaleLockFile() && lock->tryLock()) {
         m_lock = std::move(lock);
+        noteHeld(lockName, true);
         return true;
     }
     if (!error)
@@ -82,7 +106,17 @@ bool WriterLock::acquire(const QString &fileName, QString *error)
 
 void WriterLock::release()
 {
+    if (m_lock)
+        noteHeld(m_lock->fileName(), false);
     m_lock.reset(); // QLockFile unlocks when destroyed
+}
+
+void removeHeldLocks()
+{
+    for (const QByteArray &path : g_heldLocks) {
+        if (!path.isEmpty())
+            ::unlink(path.constData());
+    }
 }
 
 bool WriterLock::isHeld() const

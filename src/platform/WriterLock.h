@@ -36,4 +36,8 @@ private:
     std::unique_ptr<QLockFile> m_lock;
 };
 
+// Removes the lock files this process holds, without a memory allocation:
+// for a process that stops because it has none left.
+void removeHeldLocks();
+
 } // namespace platform

@@ -1,9 +1,14 @@
+#include "platform/System.h"
 #include "platform/TextFile.h"
+#include "platform/WriterLock.h"
 
 #include <QStringDecoder>
 #include <QtTest>
 
 #include <cerrno>
+#include <limits>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using platform::TextFile;
 using platform::TextFileFaults;
@@ -333,6 +338,54 @@ private Q_SLOTS:
         QVERIFY(!QFileInfo::exists(path("second.txt")));
         QVERIFY(file.writeLine("x", nullptr));
         QVERIFY(file.close(nullptr));
+    }
+
+    // Out of memory, by operator new or by a Qt container that cannot grow:
+    // a line on the error output, the locks held removed, exit status 3.
+    void outOfMemoryStopsCleanly_data()
+    {
+        QTest::addColumn<bool>("container");
+        QTest::newRow("operator new") << false;
+        QTest::newRow("Qt container") << true;
+    }
+
+    void outOfMemoryStopsCleanly()
+    {
+        QFETCH(bool, container);
+        const QString name = path(container ? "memory-container.txt" : "memory-new.txt");
+        int output[2];
+        QVERIFY(::pipe(output) == 0);
+        const pid_t child = ::fork();
+        if (child == 0) {
+            ::dup2(output[1], STDERR_FILENO);
+            platform::stopCleanlyWhenOutOfMemory("test");
+            platform::WriterLock lock;
+            if (!lock.acquire(name, nullptr) || !lock.isHeld())
+                ::_exit(1);
+            if (container) {
+                // Nothing catches the exception, as in the program's event loop.
+                [&]() noexcept {
+                    QByteArray bytes;
+                    bytes.resize(std::numeric_limits<qsizetype>::max() / 2);
+                }();
+            } else {
+                volatile char *bytes = new char[std::numeric_limits<std::ptrdiff_t>::max() / 2];
+                bytes[0] = 0;
+            }
+            ::_exit(0);
+        }
+        ::close(output[1]);
+        QByteArray said;
+        char buffer[256];
+        for (ssize_t count; (count = ::read(output[0], buffer, sizeof buffer)) > 0;)
+            said.append(buffer, count);
+        ::close(output[0]);
+        int status = 0;
+        QCOMPARE(::waitpid(child, &status, 0), child);
+        QVERIFY(WIFEXITED(status));
+        QCOMPARE(WEXITSTATUS(status), 3);
+        QVERIFY2(said.startsWith("test: out of memory;"), said.constData());
+        QVERIFY(!QFile::exists(name + ".lock"));
     }
 };
 
