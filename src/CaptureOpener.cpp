@@ -3,18 +3,15 @@
 #include "capture/CaptureWindow.h"
 #include "capture/NoticeFileSession.h"
 
+#include "form/LanguageInstaller.h"
 #include "notice/SavedNoticeFile.h"
 #include "platform/Alerts.h"
-#include "form/LanguageInstaller.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QPointer>
 
 namespace {
-
-const QString NoFormTitle = QStringLiteral("Open a file");
-const QString NoForm = QStringLiteral("The file %1 holds no notice that tells its form: choose the form on the "
-                                      "menu, then open the file again.");
 
 // The form of a saved file as its notices tell it; nothing when they do not
 // (no notice yet, only suppressions) or the file cannot be read.
@@ -52,7 +49,12 @@ MainMenu::FileOpener captureFileOpener(MainMenu *menu)
             kind = chosenForm;
         // A file that cannot be read is explained by the window's own opening.
         if (!kind && QFile::exists(file)) {
-            platform::alerts().exclamation(menu, NoFormTitle, NoForm.arg(file));
+            platform::alerts().exclamation(
+                menu, QCoreApplication::translate("CaptureOpener", "Open a file"),
+                QCoreApplication::translate("CaptureOpener",
+                                            "The file %1 holds no notice that tells its form: choose "
+                                            "the form on the menu, then open the file again.")
+                    .arg(file));
             return;
         }
         installLanguage(language);

@@ -3,6 +3,7 @@
 #include "capture/CaptureApplication.h"
 #include "notice/ProgramVersion.h"
 #include "platform/InputLimits.h"
+#include "platform/Settings.h"
 #include "platform/System.h"
 #include "platform/TextFile.h"
 #include "replay/NoticeImport.h"
@@ -179,6 +180,9 @@ int main(int argc, char *argv[])
                                         options.replayOutput, options.replace, out, err);
     }
 
+    // Only the operator's own runs remember their choices: the screenshots,
+    // scripted runs and imports above neither read nor change them.
+    platform::setRemembering(true);
     // The program ends when the menu closes: Exit or its close box.
     MainMenu menu;
     menu.setFormOpener(captureWindowOpener(&menu));

@@ -20,19 +20,23 @@ set(NOTICE_TS_FILES
     ${CMAKE_CURRENT_LIST_DIR}/notice-capture_fr.ts
     ${CMAKE_CURRENT_LIST_DIR}/notice-capture_es.ts
 )
+# English, the language of the sources, needs only the plural forms of the
+# texts that count ("%n notices").
+set(NOTICE_ENGLISH_TS ${CMAKE_CURRENT_LIST_DIR}/notice-capture_en.ts)
 
 if(NOTICE_LUPDATE)
     # No source locations in the files: a line moved in the code does not
     # change them.
     add_custom_target(update_translations
         COMMAND ${NOTICE_LUPDATE} -locations none -no-ui-lines -no-obsolete ${CMAKE_SOURCE_DIR}/src -ts ${NOTICE_TS_FILES}
+        COMMAND ${NOTICE_LUPDATE} -locations none -no-ui-lines -no-obsolete -pluralonly ${CMAKE_SOURCE_DIR}/src -ts ${NOTICE_ENGLISH_TS}
         WORKING_DIRECTORY ${CMAKE_SOURCE_DIR}
         VERBATIM)
 endif()
 
 function(add_program_translations target)
     set(qm_files "")
-    foreach(ts IN LISTS NOTICE_TS_FILES)
+    foreach(ts IN LISTS NOTICE_TS_FILES NOTICE_ENGLISH_TS)
         get_filename_component(name "${ts}" NAME_WE)
         set(qm "${CMAKE_CURRENT_BINARY_DIR}/i18n/${name}.qm")
         add_custom_command(OUTPUT "${qm}"

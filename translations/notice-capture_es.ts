@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>CaptureOpener</name>
+    <message>
+        <source>Open a file</source>
+        <translation>Abrir un fichero</translation>
+    </message>
+    <message>
+        <source>The file %1 holds no notice that tells its form: choose the form on the menu, then open the file again.</source>
+        <translation>El fichero %1 no contiene ninguna notificación que indique su formulario: elija el formulario en el menú y vuelva a abrir el fichero.</translation>
+    </message>
+</context>
+<context>
     <name>CaptureWindow</name>
     <message>
         <source>Export...</source>
@@ -24,22 +35,6 @@
         <translation>Las notificaciones no se exportaron: %1</translation>
     </message>
     <message>
-        <source>1 notice exported to %1</source>
-        <translation>1 notificación exportada a %1</translation>
-    </message>
-    <message>
-        <source>%1 notices exported to %2</source>
-        <translation>%1 notificaciones exportadas a %2</translation>
-    </message>
-    <message>
-        <source>1 hidden file left beside the file by a run stopped midway was removed</source>
-        <translation>Se ha eliminado 1 fichero oculto que una ejecución interrumpida había dejado junto al fichero</translation>
-    </message>
-    <message>
-        <source>%1 hidden files left beside the file by a run stopped midway were removed</source>
-        <translation>Se han eliminado %1 ficheros ocultos que una ejecución interrumpida había dejado junto al fichero</translation>
-    </message>
-    <message>
         <source>Print...</source>
         <translation>Imprimir...</translation>
     </message>
@@ -59,13 +54,26 @@
         <source>Print the report</source>
         <translation>Imprimir el informe</translation>
     </message>
-    <message>
-        <source>Report of 1 notice printed: %1 pages</source>
-        <translation>Informe de 1 notificación impreso: %1 páginas</translation>
+    <message numerus="yes">
+        <source>Report of %n notice(s) printed: %1 pages</source>
+        <translation>
+            <numerusform>Informe de %n notificación impreso: %1 páginas</numerusform>
+            <numerusform>Informe de %n notificaciones impreso: %1 páginas</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Report of %1 notices printed: %2 pages</source>
-        <translation>Informe de %1 notificaciones impreso: %2 páginas</translation>
+    <message numerus="yes">
+        <source>%n notice(s) exported to %1</source>
+        <translation>
+            <numerusform>%n notificación exportada a %1</numerusform>
+            <numerusform>%n notificaciones exportadas a %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hidden file(s) left beside the file by a run stopped midway removed</source>
+        <translation>
+            <numerusform>Se ha eliminado %n fichero oculto que una ejecución interrumpida había dejado junto al fichero</numerusform>
+            <numerusform>Se han eliminado %n ficheros ocultos que una ejecución interrumpida había dejado junto al fichero</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -233,6 +241,18 @@
         <source>Import a spreadsheet...</source>
         <translation>Importar una hoja de cálculo...</translation>
     </message>
+    <message>
+        <source>Notice files (*.txt)</source>
+        <translation>Ficheros de notificaciones (*.txt)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Todos los ficheros (*)</translation>
+    </message>
+    <message>
+        <source>Open a file...</source>
+        <translation>Abrir un fichero...</translation>
+    </message>
 </context>
 <context>
     <name>NoticeCheck</name>
@@ -298,6 +318,128 @@
     <message>
         <source>line %1: %2: the notice file is not sound</source>
         <translation>línea %1: %2: el fichero de notificaciones no es correcto</translation>
+    </message>
+</context>
+<context>
+    <name>NoticeFileSession</name>
+    <message>
+        <source>Notice not saved</source>
+        <translation>Notificación no guardada</translation>
+    </message>
+    <message>
+        <source>The notice has no frequency and no coordinates: it was not saved.</source>
+        <translation>La notificación no tiene frecuencia ni coordenadas: no se ha guardado.</translation>
+    </message>
+    <message>
+        <source>The box &quot;%1&quot; holds the character %2, which the notice file cannot hold: the notice was not saved.</source>
+        <translation>La casilla «%1» contiene el carácter %2, que el fichero de notificaciones no puede contener: la notificación no se ha guardado.</translation>
+    </message>
+    <message>
+        <source>The file was not started; the screen stays as it was.</source>
+        <translation>El fichero no se ha iniciado; la pantalla queda como estaba.</translation>
+    </message>
+    <message>
+        <source>The file %1 exists already.
+
+Replace: a new file takes its place, and the notices it holds are lost.
+Continue: the notice is added to the notices it holds.
+Cancel: nothing is saved, the screen stays as it is.</source>
+        <translation>El fichero %1 ya existe.
+
+Reemplazar: un fichero nuevo ocupa su lugar y se pierden las notificaciones que contiene.
+Continuar: la notificación se añade a las que contiene.
+Cancelar: no se guarda nada y la pantalla queda como está.</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Reemplazar</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Continuar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>The file exists</source>
+        <translation>El fichero existe</translation>
+    </message>
+    <message>
+        <source>The file holds the notices of the administration %1, shown now in its box. The notice was not saved: check it, then press Save/Next again.</source>
+        <translation>El fichero contiene las notificaciones de la administración %1, que ahora se muestra en su casilla. La notificación no se ha guardado: revísela y pulse de nuevo Guardar.</translation>
+    </message>
+    <message>
+        <source>The file %1 holds %2 notices: open it on the %2 form, not on the %3 form.</source>
+        <translation>El fichero %1 contiene notificaciones %2: ábralo con el formulario %2, no con el formulario %3.</translation>
+    </message>
+    <message>
+        <source>Notice file opened</source>
+        <translation>Fichero de notificaciones abierto</translation>
+    </message>
+    <message>
+        <source>The file %1 was not finished, and its end is damaged: %2.</source>
+        <translation>El fichero %1 no estaba terminado y su final está dañado: %2.</translation>
+    </message>
+    <message>
+        <source>The notice was not replaced; the file is as it was, and the notice stays on the screen.</source>
+        <translation>La notificación no se ha reemplazado; el fichero queda como estaba y la notificación sigue en la pantalla.</translation>
+    </message>
+    <message>
+        <source>The notice was not saved; it stays on the screen.</source>
+        <translation>La notificación no se ha guardado; sigue en la pantalla.</translation>
+    </message>
+    <message>
+        <source>Correct a notice</source>
+        <translation>Corregir una notificación</translation>
+    </message>
+    <message>
+        <source>The notices of %1 cannot be corrected: it is not a plain file.</source>
+        <translation>Las notificaciones de %1 no se pueden corregir: no es un fichero normal.</translation>
+    </message>
+    <message>
+        <source>The screen holds a notice that is not saved: press Save/Next or Reset before you choose a notice to correct.</source>
+        <translation>La pantalla contiene una notificación no guardada: pulse Guardar o Reset antes de elegir una notificación para corregir.</translation>
+    </message>
+    <message>
+        <source>the screen gives it back otherwise</source>
+        <translation>la pantalla la devuelve de otra forma</translation>
+    </message>
+    <message>
+        <source>Notice %1 cannot be put back on the screen exactly as the file holds it (%2); it is left as it is.</source>
+        <translation>La notificación %1 no se puede mostrar en la pantalla exactamente como la contiene el fichero (%2); se deja como está.</translation>
+    </message>
+    <message>
+        <source>File not finished</source>
+        <translation>Fichero no terminado</translation>
+    </message>
+    <message>
+        <source>The file is not finished: mend the fault, then press Finish again.</source>
+        <translation>El fichero no está terminado: corrija el problema y pulse de nuevo Terminar.</translation>
+    </message>
+    <message>
+        <source>File not closed</source>
+        <translation>Fichero no cerrado</translation>
+    </message>
+    <message>
+        <source>Every line had been written to the disk before; check the file.</source>
+        <translation>Todas las líneas ya se habían escrito en el disco; revise el fichero.</translation>
+    </message>
+    <message>
+        <source>Notice file not opened</source>
+        <translation>Fichero de notificaciones no abierto</translation>
+    </message>
+    <message>
+        <source>The file %1 is not a notice file that can be continued: line %2: %3.</source>
+        <translation>El fichero %1 no es un fichero de notificaciones que se pueda continuar: línea %2: %3.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more fault(s) follow.</source>
+        <translation>
+            <numerusform>Sigue %n error más.</numerusform>
+            <numerusform>Siguen %n errores más.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -452,6 +594,59 @@
     <message>
         <source>the file changed while its report was written</source>
         <translation>el fichero cambió mientras se escribía su informe</translation>
+    </message>
+</context>
+<context>
+    <name>OperatorTexts</name>
+    <message>
+        <source>Reset</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source>Clear the notice on the screen without saving it?</source>
+        <translation>¿Borrar la notificación de la pantalla sin guardarla?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Notice %1 replaced</source>
+        <translation>Notificación %1 reemplazada</translation>
+    </message>
+    <message>
+        <source>Notice %1 saved</source>
+        <translation>Notificación %1 guardada</translation>
+    </message>
+    <message>
+        <source>Notice %1 replaced: %2</source>
+        <translation>Notificación %1 reemplazada: %2</translation>
+    </message>
+    <message>
+        <source>Notice %1 saved: %2</source>
+        <translation>Notificación %1 guardada: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n notice(s) in %1</source>
+        <translation>
+            <numerusform>%n notificación en %1</numerusform>
+            <numerusform>%n notificaciones en %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Finished: %n notice(s) written to %1</source>
+        <translation>
+            <numerusform>Terminado: %n notificación escrita en %1</numerusform>
+            <numerusform>Terminado: %n notificaciones escritas en %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Correcting notice %1 of %2</source>
+        <translation>Corrigiendo la notificación %1 de %2</translation>
     </message>
 </context>
 <context>
@@ -641,6 +836,14 @@
     <message>
         <source>The file %1 is locked by %2, which no program holds, and the lock cannot be taken over (the folder %3 may not let it be removed, or another program is just starting to write the file); nothing was written to it.</source>
         <translation>El fichero %1 está bloqueado por %2, que ningún programa mantiene, y el bloqueo no puede retomarse (puede que la carpeta %3 no permita eliminarlo, o que otro programa esté empezando a escribir el fichero); no se ha escrito nada en él.</translation>
+    </message>
+    <message>
+        <source>The file %1 is in use by %2 (process %3 on %4); nothing was written to it.</source>
+        <translation>El fichero %1 está en uso por %2 (proceso %3 en %4); no se ha escrito nada en él.</translation>
+    </message>
+    <message>
+        <source>another program</source>
+        <translation>otro programa</translation>
     </message>
 </context>
 </TS>

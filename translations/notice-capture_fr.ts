@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>CaptureOpener</name>
+    <message>
+        <source>Open a file</source>
+        <translation>Ouvrir un fichier</translation>
+    </message>
+    <message>
+        <source>The file %1 holds no notice that tells its form: choose the form on the menu, then open the file again.</source>
+        <translation>Le fichier %1 ne contient aucune fiche qui indique son formulaire : choisissez le formulaire dans le menu, puis ouvrez de nouveau le fichier.</translation>
+    </message>
+</context>
+<context>
     <name>CaptureWindow</name>
     <message>
         <source>Export...</source>
@@ -24,22 +35,6 @@
         <translation>Les fiches n&apos;ont pas été exportées : %1</translation>
     </message>
     <message>
-        <source>1 notice exported to %1</source>
-        <translation>1 fiche exportée dans %1</translation>
-    </message>
-    <message>
-        <source>%1 notices exported to %2</source>
-        <translation>%1 fiches exportées dans %2</translation>
-    </message>
-    <message>
-        <source>1 hidden file left beside the file by a run stopped midway was removed</source>
-        <translation>1 fichier caché laissé à côté du fichier par une exécution interrompue a été supprimé</translation>
-    </message>
-    <message>
-        <source>%1 hidden files left beside the file by a run stopped midway were removed</source>
-        <translation>%1 fichiers cachés laissés à côté du fichier par une exécution interrompue ont été supprimés</translation>
-    </message>
-    <message>
         <source>Print...</source>
         <translation>Imprimer...</translation>
     </message>
@@ -59,13 +54,26 @@
         <source>Print the report</source>
         <translation>Imprimer le rapport</translation>
     </message>
-    <message>
-        <source>Report of 1 notice printed: %1 pages</source>
-        <translation>Rapport d&apos;une fiche imprimé : %1 pages</translation>
+    <message numerus="yes">
+        <source>Report of %n notice(s) printed: %1 pages</source>
+        <translation>
+            <numerusform>Rapport de %n fiche imprimé : %1 pages</numerusform>
+            <numerusform>Rapport de %n fiches imprimé : %1 pages</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Report of %1 notices printed: %2 pages</source>
-        <translation>Rapport de %1 fiches imprimé : %2 pages</translation>
+    <message numerus="yes">
+        <source>%n notice(s) exported to %1</source>
+        <translation>
+            <numerusform>%n fiche exportée dans %1</numerusform>
+            <numerusform>%n fiches exportées dans %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hidden file(s) left beside the file by a run stopped midway removed</source>
+        <translation>
+            <numerusform>%n fichier caché laissé à côté du fichier par une exécution interrompue a été supprimé</numerusform>
+            <numerusform>%n fichiers cachés laissés à côté du fichier par une exécution interrompue ont été supprimés</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -233,6 +241,18 @@
         <source>Import a spreadsheet...</source>
         <translation>Importer une feuille de calcul...</translation>
     </message>
+    <message>
+        <source>Notice files (*.txt)</source>
+        <translation>Fichiers de fiches (*.txt)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Open a file...</source>
+        <translation>Ouvrir un fichier...</translation>
+    </message>
 </context>
 <context>
     <name>NoticeCheck</name>
@@ -298,6 +318,128 @@
     <message>
         <source>line %1: %2: the notice file is not sound</source>
         <translation>ligne %1 : %2 : le fichier de fiches n&apos;est pas correct</translation>
+    </message>
+</context>
+<context>
+    <name>NoticeFileSession</name>
+    <message>
+        <source>Notice not saved</source>
+        <translation>Fiche non sauvegardée</translation>
+    </message>
+    <message>
+        <source>The notice has no frequency and no coordinates: it was not saved.</source>
+        <translation>La fiche n&apos;a ni fréquence ni coordonnées : elle n&apos;a pas été sauvegardée.</translation>
+    </message>
+    <message>
+        <source>The box &quot;%1&quot; holds the character %2, which the notice file cannot hold: the notice was not saved.</source>
+        <translation>La case « %1 » contient le caractère %2, que le fichier de fiches ne peut pas contenir : la fiche n&apos;a pas été sauvegardée.</translation>
+    </message>
+    <message>
+        <source>The file was not started; the screen stays as it was.</source>
+        <translation>Le fichier n&apos;a pas été commencé ; l&apos;écran reste tel qu&apos;il était.</translation>
+    </message>
+    <message>
+        <source>The file %1 exists already.
+
+Replace: a new file takes its place, and the notices it holds are lost.
+Continue: the notice is added to the notices it holds.
+Cancel: nothing is saved, the screen stays as it is.</source>
+        <translation>Le fichier %1 existe déjà.
+
+Remplacer : un nouveau fichier prend sa place, et les fiches qu&apos;il contient sont perdues.
+Continuer : la fiche est ajoutée aux fiches qu&apos;il contient.
+Annuler : rien n&apos;est sauvegardé, l&apos;écran reste tel qu&apos;il est.</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Remplacer</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Continuer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>The file exists</source>
+        <translation>Le fichier existe</translation>
+    </message>
+    <message>
+        <source>The file holds the notices of the administration %1, shown now in its box. The notice was not saved: check it, then press Save/Next again.</source>
+        <translation>Le fichier contient les fiches de l&apos;administration %1, affichée maintenant dans sa case. La fiche n&apos;a pas été sauvegardée : vérifiez-la, puis appuyez de nouveau sur Sauvegarder.</translation>
+    </message>
+    <message>
+        <source>The file %1 holds %2 notices: open it on the %2 form, not on the %3 form.</source>
+        <translation>Le fichier %1 contient des fiches %2 : ouvrez-le avec le formulaire %2, non avec le formulaire %3.</translation>
+    </message>
+    <message>
+        <source>Notice file opened</source>
+        <translation>Fichier de fiches ouvert</translation>
+    </message>
+    <message>
+        <source>The file %1 was not finished, and its end is damaged: %2.</source>
+        <translation>Le fichier %1 n&apos;était pas terminé, et sa fin est endommagée : %2.</translation>
+    </message>
+    <message>
+        <source>The notice was not replaced; the file is as it was, and the notice stays on the screen.</source>
+        <translation>La fiche n&apos;a pas été remplacée ; le fichier est tel qu&apos;il était, et la fiche reste à l&apos;écran.</translation>
+    </message>
+    <message>
+        <source>The notice was not saved; it stays on the screen.</source>
+        <translation>La fiche n&apos;a pas été sauvegardée ; elle reste à l&apos;écran.</translation>
+    </message>
+    <message>
+        <source>Correct a notice</source>
+        <translation>Corriger une fiche</translation>
+    </message>
+    <message>
+        <source>The notices of %1 cannot be corrected: it is not a plain file.</source>
+        <translation>Les fiches de %1 ne peuvent pas être corrigées : ce n&apos;est pas un fichier ordinaire.</translation>
+    </message>
+    <message>
+        <source>The screen holds a notice that is not saved: press Save/Next or Reset before you choose a notice to correct.</source>
+        <translation>L&apos;écran contient une fiche non sauvegardée : appuyez sur Sauvegarder ou sur Remise à zéro avant de choisir une fiche à corriger.</translation>
+    </message>
+    <message>
+        <source>the screen gives it back otherwise</source>
+        <translation>l&apos;écran la restitue autrement</translation>
+    </message>
+    <message>
+        <source>Notice %1 cannot be put back on the screen exactly as the file holds it (%2); it is left as it is.</source>
+        <translation>La fiche %1 ne peut pas être remise à l&apos;écran exactement telle que le fichier la contient (%2) ; elle reste telle quelle.</translation>
+    </message>
+    <message>
+        <source>File not finished</source>
+        <translation>Fichier non terminé</translation>
+    </message>
+    <message>
+        <source>The file is not finished: mend the fault, then press Finish again.</source>
+        <translation>Le fichier n&apos;est pas terminé : corrigez le problème, puis appuyez de nouveau sur Fin.</translation>
+    </message>
+    <message>
+        <source>File not closed</source>
+        <translation>Fichier non fermé</translation>
+    </message>
+    <message>
+        <source>Every line had been written to the disk before; check the file.</source>
+        <translation>Toutes les lignes avaient déjà été écrites sur le disque ; vérifiez le fichier.</translation>
+    </message>
+    <message>
+        <source>Notice file not opened</source>
+        <translation>Fichier de fiches non ouvert</translation>
+    </message>
+    <message>
+        <source>The file %1 is not a notice file that can be continued: line %2: %3.</source>
+        <translation>Le fichier %1 n&apos;est pas un fichier de fiches qui peut être poursuivi : ligne %2 : %3.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more fault(s) follow.</source>
+        <translation>
+            <numerusform>%n autre erreur suit.</numerusform>
+            <numerusform>%n autres erreurs suivent.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -455,6 +597,59 @@
     </message>
 </context>
 <context>
+    <name>OperatorTexts</name>
+    <message>
+        <source>Reset</source>
+        <translation>Remise à zéro</translation>
+    </message>
+    <message>
+        <source>Clear the notice on the screen without saving it?</source>
+        <translation>Effacer la fiche affichée sans la sauvegarder ?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Non</translation>
+    </message>
+    <message>
+        <source>Notice %1 replaced</source>
+        <translation>Fiche %1 remplacée</translation>
+    </message>
+    <message>
+        <source>Notice %1 saved</source>
+        <translation>Fiche %1 sauvegardée</translation>
+    </message>
+    <message>
+        <source>Notice %1 replaced: %2</source>
+        <translation>Fiche %1 remplacée : %2</translation>
+    </message>
+    <message>
+        <source>Notice %1 saved: %2</source>
+        <translation>Fiche %1 sauvegardée : %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n notice(s) in %1</source>
+        <translation>
+            <numerusform>%n fiche dans %1</numerusform>
+            <numerusform>%n fiches dans %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Finished: %n notice(s) written to %1</source>
+        <translation>
+            <numerusform>Terminé : %n fiche écrite dans %1</numerusform>
+            <numerusform>Terminé : %n fiches écrites dans %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Correcting notice %1 of %2</source>
+        <translation>Correction de la fiche %1 sur %2</translation>
+    </message>
+</context>
+<context>
     <name>PatternCaptions</name>
     <message>
         <source>Effective antenna height [m]</source>
@@ -482,7 +677,7 @@
     </message>
     <message>
         <source>marked: %1</source>
-        <translation>signalé : %1</translation>
+        <translation>signalé&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -641,6 +836,14 @@
     <message>
         <source>The file %1 is locked by %2, which no program holds, and the lock cannot be taken over (the folder %3 may not let it be removed, or another program is just starting to write the file); nothing was written to it.</source>
         <translation>Le fichier %1 est verrouillé par %2, qu&apos;aucun programme ne détient, et ce verrou ne peut pas être repris (le dossier %3 ne permet peut-être pas de le supprimer, ou un autre programme commence à écrire le fichier) ; rien n&apos;y a été écrit.</translation>
+    </message>
+    <message>
+        <source>The file %1 is in use by %2 (process %3 on %4); nothing was written to it.</source>
+        <translation>Le fichier %1 est utilisé par %2 (processus %3 sur %4) ; rien n&apos;y a été écrit.</translation>
+    </message>
+    <message>
+        <source>another program</source>
+        <translation>un autre programme</translation>
     </message>
 </context>
 </TS>

@@ -1,6 +1,7 @@
 #include "capture/CaptureWindow.h"
 
 #include "capture/CapitalLettersFilter.h"
+#include "capture/EnterPressesButton.h"
 #include "capture/FinishedNoticeFile.h"
 #include "capture/LeaveBoxGate.h"
 #include "capture/ModalDialogs.h"
@@ -12,8 +13,10 @@
 #include "capture/StatusLine.h"
 #include "capture/VisibilityRules.h"
 #include "capture/WindowTexts.h"
+#include "form/LanguageInstaller.h"
 #include "notice/ProgramVersion.h"
 #include "platform/Alerts.h"
+#include "platform/Settings.h"
 #include "report/NoticeReport.h"
 
 #include <QApplication>
@@ -53,12 +56,23 @@ const PatternPlace PatternPlaces[] = {
     {AzimuthTableId::VerticalPattern, Control::Frame_9NV_AttnV},
 };
 
+// Where and how large each form's window was when it last closed.
+const platform::Setting<QRect> T01Geometry{"capture/FmFrmT01M/geometry"};
+const platform::Setting<QRect> T02Geometry{"capture/TvFrmT02M/geometry"};
+
+const platform::Setting<QRect> &geometrySetting(FormKind kind)
+{
+    return kind == FormKind::T02 ? T02Geometry : T01Geometry;
+}
+
 } // namespace
 
 CaptureWindow::CaptureWindow(FormKind kind, Language language, QWidget *parent)
     : QDialog(parent)
     , m_language(language)
 {
+    // The texts the program added speak the window's language (tr()).
+    installLanguage(language);
     setObjectName(windowObjectName(kind));
     setWindowTitle(designTimeTitle(kind));
     addScrollArea();
@@ -78,6 +92,8 @@ CaptureWindow::CaptureWindow(FormKind kind, Language language, QWidget *parent)
     connect(m_saving, &NoticeFileSession::finished, this, &QDialog::accept);
     connect(m_controls->button(Control::Button_Reset), &QPushButton::clicked, this, &CaptureWindow::resetChosen);
     installKeyFilters(*m_controls);
+    // The counter is written by the program: Tab passes it by.
+    m_controls->control(Control::Txt_Ntc_Number)->setFocusPolicy(Qt::ClickFocus);
     addShortcuts();
     addNoticeList();
     addExportButton();
@@ -145,7 +161,10 @@ void CaptureWindow::addNoticeList()
                               form.height() - 3 * ColumnMargin - ExportButtonSize.height());
     m_formArea->resize(form.width() + NoticeListWidth + ColumnMargin, form.height());
     connect(m_saving, &NoticeFileSession::noticesChanged, m_noticeList, &NoticeList::noticesChanged);
-    connect(m_noticeList, &NoticeList::noticeChosen, m_saving, &NoticeFileSession::correctNotice);
+    connect(m_noticeList, &NoticeList::noticeChosen, this, [this](int number) {
+        if (m_saving->correctNotice(number))
+            m_statusLine->say(OperatorTexts::correctingLine(number, m_saving->captureFile().noticeNumber - 1));
+    });
 }
 
 void CaptureWindow::addExportButton()
@@ -247,9 +266,7 @@ void CaptureWindow::printReport()
         return;
     }
     const QString pages = QString::number(result.pages);
-    m_statusLine->say(result.notices == 1
-                          ? tr("Report of 1 notice printed: %1 pages").arg(pages)
-                          : tr("Report of %1 notices printed: %2 pages").arg(QString::number(result.notices), pages));
+    m_statusLine->say(tr("Report of %n notice(s) printed: %1 pages", nullptr, result.notices).arg(pages));
 }
 
 void CaptureWindow::exportNotices()
@@ -269,8 +286,7 @@ void CaptureWindow::exportNotices()
         return;
     }
     const QString path = QFileInfo(chosen.path).absoluteFilePath();
-    m_statusLine->say(*count == 1 ? tr("1 notice exported to %1").arg(path)
-                                  : tr("%1 notices exported to %2").arg(QString::number(*count), path));
+    m_statusLine->say(tr("%n notice(s) exported to %1", nullptr, *count).arg(path));
 }
 
 void CaptureWindow::addStatusLine()
@@ -306,6 +322,8 @@ void CaptureWindow::setVisible(bool visible)
         m_fitted = true;
         fitToScreen();
     }
+    if (!visible && isVisible())
+        geometrySetting(formKind()).setValue(geometry());
     QDialog::setVisible(visible);
 }
 
@@ -318,6 +336,13 @@ void CaptureWindow::fitToScreen()
     const QScreen *screen = this->screen();
     if (!screen)
         return;
+    // Where the operator left it last time, whole on this screen.
+    const QRect remembered = geometrySetting(formKind()).value();
+    if (remembered.isValid()) {
+        const QRect kept = platform::keptOnScreen(remembered, screen->availableGeometry());
+        setGeometry(QRect(kept.topLeft(), kept.size().boundedTo(maximumSize()).expandedTo(minimumSize())));
+        return;
+    }
     const QSize available = screen->availableGeometry().size();
     if (size().width() + FrameAllowance.width() > available.width()
         || size().height() + FrameAllowance.height() > available.height())
@@ -334,7 +359,7 @@ void CaptureWindow::showSaved(int number, bool replaced)
             description << items.value(column);
     }
     const CaptureFile &file = m_saving->captureFile();
-    QString line = OperatorTexts::savedLine(m_language, number, replaced, description.join(QStringLiteral(", ")),
+    QString line = OperatorTexts::savedLine(number, replaced, description.join(QStringLiteral(", ")),
                                             file.noticeNumber - 1, QFileInfo(file.store.fileName()).absoluteFilePath());
     if (!m_leftoversNote.isEmpty())
         line += QStringLiteral(" - ") + m_leftoversNote;
@@ -343,9 +368,8 @@ void CaptureWindow::showSaved(int number, bool replaced)
 
 void CaptureWindow::noteLeftoversRemoved(const QStringList &files)
 {
-    m_leftoversNote = files.size() == 1
-        ? tr("1 hidden file left beside the file by a run stopped midway was removed")
-        : tr("%1 hidden files left beside the file by a run stopped midway were removed").arg(files.size());
+    m_leftoversNote
+        = tr("%n hidden file(s) left beside the file by a run stopped midway removed", nullptr, int(files.size()));
     m_statusLine->say(m_leftoversNote);
     // A save that starts the file says it again with its own line, in this
     // same event; an opened file has only this line.
@@ -358,7 +382,7 @@ QString CaptureWindow::finishedSummary() const
     const QString name = file.store.fileName();
     if (!file.finished || name.isEmpty() || !QFileInfo::exists(name))
         return {};
-    return OperatorTexts::finishedLine(m_language, file.noticeNumber - 1, QFileInfo(name).absoluteFilePath());
+    return OperatorTexts::finishedLine(file.noticeNumber - 1, QFileInfo(name).absoluteFilePath());
 }
 
 void CaptureWindow::resetChosen()
@@ -367,14 +391,18 @@ void CaptureWindow::resetChosen()
     // written is cleared only when the operator says so. A screen without one
     // resets at once.
     if (m_saving->screenHoldsUnsavedWork()) {
-        using namespace OperatorTexts;
-        const Question question = resetQuestion(m_language);
-        if (platform::alerts().question(this, question.title, question.text, question.answers, ResetNo, ResetNo)
-            != ResetYes)
+        const OperatorTexts::Question question = OperatorTexts::resetQuestion();
+        if (platform::alerts().question(this, question.title, question.text, question.answers, OperatorTexts::ResetNo,
+                                        OperatorTexts::ResetNo)
+            != OperatorTexts::ResetYes)
             return;
     }
     m_visibility->reset();
+    if (m_saving->noticeBeingCorrected())
+        m_statusLine->say({});
     m_saving->endCorrection();
+    // The next notice starts at the top of the form.
+    m_controls->focusAndSelect(m_controls->firstFocusableBox());
 }
 
 void CaptureWindow::keyPressEvent(QKeyEvent *event)
@@ -385,6 +413,8 @@ void CaptureWindow::keyPressEvent(QKeyEvent *event)
         event->accept();
         return;
     }
+    if (pressFocusedButtonOnEnter(this, event))
+        return;
     QDialog::keyPressEvent(event);
 }
 

@@ -308,6 +308,16 @@ QString FormControls::firstEmptyBox() const
     return {};
 }
 
+QString FormControls::firstFocusableBox() const
+{
+    for (const ControlSpec &spec : specs()) {
+        const QLineEdit *box = spec.kind == ControlKind::TextBox ? textBox(spec.name) : nullptr;
+        if (box && (box->focusPolicy() & Qt::TabFocus) && takesTyping(&m_window, box))
+            return spec.name;
+    }
+    return {};
+}
+
 void FormControls::unselectOptions(const QStringList &names)
 {
     for (const QString &name : names) {

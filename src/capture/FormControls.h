@@ -69,6 +69,9 @@ public:
     // The first text box in tab order that is empty and can be typed in;
     // empty when there is none.
     QString firstEmptyBox() const;
+    // The first text box in tab order that can be typed in: where a new
+    // notice starts.
+    QString firstFocusableBox() const;
 
     // Returns the named option buttons to "not selected"; a group whose
     // selected option is among them is left with none selected.

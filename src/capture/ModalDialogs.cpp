@@ -46,7 +46,8 @@ class QtDialogs : public ModalDialogs
 public:
     QString openFileName(QWidget *parent, const QString &title, const QStringList &filters) override
     {
-        return QFileDialog::getOpenFileName(parent, title, QString(), filters.join(QStringLiteral(";;")));
+        return QFileDialog::getOpenFileName(parent, title, QString(), filters.join(QStringLiteral(";;")), nullptr,
+                                            QFileDialog::DontUseNativeDialog);
     }
 
     SaveChoice saveFileName(QWidget *parent, const QString &title, const QString &proposed,
@@ -54,6 +55,8 @@ public:
     {
         QFileDialog dialog(parent, title);
         dialog.setAcceptMode(QFileDialog::AcceptSave);
+        // Qt's own dialog speaks the program's language; a native one the desktop's.
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
         dialog.setNameFilters(filters);
         dialog.setDefaultSuffix(suffixOf(filters.value(0)));
         QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,

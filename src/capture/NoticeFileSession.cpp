@@ -3,6 +3,8 @@
 #include "capture/FormControls.h"
 #include "capture/VisibilityRules.h"
 #include "form/ControlNames.h"
+#include "form/FieldCatalogue.h"
+#include "form/LanguageInstaller.h"
 #include "form/ScreenBinding.h"
 #include "notice/Formatting.h"
 #include "notice/NoticeRecord.h"
@@ -10,6 +12,7 @@
 #include "notice/ProgramVersion.h"
 #include "notice/SavedNoticeFile.h"
 #include "platform/Alerts.h"
+#include "platform/Settings.h"
 #include "platform/System.h"
 
 #include <QDir>
@@ -21,56 +24,28 @@
 
 namespace {
 
-// What saving says to the operator: in English whatever the interface
-// language, like the field checks' messages.
+// The refusal of a save without administration, as the form's design words
+// it: in English whatever the interface language, like the field checks'
+// messages. The rest of what saving says is the program's own, in the
+// interface language (tr()).
 namespace Message {
 const QString FatalErrorTitle = QStringLiteral("Fatal Error");
 const QString MissingAdministration = QStringLiteral("The Notifying administration is missing, Cannot save the notice");
-
-const QString NoticeNotSavedTitle = QStringLiteral("Notice not saved");
-const QString NoFrequencyNorCoordinates
-    = QStringLiteral("The notice has no frequency and no coordinates: it was not saved.");
-
-// %1 the box, %2 the character with its code
-const QString UnencodableCharacter
-    = QStringLiteral("The box %1 holds the character %2, which the notice file cannot hold, "
-                     "Cannot save the notice");
-
-const QString FileExistsTitle = QStringLiteral("The file exists");
-// %1 the file name
-const QString FileExists = QStringLiteral("The file %1 exists already.\n\n"
-                                          "Replace: a new file takes its place, and the notices it holds are lost.\n"
-                                          "Continue: the notice is added to the notices it holds.\n"
-                                          "Cancel: nothing is saved, the screen stays as it is.");
-const QStringList FileExistsAnswers = {QStringLiteral("Replace"), QStringLiteral("Continue"), QStringLiteral("Cancel")};
-
-const QString FileOpenedTitle = QStringLiteral("Notice file opened");
-// %1 the file name, %2 what was left out
-const QString SectionLeftOut = QStringLiteral("The file %1 was not finished, and its end is damaged: %2.");
-// %1 the file name, %2 and %3 the forms
-const QString OtherForm = QStringLiteral("The file %1 holds %2 notices: open it on the %2 form, not on the %3 form.");
-// %1 the file's administration
-const QString OtherAdministration
-    = QStringLiteral("The file holds the notices of the administration %1, shown now in its box. "
-                     "The notice was not saved: check it, then press Save/Next again.");
-
-const QString CorrectionTitle = QStringLiteral("Correct a notice");
-const QString SaveFirst = QStringLiteral("The screen holds a notice that is not saved: press Save/Next or Reset "
-                                         "before you choose a notice to correct.");
-const QString NotAPlainFile = QStringLiteral("The notices of %1 cannot be corrected: it is not a plain file.");
-// %1 the notice number, %2 the boxes
-const QString CannotShowExactly
-    = QStringLiteral("Notice %1 cannot be put back on the screen exactly as the file holds it (%2); "
-                     "it is left as it is.");
-
-// Added to the file service's own sentence, which names the file and the reason.
-const QString FileNotStarted = QStringLiteral(" The file was not started; the screen stays as it was.");
-const QString NoticeNotWritten = QStringLiteral(" The notice was not saved; it stays on the screen.");
-const QString NoticeNotReplaced
-    = QStringLiteral(" The notice was not replaced; the file is as it was, and the notice stays on the screen.");
-const QString TailNotWritten = QStringLiteral(" The file is not finished: mend the fault, then press Finish again.");
-const QString CloseFailed = QStringLiteral(" Every line had been written to the disk before; check the file.");
 } // namespace Message
+
+// The folder of the last output file, where the next file is proposed.
+const platform::Setting<QString> OutputFolder{"capture/outputFolder"};
+
+QString outputFolder()
+{
+    const QString remembered = OutputFolder.value();
+    return !remembered.isEmpty() && QFileInfo(remembered).isDir() ? remembered : platform::defaultOutputFolder();
+}
+
+void rememberOutputFolder(const QString &fileName)
+{
+    OutputFolder.setValue(QFileInfo(fileName).absolutePath());
+}
 
 // The answers to the question about an existing file, in button order.
 enum FileExistsAnswer { ReplaceFile, ContinueFile, CancelSave };
@@ -113,8 +88,8 @@ QString NoticeFileSession::defaultFileName(FormKind kind)
     const QString day = QString::number(date.year()) + QString::number(date.month()) + QString::number(date.day());
     const QString moment
         = QString::number(time.hour()) + QString::number(time.minute()) + QString::number(time.second());
-    return QDir::toNativeSeparators(platform::defaultOutputFolder()) + QDir::separator() + prefix + day
-        + QLatin1Char('-') + moment + QLatin1Char('-') + Formatting::currentUserName() + QStringLiteral(".txt");
+    return QDir::toNativeSeparators(outputFolder()) + QDir::separator() + prefix + day + QLatin1Char('-') + moment
+        + QLatin1Char('-') + Formatting::currentUserName() + QStringLiteral(".txt");
 }
 
 void NoticeFileSession::setUp()
@@ -138,8 +113,8 @@ SaveOutcome NoticeFileSession::saveNext()
     // keep it on the screen rather than clear it away unsaved.
     const bool noticeOnScreen = isNewNotice();
     if (!noticeOnScreen && m_visibility.holdsTypedData()) {
-        platform::alerts().exclamation(&m_controls.window(), Message::NoticeNotSavedTitle,
-                                       Message::NoFrequencyNorCoordinates);
+        platform::alerts().exclamation(&m_controls.window(), tr("Notice not saved"),
+                                       tr("The notice has no frequency and no coordinates: it was not saved."));
         if (!m_controls.focusAndSelect(Control::Txt_1A_FreqAssgn))
             m_controls.focusAndSelect(Control::Txt_01A_TrgFreq);
         return SaveOutcome::Refused;
@@ -155,11 +130,9 @@ SaveOutcome NoticeFileSession::saveNext()
         return SaveOutcome::Refused;
 
     const int replaced = m_correcting;
-    if (m_correcting) {
-        // The corrected notice's date and fragment are not carried over.
-        endCorrection();
-        m_visibility.reset();
-    }
+    // A corrected notice is cleared like a new one: "Do NOT Clear ALL
+    // values" carries its date and fragment over to the next notice.
+    endCorrection();
     m_visibility.clearAfterSave();
     if (noticeOnScreen)
         Q_EMIT noticeSaved(replaced ? replaced : m_file.noticeNumber - 1, replaced != 0);
@@ -213,7 +186,9 @@ bool NoticeFileSession::holdsUnencodableCharacter(const NoticeRecord &record)
     const std::optional<UnencodableField> found = findUnencodableField(record);
     if (!found)
         return false;
-    fatalError(Message::UnencodableCharacter.arg(found->controlName, found->description));
+    refuseSave(tr("The box \"%1\" holds the character %2, which the notice file cannot hold: the notice was not "
+                  "saved.")
+                   .arg(boxLabel(found->controlName), found->description));
     m_controls.focusAndSelect(found->controlName);
     return true;
 }
@@ -228,7 +203,7 @@ bool NoticeFileSession::startFile(const QString &adm, bool replaceConfirmed)
 
     QString error;
     if (!m_file.store.create(name, &error)) {
-        fatalError(error);
+        refuseSave(error);
         m_controls.focusAndSelect(Control::Txt_Filename);
         return false;
     }
@@ -237,11 +212,12 @@ bool NoticeFileSession::startFile(const QString &adm, bool replaceConfirmed)
     const QStringList header
         = makeHeaderLines(platform::currentDateTime(), Formatting::currentUserName(), ProgramVersionLabel, QLocale());
     if (!m_file.store.writeStart(header, adm, &error)) {
-        fatalError(error + Message::FileNotStarted);
+        refuseSave(error + QLatin1Char(' ') + tr("The file was not started; the screen stays as it was."));
         return false;
     }
 
     m_file.fileOpen = true;
+    rememberOutputFolder(name);
     if (!m_file.store.leftoversRemoved().isEmpty())
         Q_EMIT leftoversRemoved(m_file.store.leftoversRemoved());
     // Every notice of the file goes under the administration of its HEAD.
@@ -254,9 +230,14 @@ bool NoticeFileSession::startFile(const QString &adm, bool replaceConfirmed)
 // or keeps the screen. True when the save may go on.
 bool NoticeFileSession::mayReplaceExistingFile(const QString &name, const QString &adm)
 {
-    const int answer
-        = platform::alerts().question(&m_controls.window(), Message::FileExistsTitle, Message::FileExists.arg(name),
-                                      Message::FileExistsAnswers, ContinueFile, CancelSave);
+    const QString question = tr("The file %1 exists already.\n\n"
+                                "Replace: a new file takes its place, and the notices it holds are lost.\n"
+                                "Continue: the notice is added to the notices it holds.\n"
+                                "Cancel: nothing is saved, the screen stays as it is.")
+                                 .arg(name);
+    const QStringList answers = {tr("Replace"), tr("Continue"), tr("Cancel")};
+    const int answer = platform::alerts().question(&m_controls.window(), tr("The file exists"), question, answers,
+                                                   ContinueFile, CancelSave);
     switch (answer) {
     case ReplaceFile: return startFile(adm, true);
     case ContinueFile:
@@ -264,8 +245,10 @@ bool NoticeFileSession::mayReplaceExistingFile(const QString &name, const QStrin
             return false;
         if (m_file.store.saved().adm == adm)
             return true;
-        platform::alerts().exclamation(&m_controls.window(), Message::NoticeNotSavedTitle,
-                                       Message::OtherAdministration.arg(m_file.store.saved().adm));
+        platform::alerts().exclamation(&m_controls.window(), tr("Notice not saved"),
+                                       tr("The file holds the notices of the administration %1, shown now in its box. "
+                                          "The notice was not saved: check it, then press Save/Next again.")
+                                           .arg(m_file.store.saved().adm));
         return false;
     default: return false;
     }
@@ -277,14 +260,15 @@ bool NoticeFileSession::openFile(const QString &name)
         return false;
     QString error;
     if (!m_file.store.open(name, &error)) {
-        fatalError(error);
+        refuseOpening(whyNotContinued(name).value_or(error));
         return false;
     }
     const SavedNoticeFile &saved = m_file.store.saved();
     if (saved.formKind && *saved.formKind != m_controls.formKind()) {
         m_file.store.abandon();
-        fatalError(Message::OtherForm.arg(name, QLatin1String(formName(*saved.formKind)),
-                                          QLatin1String(formName(m_controls.formKind()))));
+        refuseOpening(
+            tr("The file %1 holds %2 notices: open it on the %2 form, not on the %3 form.")
+                .arg(name, QLatin1String(formName(*saved.formKind)), QLatin1String(formName(m_controls.formKind()))));
         return false;
     }
     if (saved.startsAfresh) {
@@ -299,14 +283,16 @@ bool NoticeFileSession::openFile(const QString &name)
     if (!m_file.store.leftoversRemoved().isEmpty())
         Q_EMIT leftoversRemoved(m_file.store.leftoversRemoved());
     if (saved.leftOut)
-        platform::alerts().exclamation(&m_controls.window(), Message::FileOpenedTitle,
-                                       Message::SectionLeftOut.arg(name, saved.leftOut->message));
+        platform::alerts().exclamation(
+            &m_controls.window(), tr("Notice file opened"),
+            tr("The file %1 was not finished, and its end is damaged: %2.").arg(name, saved.leftOut->message));
     return true;
 }
 
 void NoticeFileSession::showOpenedFile()
 {
     m_file.fileOpen = true;
+    rememberOutputFolder(m_file.store.fileName());
     m_file.noticeNumber = m_file.store.noticeCount() + 1;
     showCounter();
     QLineEdit *fileName = m_controls.textBox(Control::Txt_Filename);
@@ -322,14 +308,16 @@ bool NoticeFileSession::writeNotice(const NoticeRecord &record)
     QString error;
     if (m_correcting) {
         if (!m_file.store.replace(m_correcting, makeNoticeSection(record, m_correcting), &error)) {
-            fatalError(error + Message::NoticeNotReplaced);
+            refuseSave(error + QLatin1Char(' ')
+                       + tr("The notice was not replaced; the file is as it was, and the notice stays on the "
+                            "screen."));
             return false;
         }
         Q_EMIT noticesChanged(m_correcting);
         return true;
     }
     if (!m_file.store.append(record, m_file.noticeNumber, &error)) {
-        fatalError(error + Message::NoticeNotWritten);
+        refuseSave(error + QLatin1Char(' ') + tr("The notice was not saved; it stays on the screen."));
         return false;
     }
     ++m_file.noticeNumber;
@@ -354,18 +342,21 @@ bool NoticeFileSession::correctNotice(int number)
     if (!m_file.fileOpen || number < 1 || number >= m_file.noticeNumber)
         return false;
     if (!m_file.store.canReplace()) {
-        platform::alerts().exclamation(&m_controls.window(), Message::CorrectionTitle,
-                                       Message::NotAPlainFile.arg(m_file.store.fileName()));
+        platform::alerts().exclamation(
+            &m_controls.window(), tr("Correct a notice"),
+            tr("The notices of %1 cannot be corrected: it is not a plain file.").arg(m_file.store.fileName()));
         return false;
     }
     if (screenHoldsUnsavedWork()) {
-        platform::alerts().exclamation(&m_controls.window(), Message::CorrectionTitle, Message::SaveFirst);
+        platform::alerts().exclamation(&m_controls.window(), tr("Correct a notice"),
+                                       tr("The screen holds a notice that is not saved: press Save/Next or Reset "
+                                          "before you choose a notice to correct."));
         return false;
     }
     QString error;
     const std::optional<NoticeRecord> record = m_file.store.record(number, &error);
     if (!record) {
-        fatalError(error);
+        platform::alerts().exclamation(&m_controls.window(), tr("Correct a notice"), error);
         return false;
     }
     endCorrection();
@@ -377,11 +368,18 @@ bool NoticeFileSession::correctNotice(int number)
     collectScreen(shown, m_controls, m_controls.formKind());
     const QString section = makeNoticeSection(*record, number);
     if (refused.isEmpty() && makeNoticeSection(shown, number) != section)
-        refused.append(QStringLiteral("the screen gives it back otherwise"));
+        refused.append(tr("the screen gives it back otherwise"));
     if (!refused.isEmpty()) {
         m_visibility.reset();
         m_visibility.hideFrameA11();
-        fatalError(Message::CannotShowExactly.arg(number).arg(refused.join(QStringLiteral(", "))));
+        QStringList boxes;
+        for (const QString &name : std::as_const(refused))
+            boxes << (findControl(m_controls.formKind(), name) ? boxLabel(name) : name);
+        platform::alerts().exclamation(&m_controls.window(), tr("Correct a notice"),
+                                       tr("Notice %1 cannot be put back on the screen exactly as the file holds it "
+                                          "(%2); it is left as it is.")
+                                           .arg(number)
+                                           .arg(boxes.join(QStringLiteral(", "))));
         return false;
     }
     m_correcting = number;
@@ -408,11 +406,15 @@ bool NoticeFileSession::completeFile()
     QString error;
     QString closeError;
     if (!m_file.store.finish(&error, &closeError)) {
-        fatalError(error + Message::TailNotWritten);
+        platform::alerts().exclamation(&m_controls.window(), tr("File not finished"),
+                                       error + QLatin1Char(' ')
+                                           + tr("The file is not finished: mend the fault, then press Finish again."));
         return false;
     }
     if (!closeError.isEmpty())
-        fatalError(closeError + Message::CloseFailed);
+        platform::alerts().exclamation(&m_controls.window(), tr("File not closed"),
+                                       closeError + QLatin1Char(' ')
+                                           + tr("Every line had been written to the disk before; check the file."));
     return true;
 }
 
@@ -424,4 +426,40 @@ void NoticeFileSession::showCounter()
 void NoticeFileSession::fatalError(const QString &text)
 {
     platform::alerts().exclamation(&m_controls.window(), Message::FatalErrorTitle, text);
+}
+
+void NoticeFileSession::refuseSave(const QString &text)
+{
+    platform::alerts().exclamation(&m_controls.window(), tr("Notice not saved"), text);
+}
+
+void NoticeFileSession::refuseOpening(const QString &text)
+{
+    platform::alerts().exclamation(&m_controls.window(), tr("Notice file not opened"), text);
+}
+
+QString NoticeFileSession::boxLabel(const QString &controlName) const
+{
+    const FormKind kind = m_controls.formKind();
+    const ControlSpec *control = findControl(kind, controlName);
+    const QString label = control ? accessibleName(kind, *control, installedLanguage()) : QString();
+    return label.isEmpty() ? controlName : label;
+}
+
+std::optional<QString> NoticeFileSession::whyNotContinued(const QString &name) const
+{
+    QFile file(name);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const SavedNoticeFile saved = readSavedNoticeFile(file);
+    if (saved.canContinue())
+        return std::nullopt;
+    const NoticeFileFault &first = saved.faults.constFirst();
+    QString why = tr("The file %1 is not a notice file that can be continued: line %2: %3.")
+                      .arg(name)
+                      .arg(first.line)
+                      .arg(first.message);
+    if (saved.faultCount > 1)
+        why += QLatin1Char(' ') + tr("%n more fault(s) follow.", nullptr, int(saved.faultCount - 1));
+    return why;
 }

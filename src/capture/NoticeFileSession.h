@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 class FormControls;
 class VisibilityRules;
 struct NoticeRecord;
@@ -126,6 +128,15 @@ private:
     bool mayFinishAfter(SaveOutcome outcome) const;
     void showCounter();
     void fatalError(const QString &text);
+    // A save or an opening refused, with the program's own title.
+    void refuseSave(const QString &text);
+    void refuseOpening(const QString &text);
+    // The box as the operator sees it named: "4A Name of the location of the
+    // transmitting station", in the interface language.
+    QString boxLabel(const QString &controlName) const;
+    // Why a file that the store would not open is no notice file to
+    // continue; nothing when that is not the reason.
+    std::optional<QString> whyNotContinued(const QString &name) const;
 
     FormControls &m_controls;
     VisibilityRules &m_visibility;

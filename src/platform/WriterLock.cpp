@@ -87,8 +87,11 @@ bool WriterLock::acquire(const QString &fileName, QString *error)
     if (!error)
         return false;
     if (readable && isRunningHere(pid, host)) {
-        *error = QStringLiteral("The file %1 is in use by %2 (process %3 on %4); nothing was written to it.")
-                     .arg(quoted(fileName), program.isEmpty() ? QStringLiteral("another program") : program)
+        *error = QCoreApplication::translate("WriterLock",
+                                             "The file %1 is in use by %2 (process %3 on %4); nothing was written "
+                                             "to it.")
+                     .arg(quoted(fileName),
+                          program.isEmpty() ? QCoreApplication::translate("WriterLock", "another program") : program)
                      .arg(pid)
                      .arg(host);
     } else {

@@ -1,18 +1,24 @@
 #include "shell/MainMenu.h"
 
+#include "capture/EnterPressesButton.h"
+#include "form/LanguageInstaller.h"
 #include "form/Twips.h"
 #include "notice/ProgramVersion.h"
 #include "platform/Alerts.h"
-#include "form/LanguageInstaller.h"
+#include "platform/Settings.h"
 #include "shell/SpreadsheetImport.h"
 
+#include <QCloseEvent>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFont>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 
 #include <array>
 
@@ -32,7 +38,6 @@ struct MenuTexts
     QString optT02;
     QString buttonExit;
     QString buttonGo;
-    QString buttonOpen;
     QString frmLanguage;
     QString frmSelectNtc;
 };
@@ -44,23 +49,36 @@ const std::array<MenuTexts, 3> &menuTexts()
         {QStringLiteral("Velkor Offline Data Capture System - Terrestrial Broadcasting Services"),
          QStringLiteral("English"), QStringLiteral("French"), QStringLiteral("Spanish"),
          QStringLiteral("VHF Sound Broadcasting Station"), QStringLiteral(" VHF/UHF Television Broadcasting Station"),
-         QStringLiteral("Exit"), QStringLiteral("Go"), QStringLiteral("Open a file..."),
-         QStringLiteral("Language options"), QStringLiteral(" Select one Notice Form type from the list below ")},
+         QStringLiteral("Exit"), QStringLiteral("Go"), QStringLiteral("Language options"),
+         QStringLiteral(" Select one Notice Form type from the list below ")},
         {QStringLiteral("Velkor Système de Saisie de données - Services de Radiodiffusion de Terre"),
          QStringLiteral("Anglais"), QStringLiteral("Français"), QStringLiteral("Espagnol"),
          QStringLiteral(" Station de Radiodiffusion Sonore en VHF"),
          QStringLiteral(" Station de Radiodiffusion Television en VHF/UHF"), QStringLiteral("Sortie"),
-         QStringLiteral("OK"), QStringLiteral("Ouvrir un fichier..."), QStringLiteral("Langue"),
-         QStringLiteral(" Choisissez le type de formulaire ")},
+         QStringLiteral("OK"), QStringLiteral("Langue"), QStringLiteral(" Choisissez le type de formulaire ")},
         {QStringLiteral("Velkor Sistema de Captura de Datos - Servicios de Radiodifusión Terrenal"),
          QStringLiteral("Inglés"), QStringLiteral("Francés"), QStringLiteral("Español"),
          QStringLiteral(" Estación de Radiodifusión Sonora en VHF"),
          QStringLiteral(" Estación de Radiodifusión Televisión en VHF/UHF"), QStringLiteral("Salida"),
-         QStringLiteral("OK"), QStringLiteral("Abrir un archivo..."), QStringLiteral("Idioma"),
-         QStringLiteral(" Seleccione el tipo de formulario ")},
+         QStringLiteral("OK"), QStringLiteral("Idioma"), QStringLiteral(" Seleccione el tipo de formulario ")},
     }};
     return texts;
 }
+
+// The operator's last choices, taken up at the next start.
+const platform::Setting<QString> ChosenLanguage{"menu/language"}; // "en", "fr", "es"
+const platform::Setting<QString> ChosenForm{"menu/form"};         // "T01", "T02"
+const platform::Setting<QString> OpenFolder{"menu/openFolder"};   // of the last file opened
+const platform::Setting<QPoint> MenuPlace{"menu/place"};
+
+struct LanguageName
+{
+    Language language;
+    QLatin1String code;
+};
+const LanguageName LanguageNames[] = {{Language::English, QLatin1String("en")},
+                                      {Language::French, QLatin1String("fr")},
+                                      {Language::Spanish, QLatin1String("es")}};
 
 const QString ReminderTitle = QStringLiteral("Dravel");
 const QString ReminderEnglish = QStringLiteral("Please, choose a notice type");
@@ -143,10 +161,13 @@ void MainMenu::chooseAndOpenFile()
 {
     const QString file = m_fileChooser
         ? m_fileChooser(this)
-        : QFileDialog::getOpenFileName(this, m_buttonOpen->text().remove(QStringLiteral("...")), QString(),
-                                       QStringLiteral("Notice files (*.txt);;All files (*)"));
-    if (!file.isEmpty())
-        openFile(file);
+        : QFileDialog::getOpenFileName(this, m_buttonOpen->text().remove(QStringLiteral("...")), OpenFolder.value(),
+                                       tr("Notice files (*.txt)") + QStringLiteral(";;") + tr("All files (*)"), nullptr,
+                                       QFileDialog::DontUseNativeDialog);
+    if (file.isEmpty())
+        return;
+    OpenFolder.setValue(QFileInfo(file).absolutePath());
+    openFile(file);
 }
 
 void MainMenu::showSummary(const QString &text)
@@ -170,6 +191,16 @@ void MainMenu::openFile(const QString &file)
     showSummary({});
     if (m_fileOpener)
         m_fileOpener(file, m_language, chosenForm());
+    comeBackFromCapture();
+}
+
+// The menu takes the keyboard again once a capture window has closed, on the
+// form chosen, so that Enter or Space... goes on from there.
+void MainMenu::comeBackFromCapture()
+{
+    activateWindow();
+    QRadioButton *form = m_optT02->isChecked() ? m_optT02 : m_optT01;
+    form->setFocus(Qt::OtherFocusReason);
 }
 
 // Like Go, with the form chosen, else the reminder.
@@ -297,15 +328,59 @@ void MainMenu::startUp()
 {
     unselect(m_optT01);
     unselect(m_optT02);
+    // Read before English is applied, which remembers English.
+    const QString language = ChosenLanguage.value();
+    const QString form = ChosenForm.value();
     m_optEnglish->setChecked(true);
     m_language = Language::English;
     m_lblProgrVer->setText(ProgramVersionLabel);
+
+    // The operator's last choices, when remembered.
+    for (const LanguageName &name : LanguageNames) {
+        if (language == name.code)
+            languageOption(name.language)->setChecked(true);
+    }
+    if (form == QLatin1String("T01"))
+        m_optT01->setChecked(true);
+    else if (form == QLatin1String("T02"))
+        m_optT02->setChecked(true);
+    connect(m_optT01, &QRadioButton::toggled, this, [](bool on) {
+        if (on)
+            ChosenForm.setValue(QStringLiteral("T01"));
+    });
+    connect(m_optT02, &QRadioButton::toggled, this, [](bool on) {
+        if (on)
+            ChosenForm.setValue(QStringLiteral("T02"));
+    });
+    const QPoint place = MenuPlace.value(QPoint(-1, -1));
+    if (place != QPoint(-1, -1)) {
+        const QScreen *screen
+            = QGuiApplication::screenAt(place) ? QGuiApplication::screenAt(place) : QGuiApplication::primaryScreen();
+        move(platform::keptOnScreen(QRect(place, size()), screen ? screen->availableGeometry() : QRect()).topLeft());
+    }
+}
+
+QRadioButton *MainMenu::languageOption(Language language) const
+{
+    switch (language) {
+    case Language::French: return m_optFrench;
+    case Language::Spanish: return m_optSpanish;
+    case Language::English: break;
+    }
+    return m_optEnglish;
+}
+
+void MainMenu::closeEvent(QCloseEvent *event)
+{
+    MenuPlace.setValue(pos());
+    QWidget::closeEvent(event);
 }
 
 void MainMenu::applyLanguage(Language language)
 {
     installLanguage(language);
     m_buttonImport->setText(tr("Import a spreadsheet..."));
+    m_buttonOpen->setText(tr("Open a file..."));
     const MenuTexts &texts = menuTexts().at(std::size_t(language));
     setWindowTitle(texts.windowCaption);
     m_optEnglish->setText(texts.optEnglish);
@@ -315,8 +390,11 @@ void MainMenu::applyLanguage(Language language)
     m_optT02->setText(texts.optT02);
     m_buttonExit->setText(texts.buttonExit);
     m_buttonGo->setText(texts.buttonGo);
-    m_buttonOpen->setText(texts.buttonOpen);
     m_language = language;
+    for (const LanguageName &name : LanguageNames) {
+        if (name.language == language)
+            ChosenLanguage.setValue(name.code);
+    }
     m_frmLanguage->setTitle(texts.frmLanguage);
     m_frmSelectNtc->setTitle(texts.frmSelectNtc);
 }
@@ -326,13 +404,8 @@ void MainMenu::keyPressEvent(QKeyEvent *event)
     // Enter, like Space, presses the button that has the focus: Go, Exit,
     // Import a spreadsheet... or Open a file... The buttons of a plain window
     // leave Enter to it.
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    auto *button = qobject_cast<QPushButton *>(focusWidget());
-    if (enter && button && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
-        button->click();
-        return;
-    }
-    QWidget::keyPressEvent(event);
+    if (!pressFocusedButtonOnEnter(this, event))
+        QWidget::keyPressEvent(event);
 }
 
 // Opens the chosen capture form and waits until it is closed; reminds the
@@ -343,8 +416,10 @@ void MainMenu::go()
     const std::optional<FormKind> kind = chosenForm();
     if (!kind)
         remindToChooseForm();
-    else if (m_formOpener)
+    else if (m_formOpener) {
         m_formOpener(*kind, m_language);
+        comeBackFromCapture();
+    }
 }
 
 // The reminder speaks the language selected on the menu at this moment.

@@ -25,6 +25,9 @@ class QRadioButton;
 // tell their form. "Import a spreadsheet..." saves the notices of a
 // spreadsheet into a notice file of the chosen form (SpreadsheetImport).
 //
+// The language and the form chosen, the folder of the last file opened and
+// the menu's place are remembered (platform::Setting) for the next start.
+//
 // The menu's language is the program's: choosing it installs its
 // translations (installLanguage), and the texts added to the menu since its
 // design follow them.
@@ -57,6 +60,7 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void buildControls();
@@ -69,6 +73,8 @@ private:
     void chooseAndOpenFile();
     void importSpreadsheet();
     std::optional<FormKind> chosenForm() const;
+    QRadioButton *languageOption(Language language) const;
+    void comeBackFromCapture();
 
     QGroupBox *m_frmSelectNtc = nullptr;
     QRadioButton *m_optT01 = nullptr;

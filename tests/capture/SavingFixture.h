@@ -23,6 +23,10 @@ Q_DECLARE_METATYPE(FormKind)
 inline const QString FatalError = QStringLiteral("Fatal Error");
 inline const QString MissingAdministration =
     QStringLiteral("The Notifying administration is missing, Cannot save the notice");
+// The program's own titles, in English.
+inline const QString NoticeNotSaved = QStringLiteral("Notice not saved");
+inline const QString FileNotFinished = QStringLiteral("File not finished");
+inline const QString FileNotClosed = QStringLiteral("File not closed");
 
 // Lines joined as the file holds them: each followed by CR LF.
 inline QByteArray fileText(const QStringList &lines)

@@ -337,7 +337,8 @@ private Q_SLOTS:
             else
                 QVERIFY(box->maxLength() >= 32767);
         }
-        const bool focusable = expected.kind != "label" && expected.kind != "frame";
+        // The notice counter is the program's to write: Tab passes it by.
+        const bool focusable = expected.kind != "label" && expected.kind != "frame" && name != "Txt_Ntc_Number";
         QCOMPARE(bool(widget->focusPolicy() & Qt::TabFocus), focusable);
 
         const auto spec = std::find_if(window.controls().specs().cbegin(), window.controls().specs().cend(),
@@ -350,7 +351,7 @@ private Q_SLOTS:
     }
 
     // Following the focus chain from the first control meets every control
-    // that takes the focus, in tab-index order.
+    // that takes the focus, in tab-index order, but the notice counter.
     void focusChainFollowsTabIndices_data() { addBothForms(); }
 
     void focusChainFollowsTabIndices()
@@ -358,7 +359,7 @@ private Q_SLOTS:
         QFETCH(FormKind, kind);
         std::vector<std::pair<int, QString>> byTab;
         for (const auto &entry : expectedControls(kind)) {
-            if (entry.second.tabIndex >= 0)
+            if (entry.second.tabIndex >= 0 && entry.first != "Txt_Ntc_Number")
                 byTab.emplace_back(entry.second.tabIndex, entry.first);
         }
         std::sort(byTab.begin(), byTab.end());

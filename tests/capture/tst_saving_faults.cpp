@@ -174,15 +174,20 @@ void TstSavingFaults::characterTheFileCannotHoldRefusesTheSave_data()
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("character");
+    QTest::addColumn<QString>("label"); // the box as the window names it
 
     QTest::newRow("site name, first notice")
-        << FormKind::T01 << false << "Txt_4A_SiteName" << QStringLiteral("MOSKVA Ж") << "\"Ж\" (U+0416)";
+        << FormKind::T01 << false << "Txt_4A_SiteName" << QStringLiteral("MOSKVA Ж") << "\"Ж\" (U+0416)"
+        << "4A Name of the location of the transmitting station";
     QTest::newRow("administration, first notice")
-        << FormKind::T02 << false << "Txt_B_Adm" << QStringLiteral("Ж") << "\"Ж\" (U+0416)";
+        << FormKind::T02 << false << "Txt_B_Adm" << QStringLiteral("Ж") << "\"Ж\" (U+0416)"
+        << "B Notifying Administration";
     QTest::newRow("remarks, file open")
-        << FormKind::T02 << true << "Txt_notified_Rmks" << QStringLiteral("50 Ω LOAD") << "\"Ω\" (U+03A9)";
+        << FormKind::T02 << true << "Txt_notified_Rmks" << QStringLiteral("50 Ω LOAD") << "\"Ω\" (U+03A9)"
+        << "Notified remarks Remarks indicated in this textbox will be loaded to the database";
     QTest::newRow("effective height, file open")
-        << FormKind::T01 << true << "Txt_9EC_azm090" << QStringLiteral("3→0") << "\"→\" (U+2192)";
+        << FormKind::T01 << true << "Txt_9EC_azm090" << QStringLiteral("3→0") << "\"→\" (U+2192)"
+        << "9EC Effective antenna height at different azimuths 90°";
 }
 
 void TstSavingFaults::characterTheFileCannotHoldRefusesTheSave()
@@ -192,6 +197,7 @@ void TstSavingFaults::characterTheFileCannotHoldRefusesTheSave()
     QFETCH(QString, control);
     QFETCH(QString, text);
     QFETCH(QString, character);
+    QFETCH(QString, label);
     open(kind);
     m_drive->type(Txt_1A_FreqAssgn, "98.5");
     if (control != Txt_B_Adm)
@@ -205,9 +211,9 @@ void TstSavingFaults::characterTheFileCannotHoldRefusesTheSave()
         m_drive->type(Txt_1A_FreqAssgn, "98.5");
     m_drive->put(control, text);
     m_drive->saveNext();
-    const QString refusal = "The box " + control + " holds the character " + character
-                            + ", which the notice file cannot hold, Cannot save the notice";
-    QCOMPARE(m_alerts->entries, QList<Entry>{message(FatalError, refusal)});
+    const QString refusal = "The box \"" + label + "\" holds the character " + character
+                            + ", which the notice file cannot hold: the notice was not saved.";
+    QCOMPARE(m_alerts->entries, QList<Entry>{message(NoticeNotSaved, refusal)});
     QCOMPARE(m_window->text(control), text);
     QCOMPARE(box(Txt_1A_FreqAssgn)->text(), QString("98.5"));
     QCOMPARE(box(Txt_Ntc_Number)->text(), counter);
@@ -237,7 +243,7 @@ void TstSavingFaults::fileThatCannotBeCreated()
     open(FormKind::T01);
     m_drive->perform(AdministrationDateAndFragment + frequencyOnly("98.5"));
     m_drive->put(Txt_Filename, fileName);
-    const Entry cannotCreate = message(FatalError, "Cannot create the file " + fileName + ": " + reason);
+    const Entry cannotCreate = message(NoticeNotSaved, "Cannot create the file " + fileName + ": " + reason);
     {
         platform::TextFileFaults faults;
         if (injectedError)
@@ -308,7 +314,7 @@ void TstSavingFaults::writeFailureKeepsTheNotice()
             faults.failSync(EIO);
         m_drive->saveNext();
     }
-    QCOMPARE(m_alerts->entries, QList<Entry>{message(FatalError, expected.arg(fileName))});
+    QCOMPARE(m_alerts->entries, QList<Entry>{message(NoticeNotSaved, expected.arg(fileName))});
     QCOMPARE(box(Txt_Ntc_Number)->text(), counter);
     QCOMPARE(box(Txt_1A_FreqAssgn)->text(), failingSave == 1 ? QString("98.5") : QString("101.1"));
     QVERIFY(m_window->isSelected(OptFrg_Ge84));
@@ -345,7 +351,7 @@ void TstSavingFaults::tailThatCannotBeWrittenKeepsTheWindowOpen()
     }
     const QString fileName = defaultPath(FormKind::T01);
     QCOMPARE(m_alerts->entries,
-             QList<Entry>{message(FatalError, "Cannot write to the file \"" + fileName + "\": " + qt_error_string(ENOSPC)
+             QList<Entry>{message(FileNotFinished, "Cannot write to the file \"" + fileName + "\": " + qt_error_string(ENOSPC)
                                                   + ". The file is not finished: mend the fault, then "
                                                     "press Finish again.")});
     QVERIFY(m_window->isVisible());
@@ -370,7 +376,7 @@ void TstSavingFaults::failedCloseIsReportedAndTheRunEnds()
     }
     const QString fileName = defaultPath(FormKind::T01);
     QCOMPARE(m_alerts->entries,
-             QList<Entry>{message(FatalError, "Cannot close the file \"" + fileName + "\": " + qt_error_string(EIO)
+             QList<Entry>{message(FileNotClosed, "Cannot close the file \"" + fileName + "\": " + qt_error_string(EIO)
                                                   + ". Every line had been written to the disk before; "
                                                     "check the file.")});
     QVERIFY(!m_window->isVisible());
