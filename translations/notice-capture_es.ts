@@ -127,6 +127,47 @@
     </message>
 </context>
 <context>
+    <name>DraftKeeper</name>
+    <message>
+        <source>The notice on the screen cannot be kept in a draft: %1</source>
+        <translation>La notificación de la pantalla no se puede guardar como borrador: %1</translation>
+    </message>
+    <message>
+        <source>A damaged draft of a notice was discarded (%1)</source>
+        <translation>Se ha descartado un borrador de notificación dañado (%1)</translation>
+    </message>
+    <message>
+        <source>Notice not saved</source>
+        <translation>Notificación no guardada</translation>
+    </message>
+    <message>
+        <source>A notice typed on %1 was not saved.
+
+Restore: it is put back on the screen.
+Discard: it is deleted.</source>
+        <translation>Una notificación escrita el %1 no se guardó.
+
+Recuperar: vuelve a la pantalla.
+Descartar: se elimina.</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Recuperar</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Descartar</translation>
+    </message>
+    <message>
+        <source>The notice typed on %1 is back on the screen</source>
+        <translation>La notificación escrita el %1 vuelve a estar en la pantalla</translation>
+    </message>
+    <message>
+        <source>The notice typed on %1 is back on the screen, except %2</source>
+        <translation>La notificación escrita el %1 vuelve a estar en la pantalla, salvo %2</translation>
+    </message>
+</context>
+<context>
     <name>FaultListDialog</name>
     <message>
         <source>1 fault: nothing imported</source>
@@ -298,6 +339,37 @@
     <message>
         <source>line %1: %2: the notice file is not sound</source>
         <translation>línea %1: %2: el fichero de notificaciones no es correcto</translation>
+    </message>
+</context>
+<context>
+    <name>NoticeFileSession</name>
+    <message>
+        <source>Notice not saved</source>
+        <translation>Notificación no guardada</translation>
+    </message>
+    <message>
+        <source>Close and discard the notice on the screen?</source>
+        <translation>¿Cerrar y descartar la notificación de la pantalla?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>The file %1 holds 1 notice: replace it and lose it?</source>
+        <translation>El fichero %1 contiene 1 notificación: ¿reemplazarlo y perderla?</translation>
+    </message>
+    <message>
+        <source>The file %1 holds %2 notices: replace it and lose them?</source>
+        <translation>El fichero %1 contiene %2 notificaciones: ¿reemplazarlo y perderlas?</translation>
+    </message>
+    <message>
+        <source>Replace the file</source>
+        <translation>Reemplazar el fichero</translation>
     </message>
 </context>
 <context>

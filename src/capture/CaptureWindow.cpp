@@ -1,6 +1,7 @@
 #include "capture/CaptureWindow.h"
 
 #include "capture/CapitalLettersFilter.h"
+#include "capture/DraftKeeper.h"
 #include "capture/FinishedNoticeFile.h"
 #include "capture/LeaveBoxGate.h"
 #include "capture/ModalDialogs.h"
@@ -374,6 +375,29 @@ void CaptureWindow::resetChosen()
     }
     m_visibility->reset();
     m_saving->endCorrection();
+    if (m_drafts)
+        m_drafts->discard();
+}
+
+void CaptureWindow::keepDrafts()
+{
+    if (m_drafts)
+        return;
+    m_drafts = new DraftKeeper(*m_controls, *m_visibility, *m_saving);
+    connect(m_drafts, &DraftKeeper::said, m_statusLine, &StatusLine::say);
+}
+
+void CaptureWindow::offerNewFileDrafts()
+{
+    if (m_drafts)
+        m_drafts->offerNewFileDrafts();
+}
+
+void CaptureWindow::done(int result)
+{
+    if (m_drafts)
+        m_drafts->stop();
+    QDialog::done(result);
 }
 
 void CaptureWindow::keyPressEvent(QKeyEvent *event)
