@@ -10,6 +10,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QPointer>
+#include <QTimer>
 
 namespace {
 
@@ -32,6 +33,10 @@ MainMenu::FormOpener captureWindowOpener(MainMenu *menu)
         // chosen at that moment and it starts a new output file.
         installLanguage(language);
         QPointer<CaptureWindow> window = new CaptureWindow(kind, language, menu);
+        window->keepDrafts();
+        // Once the window shows, a notice a run stopped midway left for a new
+        // file is offered back.
+        QTimer::singleShot(0, window, &CaptureWindow::offerNewFileDrafts);
         window->exec();
         // The window is not deleted on closing; the guard only keeps this
         // safe should that ever change.
@@ -59,6 +64,8 @@ MainMenu::FileOpener captureFileOpener(MainMenu *menu)
         }
         installLanguage(language);
         QPointer<CaptureWindow> window = new CaptureWindow(kind.value_or(FormKind::T01), language, menu);
+        // A notice left unsaved for this file is offered back once it shows.
+        window->keepDrafts();
         if (window->saving().openFile(file)) {
             window->exec();
             if (window)

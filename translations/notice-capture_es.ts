@@ -135,6 +135,47 @@
     </message>
 </context>
 <context>
+    <name>DraftKeeper</name>
+    <message>
+        <source>The notice on the screen cannot be kept in a draft: %1</source>
+        <translation>La notificación de la pantalla no se puede guardar como borrador: %1</translation>
+    </message>
+    <message>
+        <source>A damaged draft of a notice was discarded (%1)</source>
+        <translation>Se ha descartado un borrador de notificación dañado (%1)</translation>
+    </message>
+    <message>
+        <source>Notice not saved</source>
+        <translation>Notificación no guardada</translation>
+    </message>
+    <message>
+        <source>A notice typed on %1 was not saved.
+
+Restore: it is put back on the screen.
+Discard: it is deleted.</source>
+        <translation>Una notificación escrita el %1 no se guardó.
+
+Recuperar: vuelve a la pantalla.
+Descartar: se elimina.</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Recuperar</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Descartar</translation>
+    </message>
+    <message>
+        <source>The notice typed on %1 is back on the screen</source>
+        <translation>La notificación escrita el %1 vuelve a estar en la pantalla</translation>
+    </message>
+    <message>
+        <source>The notice typed on %1 is back on the screen, except %2</source>
+        <translation>La notificación escrita el %1 vuelve a estar en la pantalla, salvo %2</translation>
+    </message>
+</context>
+<context>
     <name>FaultListDialog</name>
     <message>
         <source>1 fault: nothing imported</source>
@@ -441,6 +482,30 @@ Cancelar: no se guarda nada y la pantalla queda como está.</translation>
             <numerusform>Siguen %n errores más.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Close and discard the notice on the screen?</source>
+        <translation>¿Cerrar y descartar la notificación de la pantalla?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>The file %1 holds 1 notice: replace it and lose it?</source>
+        <translation>El fichero %1 contiene 1 notificación: ¿reemplazarlo y perderla?</translation>
+    </message>
+    <message>
+        <source>The file %1 holds %2 notices: replace it and lose them?</source>
+        <translation>El fichero %1 contiene %2 notificaciones: ¿reemplazarlo y perderlas?</translation>
+    </message>
+    <message>
+        <source>Replace the file</source>
+        <translation>Reemplazar el fichero</translation>
+    </message>
 </context>
 <context>
     <name>NoticeImport</name>
@@ -531,6 +596,44 @@ Cancelar: no se guarda nada y la pantalla queda como está.</translation>
     <message>
         <source>nothing imported: no file written</source>
         <translation>no se ha importado nada: no se ha escrito ningún fichero</translation>
+    </message>
+</context>
+<context>
+    <name>NoticeList</name>
+    <message>
+        <source>The notices of the file. Double-click a notice, or press Enter on it, to correct it.</source>
+        <translation>Las notificaciones del fichero. Haga doble clic en una notificación, o pulse Intro, para corregirla.</translation>
+    </message>
+    <message>
+        <source>Notices of the file</source>
+        <translation>Notificaciones del fichero</translation>
+    </message>
+</context>
+<context>
+    <name>NoticeListModel</name>
+    <message>
+        <source>No.</source>
+        <translation>N.º</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>Acción</translation>
+    </message>
+    <message>
+        <source>Fragment</source>
+        <translation>Fragmento</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frecuencia</translation>
+    </message>
+    <message>
+        <source>Site name</source>
+        <translation>Nombre del sitio</translation>
     </message>
 </context>
 <context>

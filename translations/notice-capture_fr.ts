@@ -135,6 +135,47 @@
     </message>
 </context>
 <context>
+    <name>DraftKeeper</name>
+    <message>
+        <source>The notice on the screen cannot be kept in a draft: %1</source>
+        <translation>La fiche affichée ne peut pas être conservée en brouillon : %1</translation>
+    </message>
+    <message>
+        <source>A damaged draft of a notice was discarded (%1)</source>
+        <translation>Un brouillon de fiche endommagé a été supprimé (%1)</translation>
+    </message>
+    <message>
+        <source>Notice not saved</source>
+        <translation>Fiche non sauvegardée</translation>
+    </message>
+    <message>
+        <source>A notice typed on %1 was not saved.
+
+Restore: it is put back on the screen.
+Discard: it is deleted.</source>
+        <translation>Une fiche saisie le %1 n&apos;a pas été sauvegardée.
+
+Restaurer : elle est remise à l&apos;écran.
+Abandonner : elle est supprimée.</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restaurer</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Abandonner</translation>
+    </message>
+    <message>
+        <source>The notice typed on %1 is back on the screen</source>
+        <translation>La fiche saisie le %1 est de nouveau à l&apos;écran</translation>
+    </message>
+    <message>
+        <source>The notice typed on %1 is back on the screen, except %2</source>
+        <translation>La fiche saisie le %1 est de nouveau à l&apos;écran, sauf %2</translation>
+    </message>
+</context>
+<context>
     <name>FaultListDialog</name>
     <message>
         <source>1 fault: nothing imported</source>
@@ -441,6 +482,30 @@ Annuler : rien n&apos;est sauvegardé, l&apos;écran reste tel qu&apos;il est.</
             <numerusform>%n autres erreurs suivent.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Close and discard the notice on the screen?</source>
+        <translation>Fermer et abandonner la fiche affichée ?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Non</translation>
+    </message>
+    <message>
+        <source>The file %1 holds 1 notice: replace it and lose it?</source>
+        <translation>Le fichier %1 contient 1 fiche : le remplacer et la perdre ?</translation>
+    </message>
+    <message>
+        <source>The file %1 holds %2 notices: replace it and lose them?</source>
+        <translation>Le fichier %1 contient %2 fiches : le remplacer et les perdre ?</translation>
+    </message>
+    <message>
+        <source>Replace the file</source>
+        <translation>Remplacer le fichier</translation>
+    </message>
 </context>
 <context>
     <name>NoticeImport</name>
@@ -531,6 +596,44 @@ Annuler : rien n&apos;est sauvegardé, l&apos;écran reste tel qu&apos;il est.</
     <message>
         <source>nothing imported: no file written</source>
         <translation>rien n&apos;a été importé : aucun fichier écrit</translation>
+    </message>
+</context>
+<context>
+    <name>NoticeList</name>
+    <message>
+        <source>The notices of the file. Double-click a notice, or press Enter on it, to correct it.</source>
+        <translation>Les fiches du fichier. Double-cliquez sur une fiche, ou appuyez sur Entrée, pour la corriger.</translation>
+    </message>
+    <message>
+        <source>Notices of the file</source>
+        <translation>Fiches du fichier</translation>
+    </message>
+</context>
+<context>
+    <name>NoticeListModel</name>
+    <message>
+        <source>No.</source>
+        <translation>N°</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>Action</translation>
+    </message>
+    <message>
+        <source>Fragment</source>
+        <translation>Fragment</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Fréquence</translation>
+    </message>
+    <message>
+        <source>Site name</source>
+        <translation>Nom du site</translation>
     </message>
 </context>
 <context>

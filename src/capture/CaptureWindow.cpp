@@ -2,6 +2,7 @@
 
 #include "capture/CapitalLettersFilter.h"
 #include "capture/EnterPressesButton.h"
+#include "capture/DraftKeeper.h"
 #include "capture/FinishedNoticeFile.h"
 #include "capture/LeaveBoxGate.h"
 #include "capture/ModalDialogs.h"
@@ -403,6 +404,29 @@ void CaptureWindow::resetChosen()
     m_saving->endCorrection();
     // The next notice starts at the top of the form.
     m_controls->focusAndSelect(m_controls->firstFocusableBox());
+    if (m_drafts)
+        m_drafts->discard();
+}
+
+void CaptureWindow::keepDrafts()
+{
+    if (m_drafts)
+        return;
+    m_drafts = new DraftKeeper(*m_controls, *m_visibility, *m_saving);
+    connect(m_drafts, &DraftKeeper::said, m_statusLine, &StatusLine::say);
+}
+
+void CaptureWindow::offerNewFileDrafts()
+{
+    if (m_drafts)
+        m_drafts->offerNewFileDrafts();
+}
+
+void CaptureWindow::done(int result)
+{
+    if (m_drafts)
+        m_drafts->stop();
+    QDialog::done(result);
 }
 
 void CaptureWindow::keyPressEvent(QKeyEvent *event)

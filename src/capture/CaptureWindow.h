@@ -6,6 +6,7 @@
 
 #include <QDialog>
 
+class DraftKeeper;
 class NoticeFileSession;
 class NoticeList;
 class PatternView;
@@ -73,11 +74,22 @@ public:
     // empty when no file was written.
     QString finishedSummary() const;
 
+    // An operator's window keeps what is typed in a draft until it is saved
+    // (see DraftKeeper); a draft left for a file opened later is offered
+    // then. Windows of scripted runs, imports and screenshots keep none.
+    void keepDrafts();
+    // The keeper of the drafts, or nullptr when the window keeps none.
+    DraftKeeper *drafts() const { return m_drafts; }
+    // For a window on a new file: offers the drafts of new files never saved.
+    void offerNewFileDrafts();
+
 public Q_SLOTS:
     // Every way of closing the window without Finish (the close box, Escape,
     // a close from code) ends here: Finish runs first, and the window stays
     // open when it refuses.
     void reject() override;
+    // The window closes once Finish has run: its draft is no longer needed.
+    void done(int result) override;
     // The first showing fits the window to the screen.
     void setVisible(bool visible) override;
 
@@ -113,5 +125,6 @@ private:
     QPushButton *m_printButton = nullptr;    // child widget of the window
     QList<PatternView *> m_patternViews;     // child widgets of the window
     StatusLine *m_statusLine = nullptr;      // child widget of the window
+    DraftKeeper *m_drafts = nullptr;         // child object of the saving, when kept
     QString m_leftoversNote;                 // said with the save that started the file
 };

@@ -50,6 +50,9 @@ void rememberOutputFolder(const QString &fileName)
 // The answers to the question about an existing file, in button order.
 enum FileExistsAnswer { ReplaceFile, ContinueFile, CancelSave };
 
+// The answers to the yes-or-no questions before data is lost, in button order.
+enum LossAnswer { LoseYes, LoseNo };
+
 // The boxes whose text makes a notice worth writing: the frequency and the
 // coordinates, of the station and of the target assignment.
 const QLatin1String NoticeBoxes[] = {
@@ -124,7 +127,7 @@ SaveOutcome NoticeFileSession::saveNext()
     collectScreen(record, m_controls, m_controls.formKind());
     if (holdsUnencodableCharacter(record))
         return SaveOutcome::Refused;
-    if (!m_file.fileOpen && !startFile(record.adm))
+    if (!m_file.fileOpen && !startFile(record.adm, noticeOnScreen))
         return SaveOutcome::Refused;
     if (noticeOnScreen && !writeNotice(record))
         return SaveOutcome::Refused;
@@ -152,7 +155,7 @@ bool NoticeFileSession::finish()
 {
     if (m_file.finished)
         return true;
-    if (!mayFinishAfter(saveNext()))
+    if (!mayFinishAfter(saveNext()) && !mayDiscardScreen())
         return false;
     if (m_file.fileOpen && !completeFile())
         return false;
@@ -167,12 +170,27 @@ bool NoticeFileSession::mayFinishAfter(SaveOutcome outcome) const
     case SaveOutcome::NoticeWritten:
     case SaveOutcome::NoNoticeOnScreen: return true;
     case SaveOutcome::NoAdministration:
-        // The message has been shown; a screen without a notice has nothing
-        // to lose, but a notice typed without its administration stays.
-        return !isNewNotice();
+        // The message has been shown; a screen with nothing typed has nothing
+        // to lose, but whatever was typed without an administration is kept
+        // unless the operator lets it go.
+        return !screenHoldsUnsavedWork();
     case SaveOutcome::Refused: return false;
     }
     return false;
+}
+
+// Finish could not save what the screen holds: the operator keeps it (the
+// window stays open) or lets it go. A screen with nothing typed that a save
+// would write has nothing to lose, but stays when the save was refused for
+// another reason (the file), as the operator was told.
+bool NoticeFileSession::mayDiscardScreen()
+{
+    if (!screenHoldsUnsavedWork())
+        return false;
+    const int answer = platform::alerts().question(&m_controls.window(), tr("Notice not saved"),
+                                                   tr("Close and discard the notice on the screen?"),
+                                                   {tr("Yes"), tr("No")}, LoseNo, LoseNo);
+    return answer == LoseYes;
 }
 
 void NoticeFileSession::finishAndClose()
@@ -193,13 +211,13 @@ bool NoticeFileSession::holdsUnencodableCharacter(const NoticeRecord &record)
     return true;
 }
 
-bool NoticeFileSession::startFile(const QString &adm, bool replaceConfirmed)
+bool NoticeFileSession::startFile(const QString &adm, bool noticeToWrite, bool replaceConfirmed)
 {
     const QString name = m_controls.text(Control::Txt_Filename);
     const std::optional<platform::FileIdentity> existing = platform::fileIdentity(name);
     // A notice file that holds no complete notice has nothing to lose.
     if (existing && existing->regular && !replaceConfirmed && !fileHoldsNoNotice(name))
-        return mayReplaceExistingFile(name, adm);
+        return mayReplaceExistingFile(name, adm, noticeToWrite);
 
     QString error;
     if (!m_file.store.create(name, &error)) {
@@ -227,8 +245,10 @@ bool NoticeFileSession::startFile(const QString &adm, bool replaceConfirmed)
 }
 
 // A plain file of the name exists: the operator replaces it, continues it
-// or keeps the screen. True when the save may go on.
-bool NoticeFileSession::mayReplaceExistingFile(const QString &name, const QString &adm)
+// or keeps the screen. True when the save may go on. With no notice to write
+// (Finish on a screen holding only the administration) a replacement would
+// only empty the file: Replace is not offered.
+bool NoticeFileSession::mayReplaceExistingFile(const QString &name, const QString &adm, bool noticeToWrite)
 {
     const QString question = tr("The file %1 exists already.\n\n"
                                 "Replace: a new file takes its place, and the notices it holds are lost.\n"
@@ -236,10 +256,15 @@ bool NoticeFileSession::mayReplaceExistingFile(const QString &name, const QStrin
                                 "Cancel: nothing is saved, the screen stays as it is.")
                                  .arg(name);
     const QStringList answers = {tr("Replace"), tr("Continue"), tr("Cancel")};
-    const int answer = platform::alerts().question(&m_controls.window(), tr("The file exists"), question, answers,
-                                                   ContinueFile, CancelSave);
+    // Replace is not offered when there is no notice to write: it would only
+    // empty the file.
+    const int firstOffered = noticeToWrite ? ReplaceFile : ContinueFile;
+    const int answer = firstOffered
+        + platform::alerts().question(&m_controls.window(), tr("The file exists"), question,
+                                      answers.mid(firstOffered), ContinueFile - firstOffered,
+                                      CancelSave - firstOffered);
     switch (answer) {
-    case ReplaceFile: return startFile(adm, true);
+    case ReplaceFile: return mayLoseSavedNotices(name) && startFile(adm, noticeToWrite, true);
     case ContinueFile:
         if (!openFile(name))
             return false;
@@ -252,6 +277,24 @@ bool NoticeFileSession::mayReplaceExistingFile(const QString &name, const QStrin
         return false;
     default: return false;
     }
+}
+
+// Replacing the file loses the notices it holds: the operator says so once
+// more, knowing how many.
+bool NoticeFileSession::mayLoseSavedNotices(const QString &name)
+{
+    QFile file(name);
+    if (!file.open(QIODevice::ReadOnly))
+        return true; // the replacement will say why it cannot be made
+    const qsizetype count = readSavedNoticeFile(file).notices.size();
+    if (count == 0)
+        return true;
+    const QString text = count == 1
+        ? tr("The file %1 holds 1 notice: replace it and lose it?").arg(name)
+        : tr("The file %1 holds %2 notices: replace it and lose them?").arg(name).arg(count);
+    return platform::alerts().question(&m_controls.window(), tr("Replace the file"), text, {tr("Yes"), tr("No")},
+                                       LoseNo, LoseNo)
+        == LoseYes;
 }
 
 bool NoticeFileSession::openFile(const QString &name)
@@ -286,6 +329,7 @@ bool NoticeFileSession::openFile(const QString &name)
         platform::alerts().exclamation(
             &m_controls.window(), tr("Notice file opened"),
             tr("The file %1 was not finished, and its end is damaged: %2.").arg(name, saved.leftOut->message));
+    Q_EMIT fileOpened();
     return true;
 }
 

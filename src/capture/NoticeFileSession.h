@@ -76,8 +76,9 @@ public:
 
     // Saves what the screen holds, writes the TAIL and closes the file. False
     // when the window must stay open: a notice on the screen could not be
-    // saved, or the file could not be finished (the operator has been told).
-    // A run already finished has nothing more to do and returns true.
+    // saved and the operator keeps it (asked whether to discard it), or the
+    // file could not be finished (the operator has been told). A run already
+    // finished has nothing more to do and returns true.
     bool finish();
 
     // Opens a saved notice file of this window's form to continue it: its
@@ -112,6 +113,9 @@ Q_SIGNALS:
     // Save/Next wrote notice number (replaced: in place of the saved notice
     // of that number) and the screen is ready for the next notice.
     void noticeSaved(int number, bool replaced);
+    // A saved file was opened to be continued (from the menu, or the
+    // Continue answer of Save/Next on an existing file).
+    void fileOpened();
     // Starting or opening the file removed the hidden files that runs
     // stopped midway had left beside it.
     void leftoversRemoved(const QStringList &files);
@@ -120,8 +124,10 @@ private:
     void connectButtons();
     void finishAndClose();
     bool holdsUnencodableCharacter(const NoticeRecord &record);
-    bool startFile(const QString &adm, bool replaceConfirmed = false);
-    bool mayReplaceExistingFile(const QString &name, const QString &adm);
+    bool startFile(const QString &adm, bool noticeToWrite, bool replaceConfirmed = false);
+    bool mayReplaceExistingFile(const QString &name, const QString &adm, bool noticeToWrite);
+    bool mayLoseSavedNotices(const QString &name);
+    bool mayDiscardScreen();
     void showOpenedFile();
     bool writeNotice(const NoticeRecord &record);
     bool completeFile();

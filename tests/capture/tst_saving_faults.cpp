@@ -12,6 +12,10 @@
 
 using namespace Control;
 
+// Asked when the window would close over typed data it could not save; No
+// (the answer of a test that gives none) keeps the window.
+const Entry DiscardQuestion = {Entry::Question, "Notice not saved", "Close and discard the notice on the screen?"};
+
 class TstSavingFaults : public QObject, private SavingFixture
 {
     Q_OBJECT
@@ -28,6 +32,10 @@ private Q_SLOTS:
     void finishKeepsANoticeWithoutAdministration();
     void noticeWithoutFrequencyOrCoordinatesIsKept_data();
     void noticeWithoutFrequencyOrCoordinatesIsKept();
+    void closingAsksBeforeDiscarding_data();
+    void closingAsksBeforeDiscarding();
+    void finishOnAnExistingFile_data();
+    void finishOnAnExistingFile();
     void characterTheFileCannotHoldRefusesTheSave_data();
     void characterTheFileCannotHoldRefusesTheSave();
 
@@ -98,7 +106,7 @@ void TstSavingFaults::finishKeepsANoticeWithoutAdministration()
     m_drive->perform(frequencyOnly("98.5"));
 
     endRun(end);
-    QCOMPARE(m_alerts->entries, QList<Entry>{message(FatalError, MissingAdministration)});
+    QCOMPARE(m_alerts->entries, (QList<Entry>{message(FatalError, MissingAdministration), DiscardQuestion}));
     QVERIFY(m_window->isVisible());
     QCOMPARE(box(Txt_1A_FreqAssgn)->text(), QString("98.5"));
     QVERIFY(files().isEmpty());
@@ -109,6 +117,105 @@ void TstSavingFaults::finishKeepsANoticeWithoutAdministration()
     QVERIFY(m_alerts->entries.isEmpty());
     QVERIFY(!m_window->isVisible());
     QCOMPARE(contents(defaultPath(FormKind::T01)), fileText(fileStart("F") + frequencyOnlyNotice(1, "98.5") + tail(1)));
+}
+
+namespace {
+
+// Records the answers each question offered, beside what RecordingAlerts keeps.
+class OfferedAnswers : public platform::ScopedRecordingAlerts
+{
+public:
+    int question(QWidget *parent, const QString &title, const QString &text, const QStringList &offered,
+                 int defaultAnswer, int cancelAnswer) override
+    {
+        answerLists << offered;
+        defaults << defaultAnswer;
+        return ScopedRecordingAlerts::question(parent, title, text, offered, defaultAnswer, cancelAnswer);
+    }
+    QList<QStringList> answerLists;
+    QList<int> defaults;
+};
+
+} // namespace
+
+// Typed data that cannot be saved (no administration here) is lost only when
+// the operator says so, after the message that says why.
+void TstSavingFaults::closingAsksBeforeDiscarding_data()
+{
+    QTest::addColumn<QString>("end");
+    QTest::addColumn<int>("answer"); // 0 Yes, 1 No
+    QTest::newRow("close box, No") << "close box" << 1;
+    QTest::newRow("close box, Yes") << "close box" << 0;
+    QTest::newRow("Finish, No") << "Finish" << 1;
+}
+
+void TstSavingFaults::closingAsksBeforeDiscarding()
+{
+    QFETCH(QString, end);
+    QFETCH(int, answer);
+    open(FormKind::T01);
+    OfferedAnswers alerts;
+    alerts.answers = {answer};
+    m_drive->perform({type(Txt_4A_SiteName, "MONTMARTRE")});
+
+    if (end == "Finish")
+        m_drive->finish();
+    else
+        m_drive->closeBox();
+    QCOMPARE(alerts.entries, (QList<Entry>{message(FatalError, MissingAdministration), DiscardQuestion}));
+    QCOMPARE(alerts.answerLists.first(), (QStringList{"Yes", "No"}));
+    QCOMPARE(alerts.defaults.first(), 1);
+    QCOMPARE(m_window->isVisible(), answer == 1);
+    QCOMPARE(m_window->text(Txt_4A_SiteName), QString("MONTMARTRE"));
+    QVERIFY(files().isEmpty());
+}
+
+// Finish on the name of a file that holds notices: with nothing to write it
+// cannot be replaced; a replacement that loses notices is asked once more.
+void TstSavingFaults::finishOnAnExistingFile_data()
+{
+    QTest::addColumn<bool>("noticeOnScreen");
+    QTest::addColumn<QList<int>>("answers");
+    QTest::addColumn<QList<QStringList>>("offered");
+    QTest::addColumn<int>("notices"); // in the file after
+    const QStringList all = {"Replace", "Continue", "Cancel"};
+    const QStringList yesNo = {"Yes", "No"};
+    QTest::newRow("nothing to write: Continue") << false << QList<int>{0} << QList<QStringList>{all.mid(1)} << 2;
+    QTest::newRow("nothing to write: Cancel") << false << QList<int>{1} << QList<QStringList>{all.mid(1)} << 2;
+    QTest::newRow("Replace, then No") << true << QList<int>{0, 1} << QList<QStringList>{all, yesNo, yesNo} << 2;
+    QTest::newRow("Replace, then Yes") << true << QList<int>{0, 0} << QList<QStringList>{all, yesNo} << 1;
+}
+
+void TstSavingFaults::finishOnAnExistingFile()
+{
+    QFETCH(bool, noticeOnScreen);
+    QFETCH(QList<int>, answers);
+    QFETCH(QList<QStringList>, offered);
+    QFETCH(int, notices);
+    const QString name = path("F.txt");
+    const QByteArray saved
+        = fileText(fileStart("F") + frequencyOnlyNotice(1, "90") + frequencyOnlyNotice(2, "91") + tail(2));
+    QFile file(name);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(saved) == saved.size());
+    file.close();
+    open(FormKind::T01);
+    OfferedAnswers alerts;
+    alerts.answers = answers;
+    m_drive->perform(AdministrationDateAndFragment);
+    m_drive->put(Txt_Filename, name);
+    if (noticeOnScreen)
+        m_drive->perform(frequencyOnly("98.5"));
+
+    m_drive->finish();
+    QCOMPARE(alerts.answerLists, offered);
+    if (offered.size() >= 2) {
+        QCOMPARE(alerts.entries.at(1).text, "The file " + name + " holds 2 notices: replace it and lose them?");
+        QCOMPARE(alerts.defaults.at(1), 1);
+    }
+    const QByteArray written = contents(name);
+    QCOMPARE(written.count("<NOTICE>"), notices);
+    if (notices == 2)
+        QVERIFY(written.startsWith(saved.left(saved.indexOf("<TAIL>"))));
 }
 
 void TstSavingFaults::noticeWithoutFrequencyOrCoordinatesIsKept_data()
@@ -152,8 +259,10 @@ void TstSavingFaults::noticeWithoutFrequencyOrCoordinatesIsKept()
         m_drive->saveNext();
     else
         endRun(end);
-    QCOMPARE(m_alerts->entries,
-             QList<Entry>{message("Notice not saved", "The notice has no frequency and no coordinates: it was not saved.")});
+    QList<Entry> expected{message("Notice not saved", "The notice has no frequency and no coordinates: it was not saved.")};
+    if (end != QLatin1String("Save/Next"))
+        expected << DiscardQuestion;
+    QCOMPARE(m_alerts->entries, expected);
     QVERIFY(m_window->isVisible());
     QCOMPARE(m_window->text(typed.control), typed.text);
     QVERIFY(files().isEmpty());
@@ -257,9 +366,10 @@ void TstSavingFaults::fileThatCannotBeCreated()
         QVERIFY(box(Txt_B_Adm)->isEnabled());
         QVERIFY(!captureFile().fileOpen);
 
-        // Finish does not close the window on a notice it could not save.
+        // Finish does not close the window on a notice it could not save
+        // unless the operator lets the notice go.
         m_drive->finish();
-        QCOMPARE(m_alerts->entries, (QList<Entry>{cannotCreate, cannotCreate}));
+        QCOMPARE(m_alerts->entries, (QList<Entry>{cannotCreate, cannotCreate, DiscardQuestion}));
         QVERIFY(m_window->isVisible());
     }
 
