@@ -163,8 +163,11 @@ void CaptureWindow::addNoticeList()
     m_formArea->resize(form.width() + NoticeListWidth + ColumnMargin, form.height());
     connect(m_saving, &NoticeFileSession::noticesChanged, m_noticeList, &NoticeList::noticesChanged);
     connect(m_noticeList, &NoticeList::noticeChosen, this, [this](int number) {
-        if (m_saving->correctNotice(number))
-            m_statusLine->say(OperatorTexts::correctingLine(number, m_saving->captureFile().noticeNumber - 1));
+        if (!m_saving->correctNotice(number))
+            return;
+        m_statusLine->say(OperatorTexts::correctingLine(number, m_saving->captureFile().noticeNumber - 1));
+        // The correction is typed on the form, from its top.
+        m_controls->focusAndSelect(m_controls->firstFocusableBox());
     });
 }
 

@@ -201,6 +201,7 @@ private Q_SLOTS:
 
         chooseInList(2);
         QCOMPARE(m_window->saving().noticeBeingCorrected(), 2);
+        QCOMPARE(m_window->focusWidget()->objectName(), QString("Txt_Ntc_DD"));
         QCOMPARE(m_window->text("Txt_Ntc_Number"), QString("2"));
         QCOMPARE(m_window->text("Txt_1A_FreqAssgn"), QString("91"));
         QCOMPARE(m_window->text("Txt_4A_SiteName"), QString("BETA"));
