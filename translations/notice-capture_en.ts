@@ -36,6 +36,16 @@
     </message>
 </context>
 <context>
+    <name>NoticeFileStore</name>
+    <message numerus="yes">
+        <source> (and %n more faults)</source>
+        <translation>
+            <numerusform> (and %n more fault)</numerusform>
+            <numerusform> (and %n more faults)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>OperatorTexts</name>
     <message numerus="yes">
         <source>%n notice(s) in %1</source>

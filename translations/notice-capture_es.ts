@@ -508,6 +508,56 @@ Cancelar: no se guarda nada y la pantalla queda como está.</translation>
     </message>
 </context>
 <context>
+    <name>NoticeFileStore</name>
+    <message>
+        <source>Cannot create the file %1: %2</source>
+        <translation>No se puede crear el fichero %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot open the file %1: %2.</source>
+        <translation>No se puede abrir el fichero %1: %2.</translation>
+    </message>
+    <message>
+        <source>it is not a plain file</source>
+        <translation>no es un fichero normal</translation>
+    </message>
+    <message>
+        <source>there is no such file</source>
+        <translation>ese fichero no existe</translation>
+    </message>
+    <message>
+        <source>Cannot read the file %1: %2.</source>
+        <translation>No se puede leer el fichero %1: %2.</translation>
+    </message>
+    <message>
+        <source>The file %1 is not a notice file that can be continued: line %2: %3</source>
+        <translation>El fichero %1 no es un fichero de notificaciones que se pueda continuar: línea %2: %3</translation>
+    </message>
+    <message numerus="yes">
+        <source> (and %n more faults)</source>
+        <translation>
+            <numerusform> (y %n error más)</numerusform>
+            <numerusform> (y %n errores más)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The file %1 was changed, moved or deleted by another program while it was open here; nothing was written to it.</source>
+        <translation>Otro programa modificó, movió o borró el fichero %1 mientras estaba abierto aquí; no se ha escrito nada en él.</translation>
+    </message>
+    <message>
+        <source>Notice %1 of the file %2 cannot be replaced.</source>
+        <translation>La notificación %1 del fichero %2 no se puede reemplazar.</translation>
+    </message>
+    <message>
+        <source>Notice %1 cannot be put back on the screen exactly as the file holds it; it is left as it is.</source>
+        <translation>La notificación %1 no se puede mostrar en la pantalla exactamente como la contiene el fichero; se deja como está.</translation>
+    </message>
+    <message>
+        <source> The file ends with part of a line that could not be written, which cannot be cut off: every saved notice is in it; open the file again to finish it.</source>
+        <translation> El fichero termina con parte de una línea que no se pudo escribir y que no se puede eliminar: todas las notificaciones guardadas están en él; vuelva a abrir el fichero para terminarlo.</translation>
+    </message>
+</context>
+<context>
     <name>NoticeImport</name>
     <message>
         <source>%1 is not one of %2</source>
@@ -798,6 +848,25 @@ Cancelar: no se guarda nada y la pantalla queda como está.</translation>
     </message>
 </context>
 <context>
+    <name>SavedNoticeFile</name>
+    <message>
+        <source>it holds no complete notice, and is started afresh when the next notice is saved</source>
+        <translation>no contiene ninguna notificación completa, y se empieza de nuevo al guardar la próxima notificación</translation>
+    </message>
+    <message>
+        <source>the file cannot be read: %1</source>
+        <translation>no se puede leer el fichero: %1</translation>
+    </message>
+    <message>
+        <source>notice %1, from line %2, is cut off before its end: it is left out</source>
+        <translation>la notificación %1, desde la línea %2, está cortada antes de su final: se deja fuera</translation>
+    </message>
+    <message>
+        <source>the lines from line %1 on hold no complete notice: they are left out</source>
+        <translation>las líneas desde la línea %1 no contienen ninguna notificación completa: se dejan fuera</translation>
+    </message>
+</context>
+<context>
     <name>SheetFiles</name>
     <message>
         <source>CSV files (*.csv)</source>
@@ -932,6 +1001,66 @@ Cancelar: no se guarda nada y la pantalla queda como está.</translation>
     <message>
         <source>The file %1 cannot be written: %2.</source>
         <translation>El fichero %1 no se puede escribir: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot create the file %1: the file %2 is still open.</source>
+        <translation>No se puede crear el fichero %1: el fichero %2 sigue abierto.</translation>
+    </message>
+    <message>
+        <source>Cannot create the file %1: %2.</source>
+        <translation>No se puede crear el fichero %1: %2.</translation>
+    </message>
+    <message>
+        <source>it was deleted or moved while it was being written</source>
+        <translation>se borró o se movió mientras se escribía</translation>
+    </message>
+    <message>
+        <source>another file took its name while it was being written</source>
+        <translation>otro fichero tomó su nombre mientras se escribía</translation>
+    </message>
+    <message>
+        <source>it was cut short while it was being written</source>
+        <translation>se acortó mientras se escribía</translation>
+    </message>
+    <message>
+        <source>another program wrote to it while it was being written</source>
+        <translation>otro programa escribió en él mientras se escribía</translation>
+    </message>
+    <message>
+        <source>Cannot write to the file %1: %2.</source>
+        <translation>No se puede escribir en el fichero %1: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot replace the file %1: %2.</source>
+        <translation>No se puede reemplazar el fichero %1: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot replace the file %1: no new file could be made beside it: %2.</source>
+        <translation>No se puede reemplazar el fichero %1: no se pudo crear un fichero nuevo a su lado: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot replace the file %1: %2. The file is as it was.</source>
+        <translation>No se puede reemplazar el fichero %1: %2. El fichero queda como estaba.</translation>
+    </message>
+    <message>
+        <source>Cannot write: no file is open.</source>
+        <translation>No se puede escribir: no hay ningún fichero abierto.</translation>
+    </message>
+    <message>
+        <source>Cannot write to the file %1: the text holds the character %2, which %3 cannot represent.</source>
+        <translation>No se puede escribir en el fichero %1: el texto contiene el carácter %2, que %3 no puede representar.</translation>
+    </message>
+    <message>
+        <source> Part of the line remains at the end of the file.</source>
+        <translation> Parte de la línea queda al final del fichero.</translation>
+    </message>
+    <message>
+        <source>Cannot close: no file is open.</source>
+        <translation>No se puede cerrar: no hay ningún fichero abierto.</translation>
+    </message>
+    <message>
+        <source>Cannot close the file %1: %2.</source>
+        <translation>No se puede cerrar el fichero %1: %2.</translation>
     </message>
 </context>
 <context>

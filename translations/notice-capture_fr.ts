@@ -508,6 +508,56 @@ Annuler : rien n&apos;est sauvegardé, l&apos;écran reste tel qu&apos;il est.</
     </message>
 </context>
 <context>
+    <name>NoticeFileStore</name>
+    <message>
+        <source>Cannot create the file %1: %2</source>
+        <translation>Impossible de créer le fichier %1 : %2</translation>
+    </message>
+    <message>
+        <source>Cannot open the file %1: %2.</source>
+        <translation>Impossible d&apos;ouvrir le fichier %1 : %2.</translation>
+    </message>
+    <message>
+        <source>it is not a plain file</source>
+        <translation>ce n&apos;est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>there is no such file</source>
+        <translation>ce fichier n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>Cannot read the file %1: %2.</source>
+        <translation>Impossible de lire le fichier %1 : %2.</translation>
+    </message>
+    <message>
+        <source>The file %1 is not a notice file that can be continued: line %2: %3</source>
+        <translation>Le fichier %1 n&apos;est pas un fichier de fiches qui peut être poursuivi : ligne %2 : %3</translation>
+    </message>
+    <message numerus="yes">
+        <source> (and %n more faults)</source>
+        <translation>
+            <numerusform> (et %n autre erreur)</numerusform>
+            <numerusform> (et %n autres erreurs)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The file %1 was changed, moved or deleted by another program while it was open here; nothing was written to it.</source>
+        <translation>Le fichier %1 a été modifié, déplacé ou supprimé par un autre programme pendant qu&apos;il était ouvert ici ; rien n&apos;y a été écrit.</translation>
+    </message>
+    <message>
+        <source>Notice %1 of the file %2 cannot be replaced.</source>
+        <translation>La fiche %1 du fichier %2 ne peut pas être remplacée.</translation>
+    </message>
+    <message>
+        <source>Notice %1 cannot be put back on the screen exactly as the file holds it; it is left as it is.</source>
+        <translation>La fiche %1 ne peut pas être remise à l&apos;écran exactement telle que le fichier la contient ; elle reste telle quelle.</translation>
+    </message>
+    <message>
+        <source> The file ends with part of a line that could not be written, which cannot be cut off: every saved notice is in it; open the file again to finish it.</source>
+        <translation> Le fichier se termine par une partie de ligne qui n&apos;a pas pu être écrite et qui ne peut pas être supprimée : toutes les fiches sauvegardées s&apos;y trouvent ; ouvrez de nouveau le fichier pour le terminer.</translation>
+    </message>
+</context>
+<context>
     <name>NoticeImport</name>
     <message>
         <source>%1 is not one of %2</source>
@@ -798,6 +848,25 @@ Annuler : rien n&apos;est sauvegardé, l&apos;écran reste tel qu&apos;il est.</
     </message>
 </context>
 <context>
+    <name>SavedNoticeFile</name>
+    <message>
+        <source>it holds no complete notice, and is started afresh when the next notice is saved</source>
+        <translation>il ne contient aucune fiche complète, et il est recommencé à la sauvegarde de la prochaine fiche</translation>
+    </message>
+    <message>
+        <source>the file cannot be read: %1</source>
+        <translation>le fichier ne peut pas être lu : %1</translation>
+    </message>
+    <message>
+        <source>notice %1, from line %2, is cut off before its end: it is left out</source>
+        <translation>la fiche %1, à partir de la ligne %2, est coupée avant sa fin : elle est écartée</translation>
+    </message>
+    <message>
+        <source>the lines from line %1 on hold no complete notice: they are left out</source>
+        <translation>les lignes à partir de la ligne %1 ne contiennent aucune fiche complète : elles sont écartées</translation>
+    </message>
+</context>
+<context>
     <name>SheetFiles</name>
     <message>
         <source>CSV files (*.csv)</source>
@@ -932,6 +1001,66 @@ Annuler : rien n&apos;est sauvegardé, l&apos;écran reste tel qu&apos;il est.</
     <message>
         <source>The file %1 cannot be written: %2.</source>
         <translation>Le fichier %1 ne peut pas être écrit : %2.</translation>
+    </message>
+    <message>
+        <source>Cannot create the file %1: the file %2 is still open.</source>
+        <translation>Impossible de créer le fichier %1 : le fichier %2 est encore ouvert.</translation>
+    </message>
+    <message>
+        <source>Cannot create the file %1: %2.</source>
+        <translation>Impossible de créer le fichier %1 : %2.</translation>
+    </message>
+    <message>
+        <source>it was deleted or moved while it was being written</source>
+        <translation>il a été supprimé ou déplacé pendant son écriture</translation>
+    </message>
+    <message>
+        <source>another file took its name while it was being written</source>
+        <translation>un autre fichier a pris son nom pendant son écriture</translation>
+    </message>
+    <message>
+        <source>it was cut short while it was being written</source>
+        <translation>il a été raccourci pendant son écriture</translation>
+    </message>
+    <message>
+        <source>another program wrote to it while it was being written</source>
+        <translation>un autre programme y a écrit pendant son écriture</translation>
+    </message>
+    <message>
+        <source>Cannot write to the file %1: %2.</source>
+        <translation>Impossible d&apos;écrire dans le fichier %1 : %2.</translation>
+    </message>
+    <message>
+        <source>Cannot replace the file %1: %2.</source>
+        <translation>Impossible de remplacer le fichier %1 : %2.</translation>
+    </message>
+    <message>
+        <source>Cannot replace the file %1: no new file could be made beside it: %2.</source>
+        <translation>Impossible de remplacer le fichier %1 : aucun nouveau fichier n&apos;a pu être créé à côté : %2.</translation>
+    </message>
+    <message>
+        <source>Cannot replace the file %1: %2. The file is as it was.</source>
+        <translation>Impossible de remplacer le fichier %1 : %2. Le fichier est tel qu&apos;il était.</translation>
+    </message>
+    <message>
+        <source>Cannot write: no file is open.</source>
+        <translation>Impossible d&apos;écrire : aucun fichier n&apos;est ouvert.</translation>
+    </message>
+    <message>
+        <source>Cannot write to the file %1: the text holds the character %2, which %3 cannot represent.</source>
+        <translation>Impossible d&apos;écrire dans le fichier %1 : le texte contient le caractère %2, que %3 ne peut pas représenter.</translation>
+    </message>
+    <message>
+        <source> Part of the line remains at the end of the file.</source>
+        <translation> Une partie de la ligne reste à la fin du fichier.</translation>
+    </message>
+    <message>
+        <source>Cannot close: no file is open.</source>
+        <translation>Impossible de fermer : aucun fichier n&apos;est ouvert.</translation>
+    </message>
+    <message>
+        <source>Cannot close the file %1: %2.</source>
+        <translation>Impossible de fermer le fichier %1 : %2.</translation>
     </message>
 </context>
 <context>

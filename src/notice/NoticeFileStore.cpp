@@ -3,11 +3,18 @@
 #include "Formatting.h"
 #include "NoticeWriter.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
 
 using Piece = platform::TextFile::Piece;
+
+// The program's own sentences in this file, translated.
+class StoreText
+{
+    Q_DECLARE_TR_FUNCTIONS(NoticeFileStore)
+};
 
 namespace {
 
@@ -68,7 +75,7 @@ bool NoticeFileStore::create(const QString &name, QString *error)
     // until the new file's start is on the disk (see writeStart).
     if (!m_file.createBeside(name, nullptr)) {
         if (error)
-            *error = QStringLiteral("Cannot create the file %1: %2").arg(name, m_file.lastReason());
+            *error = StoreText::tr("Cannot create the file %1: %2").arg(name, m_file.lastReason());
         m_lock.release();
         return false;
     }
@@ -105,10 +112,10 @@ bool NoticeFileStore::open(const QString &name, QString *error)
     const std::optional<platform::FileIdentity> identity = platform::fileIdentity(name);
     if (!identity || !identity->regular) {
         if (error)
-            *error = QStringLiteral("Cannot open the file %1: %2.")
-                         .arg(quoted(name),
-                              identity ? QStringLiteral("it is not a plain file")
-                                       : QStringLiteral("there is no such file"));
+            *error
+                = StoreText::tr("Cannot open the file %1: %2.")
+                      .arg(quoted(name),
+                           identity ? StoreText::tr("it is not a plain file") : StoreText::tr("there is no such file"));
         return false;
     }
     if (!takeLock(name, error))
@@ -116,7 +123,7 @@ bool NoticeFileStore::open(const QString &name, QString *error)
     QFile file(name);
     if (!file.open(QIODevice::ReadOnly)) {
         if (error)
-            *error = QStringLiteral("Cannot read the file %1: %2.").arg(quoted(name), file.errorString());
+            *error = StoreText::tr("Cannot read the file %1: %2.").arg(quoted(name), file.errorString());
         m_lock.release();
         return false;
     }
@@ -124,12 +131,12 @@ bool NoticeFileStore::open(const QString &name, QString *error)
     if (!saved.canContinue()) {
         if (error) {
             const NoticeFileFault &first = saved.faults.first();
-            *error = QStringLiteral("The file %1 is not a notice file that can be continued: line %2: %3")
+            *error = StoreText::tr("The file %1 is not a notice file that can be continued: line %2: %3")
                          .arg(quoted(name))
                          .arg(first.line)
                          .arg(first.message);
             if (saved.faultCount > 1)
-                *error += QStringLiteral(" (and %1 more faults; notice-check lists them)").arg(saved.faultCount - 1);
+                *error += StoreText::tr(" (and %n more faults)", nullptr, int(saved.faultCount - 1));
             *error += QLatin1Char('.');
         }
         m_lock.release();
@@ -158,8 +165,8 @@ bool NoticeFileStore::checkUnchanged(QString *error) const
             && platform::fileHoldsAt(m_name, now->size - m_openedLastBytes.size(), m_openedLastBytes);
     }
     if (!same && error)
-        *error = QStringLiteral("The file %1 was changed, moved or deleted by another program while it was "
-                                "open here; nothing was written to it.")
+        *error = StoreText::tr("The file %1 was changed, moved or deleted by another program while it was "
+                               "open here; nothing was written to it.")
                      .arg(quoted(m_name));
     return same;
 }
@@ -238,7 +245,7 @@ bool NoticeFileStore::replace(qint32 number, const QString &section, QString *er
 {
     if (!canReplace() || number < 1 || number > noticeCount()) {
         if (error)
-            *error = QStringLiteral("Notice %1 of the file %2 cannot be replaced.").arg(number).arg(quoted(m_name));
+            *error = StoreText::tr("Notice %1 of the file %2 cannot be replaced.").arg(number).arg(quoted(m_name));
         return false;
     }
     const QByteArray replacement = sectionBytes(section);
@@ -274,8 +281,8 @@ std::optional<NoticeRecord> NoticeFileStore::record(qint32 number, QString *erro
             return record;
     }
     if (error)
-        *error = QStringLiteral("Notice %1 cannot be put back on the screen exactly as the file holds it; "
-                                "it is left as it is.")
+        *error = StoreText::tr("Notice %1 cannot be put back on the screen exactly as the file holds it; "
+                               "it is left as it is.")
                      .arg(number);
     return std::nullopt;
 }
@@ -297,8 +304,8 @@ bool NoticeFileStore::finish(QString *error, QString *closeError)
         if (!checkUnchanged(error)
             || !rewrite({Piece::copied(0, m_file.size()), Piece{finishingBytes(noticeCount())}}, error)) {
             if (error)
-                *error += QStringLiteral(" The file ends with part of a line that could not be written, which cannot "
-                                         "be cut off: every saved notice is in it; open the file again to finish it.");
+                *error += StoreText::tr(" The file ends with part of a line that could not be written, which cannot "
+                                        "be cut off: every saved notice is in it; open the file again to finish it.");
             return false;
         }
     } else if (!m_file.checkStillAtName(error) || !m_file.writeLine(tail, error)) {

@@ -7,12 +7,19 @@
 #include "platform/TextFile.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFile>
 
 #include <algorithm>
 
 using NoticeKeys::Key;
 using NoticeKeys::Section;
+
+// The program's own sentences in this file, translated.
+class SavedFileText
+{
+    Q_DECLARE_TR_FUNCTIONS(SavedNoticeFile)
+};
 
 namespace {
 
@@ -329,8 +336,8 @@ SavedNoticeFile readSavedNoticeFile(QIODevice &device)
         if (isCutStart(device)) {
             saved.startsAfresh = true;
             saved.leftOut = NoticeFileFault{1,
-                                            QStringLiteral("it holds no complete notice, and is started afresh "
-                                                           "when the next notice is saved")};
+                                            SavedFileText::tr("it holds no complete notice, and is started afresh "
+                                                              "when the next notice is saved")};
             return saved;
         }
         SavedFileReader reader(saved);
@@ -344,7 +351,7 @@ SavedNoticeFile readSavedNoticeFile(QIODevice &device)
     SavedFileReader reader(saved);
     NoticeFileStream stream(reader);
     if (!feedRange(device, 0, completeEnd, reader, stream)) {
-        saved.faults = {{1, QStringLiteral("the file cannot be read: %1").arg(device.errorString())}};
+        saved.faults = {{1, SavedFileText::tr("the file cannot be read: %1").arg(device.errorString())}};
         return saved;
     }
     const qint32 count = reader.noticeEndCount();
@@ -370,10 +377,11 @@ SavedNoticeFile readSavedNoticeFile(QIODevice &device)
     const bool cutNotice = restSize < 1 << 20 && isCutNotice(device.read(restSize));
     saved.leftOut = NoticeFileFault{
         line,
-        cutNotice ? QStringLiteral("notice %1, from line %2, is cut off before its end: it is left out")
-                        .arg(count + 1)
-                        .arg(line)
-                  : QStringLiteral("the lines from line %1 on hold no complete notice: they are left out").arg(line)};
+        cutNotice
+            ? SavedFileText::tr("notice %1, from line %2, is cut off before its end: it is left out")
+                  .arg(count + 1)
+                  .arg(line)
+            : SavedFileText::tr("the lines from line %1 on hold no complete notice: they are left out").arg(line)};
     return saved;
 }
 

@@ -15,6 +15,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+// The program's own sentences in this file, translated.
+class TextFileText
+{
+    Q_DECLARE_TR_FUNCTIONS(TextFile)
+};
+
 namespace platform {
 namespace {
 
@@ -314,7 +320,7 @@ bool TextFile::create(const QString &name, QString *error)
 {
     if (isOpen()) {
         if (error)
-            *error = QStringLiteral("Cannot create the file %1: the file %2 is still open.")
+            *error = TextFileText::tr("Cannot create the file %1: the file %2 is still open.")
                          .arg(quoted(name), quoted(m_name));
         return false;
     }
@@ -325,7 +331,7 @@ bool TextFile::create(const QString &name, QString *error)
     if (descriptor < 0) {
         m_lastReason = reason();
         if (error)
-            *error = QStringLiteral("Cannot create the file %1: %2.").arg(quoted(name), m_lastReason);
+            *error = TextFileText::tr("Cannot create the file %1: %2.").arg(quoted(name), m_lastReason);
         return false;
     }
     adopt(descriptor, name, 0, QByteArray());
@@ -340,7 +346,7 @@ bool TextFile::createBeside(const QString &name, QString *error)
     const auto fail = [&] {
         m_lastReason = reason();
         if (error)
-            *error = QStringLiteral("Cannot create the file %1: %2.").arg(quoted(name), m_lastReason);
+            *error = TextFileText::tr("Cannot create the file %1: %2.").arg(quoted(name), m_lastReason);
         return false;
     };
     if (isOpen())
@@ -390,7 +396,7 @@ bool TextFile::putInPlace(QString *error)
         != 0) {
         m_lastReason = reason();
         if (error)
-            *error = QStringLiteral("Cannot create the file %1: %2.").arg(quoted(m_name), m_lastReason);
+            *error = TextFileText::tr("Cannot create the file %1: %2.").arg(quoted(m_name), m_lastReason);
         return false;
     }
     syncFolder(QFileInfo(m_placeTarget).absolutePath());
@@ -425,15 +431,15 @@ bool TextFile::checkStillAtName(QString *error) const
     if (asWritten)
         return true;
     if (!now)
-        m_lastReason = QStringLiteral("it was deleted or moved while it was being written");
+        m_lastReason = TextFileText::tr("it was deleted or moved while it was being written");
     else if (!same)
-        m_lastReason = QStringLiteral("another file took its name while it was being written");
+        m_lastReason = TextFileText::tr("another file took its name while it was being written");
     else if (now->size < m_written)
-        m_lastReason = QStringLiteral("it was cut short while it was being written");
+        m_lastReason = TextFileText::tr("it was cut short while it was being written");
     else
-        m_lastReason = QStringLiteral("another program wrote to it while it was being written");
+        m_lastReason = TextFileText::tr("another program wrote to it while it was being written");
     if (error)
-        *error = QStringLiteral("Cannot write to the file %1: %2.").arg(quoted(m_name), m_lastReason);
+        *error = TextFileText::tr("Cannot write to the file %1: %2.").arg(quoted(m_name), m_lastReason);
     return false;
 }
 
@@ -520,13 +526,13 @@ bool TextFile::replaceWith(const QString &name, const QList<Piece> &pieces, QStr
     if (target.isEmpty())
         errno = ENOENT;
     if (target.isEmpty() || ::stat(QFile::encodeName(target).constData(), &old) != 0)
-        return fail(QStringLiteral("Cannot replace the file %1: %2."));
+        return fail(TextFileText::tr("Cannot replace the file %1: %2."));
     const QFileInfo targetInfo(target);
     QByteArray temporary
         = QFile::encodeName(targetInfo.absolutePath() + QStringLiteral("/.") + targetInfo.fileName()) + ".XXXXXX";
     const int descriptor = callOrFail(g_faults.create, [&] { return ::mkostemp(temporary.data(), O_CLOEXEC); });
     if (descriptor < 0)
-        return fail(QStringLiteral("Cannot replace the file %1: no new file could be made beside it: %2."));
+        return fail(TextFileText::tr("Cannot replace the file %1: no new file could be made beside it: %2."));
     // The pieces copied from the old file go a block at a time, so that a
     // file of any length is replaced in the same memory.
     QFile source(target);
@@ -566,7 +572,7 @@ bool TextFile::replaceWith(const QString &name, const QList<Piece> &pieces, QStr
         ::close(descriptor);
         ::unlink(temporary.constData());
         errno = cause;
-        return fail(QStringLiteral("Cannot replace the file %1: %2. The file is as it was."));
+        return fail(TextFileText::tr("Cannot replace the file %1: %2. The file is as it was."));
     }
     syncFolder(targetInfo.absolutePath());
     if (isOpen())
@@ -580,7 +586,7 @@ bool TextFile::writeLine(const QString &text, QString *error)
 {
     if (!isOpen()) {
         if (error)
-            *error = QStringLiteral("Cannot write: no file is open.");
+            *error = TextFileText::tr("Cannot write: no file is open.");
         return false;
     }
     // One pass encodes the line and finds a character the encoding lacks.
@@ -588,8 +594,8 @@ bool TextFile::writeLine(const QString &text, QString *error)
     const qsizetype bad = encodeInto(text, m_bytes.data());
     if (bad >= 0) {
         if (error)
-            *error = QStringLiteral("Cannot write to the file %1: the text holds the character %2, "
-                                    "which %3 cannot represent.")
+            *error = TextFileText::tr("Cannot write to the file %1: the text holds the character %2, "
+                                      "which %3 cannot represent.")
                          .arg(quoted(m_name), describeCharacter(text, bad), textFileEncodingName());
         return false;
     }
@@ -602,7 +608,7 @@ bool TextFile::writeEncodedLine(const QByteArray &line, QString *error)
 {
     if (!isOpen()) {
         if (error)
-            *error = QStringLiteral("Cannot write: no file is open.");
+            *error = TextFileText::tr("Cannot write: no file is open.");
         return false;
     }
     return writeBytes(line, error);
@@ -630,9 +636,9 @@ bool TextFile::writeBytes(const QByteArray &bytes, QString *error)
     // the system refuses the cut, the next line is written over it.
     const bool undone = cutFragment();
     if (error) {
-        *error = QStringLiteral("Cannot write to the file %1: %2.").arg(quoted(m_name), m_lastReason);
+        *error = TextFileText::tr("Cannot write to the file %1: %2.").arg(quoted(m_name), m_lastReason);
         if (!undone)
-            *error += QStringLiteral(" Part of the line remains at the end of the file.");
+            *error += TextFileText::tr(" Part of the line remains at the end of the file.");
     }
     return false;
 }
@@ -656,7 +662,7 @@ bool TextFile::close(QString *error)
 {
     if (!isOpen()) {
         if (error)
-            *error = QStringLiteral("Cannot close: no file is open.");
+            *error = TextFileText::tr("Cannot close: no file is open.");
         return false;
     }
     const int descriptor = m_descriptor;
@@ -676,7 +682,7 @@ bool TextFile::close(QString *error)
     if (result != 0) {
         m_lastReason = reason();
         if (error)
-            *error = QStringLiteral("Cannot close the file %1: %2.").arg(quoted(m_name), m_lastReason);
+            *error = TextFileText::tr("Cannot close the file %1: %2.").arg(quoted(m_name), m_lastReason);
         return false;
     }
     return true;
