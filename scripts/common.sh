@@ -61,7 +61,12 @@ install_missing_packages() {
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq "${missing[@]}"
 }
 
+# configure_and_build [CMAKE CONFIGURE ARGUMENT...]: builds the targets named
+# in BUILD_TARGETS, or everything when it is empty (the default).
+BUILD_TARGETS=()
 configure_and_build() {
     cmake -S "$REPO_ROOT" -B "$BUILD_DIR" -G Ninja "$@"
-    cmake --build "$BUILD_DIR" --parallel "$(nproc)"
+    local targets=()
+    [ ${#BUILD_TARGETS[@]} -gt 0 ] && targets=(--target "${BUILD_TARGETS[@]}")
+    cmake --build "$BUILD_DIR" --parallel "$(nproc)" "${targets[@]}"
 }
