@@ -88,7 +88,9 @@ NoticeList::NoticeList(std::function<int()> count, std::function<QString(int)> s
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
     horizontalHeader()->setStretchLastSection(true);
-    const int widths[] = {40, 36, 56, 64, 70};
+    // The short items at their width, the site name in what is left.
+    horizontalHeader()->setMinimumSectionSize(24);
+    const int widths[] = {30, 36, 50, 58, 64};
     for (int column = 0; column < NoticeListModel::SiteName; ++column)
         setColumnWidth(column, widths[column]);
     connect(this, &QAbstractItemView::activated, this,
