@@ -75,6 +75,18 @@
             <numerusform>Se han eliminado %n ficheros ocultos que una ejecución interrumpida había dejado junto al fichero</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filtrar</translation>
+    </message>
+    <message>
+        <source>Shows only the notices whose frequency or site name holds this text.</source>
+        <translation>Muestra solo las notificaciones cuya frecuencia o nombre del sitio contiene este texto.</translation>
+    </message>
+    <message>
+        <source>Filter the notices</source>
+        <translation>Filtrar las notificaciones</translation>
+    </message>
 </context>
 <context>
     <name>CellReadings</name>

@@ -75,6 +75,18 @@
             <numerusform>%n fichiers cachés laissés à côté du fichier par une exécution interrompue ont été supprimés</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filtrer</translation>
+    </message>
+    <message>
+        <source>Shows only the notices whose frequency or site name holds this text.</source>
+        <translation>N&apos;affiche que les fiches dont la fréquence ou le nom du site contient ce texte.</translation>
+    </message>
+    <message>
+        <source>Filter the notices</source>
+        <translation>Filtrer les fiches</translation>
+    </message>
 </context>
 <context>
     <name>CellReadings</name>

@@ -1,8 +1,8 @@
 #include "capture/CaptureWindow.h"
 
 #include "capture/CapitalLettersFilter.h"
-#include "capture/EnterPressesButton.h"
 #include "capture/DraftKeeper.h"
+#include "capture/EnterPressesButton.h"
 #include "capture/FinishedNoticeFile.h"
 #include "capture/LeaveBoxGate.h"
 #include "capture/ModalDialogs.h"
@@ -231,7 +231,19 @@ void CaptureWindow::addPatternViews()
     m_printButton->setAutoDefault(false);
     connect(m_printButton, &QPushButton::clicked, this, &CaptureWindow::printReport);
     // Tab reaches Print, then Export, as they stand from left to right.
-    setTabOrder(m_noticeList, m_printButton);
+    // The list's filter box, left of the buttons under the list.
+    auto *filter = new QLineEdit(m_formArea);
+    filter->setObjectName(QStringLiteral("noticeFilter"));
+    filter->setPlaceholderText(tr("Filter"));
+    filter->setToolTip(tr("Shows only the notices whose frequency or site name holds this text."));
+    filter->setAccessibleName(tr("Filter the notices"));
+    filter->setClearButtonEnabled(true);
+    const QRect list = m_noticeList->geometry();
+    filter->setGeometry(QRect(QPoint(list.left(), m_printButton->y()),
+                              QPoint(m_printButton->x() - ColumnMargin - 1, m_printButton->geometry().bottom())));
+    connect(filter, &QLineEdit::textChanged, m_noticeList, &NoticeList::setFilterText);
+    setTabOrder(m_noticeList, filter);
+    setTabOrder(filter, m_printButton);
     setTabOrder(m_printButton, m_exportButton);
     enableExport();
 }

@@ -93,8 +93,9 @@ NoticeList::NoticeList(std::function<int()> count, std::function<QString(int)> s
     const int widths[] = {30, 36, 50, 58, 64};
     for (int column = 0; column < NoticeListModel::SiteName; ++column)
         setColumnWidth(column, widths[column]);
-    connect(this, &QAbstractItemView::activated, this,
-            [this](const QModelIndex &index) { Q_EMIT noticeChosen(index.row() + 1); });
+    connect(this, &QAbstractItemView::activated, this, [this](const QModelIndex &index) {
+        Q_EMIT noticeChosen(index.siblingAtColumn(NoticeListModel::Number).data().toInt());
+    });
 }
 
 void NoticeList::noticesChanged(int fromNumber)
@@ -123,5 +124,37 @@ void NoticeList::updateStaleRows()
 
 void NoticeList::setCurrentNotice(int number)
 {
-    setCurrentIndex(m_model.index(number - 1, 0));
+    const QModelIndex row = m_model.index(number - 1, 0);
+    setCurrentIndex(model() == &m_filter ? m_filter.mapFromSource(row) : row);
+}
+
+void NoticeList::setFilterText(const QString &text)
+{
+    updateStaleRows();
+    m_filter.setText(text.trimmed());
+    if (text.trimmed().isEmpty()) {
+        setModel(&m_model);
+        return;
+    }
+    if (!m_filter.sourceModel())
+        m_filter.setSourceModel(&m_model);
+    setModel(&m_filter);
+}
+
+void NoticeFilter::setText(const QString &text)
+{
+    m_text = text;
+    invalidateFilter();
+}
+
+bool NoticeFilter::filterAcceptsRow(int sourceRow, const QModelIndex &sourceParent) const
+{
+    const auto holds = [&](int column) {
+        return sourceModel()
+            ->index(sourceRow, column, sourceParent)
+            .data()
+            .toString()
+            .contains(m_text, Qt::CaseInsensitive);
+    };
+    return holds(NoticeListModel::Frequency) || holds(NoticeListModel::SiteName);
 }

@@ -2,6 +2,7 @@
 
 #include <QAbstractTableModel>
 #include <QCache>
+#include <QSortFilterProxyModel>
 #include <QStringList>
 #include <QTableView>
 
@@ -41,6 +42,23 @@ private:
     mutable QCache<int, QStringList> m_rowsRead{2000};
 };
 
+// The notices whose frequency or site name holds a text, as typed in the
+// list's filter box (letters in either case).
+class NoticeFilter : public QSortFilterProxyModel
+{
+    Q_OBJECT
+
+public:
+    using QSortFilterProxyModel::QSortFilterProxyModel;
+    void setText(const QString &text);
+
+protected:
+    bool filterAcceptsRow(int sourceRow, const QModelIndex &sourceParent) const override;
+
+private:
+    QString m_text;
+};
+
 // The list beside the form, outside its own area. Double-click or Enter on a
 // row chooses that notice for correction.
 //
@@ -64,6 +82,10 @@ public:
     const NoticeListModel &rows() const { return m_model; }
     // Makes notice number the current row.
     void setCurrentNotice(int number);
+    // Shows only the notices whose frequency or site name holds text; all
+    // of them for an empty text. Unfiltered, the list reads no row it does
+    // not show.
+    void setFilterText(const QString &text);
 
 Q_SIGNALS:
     void noticeChosen(int number);
@@ -73,5 +95,6 @@ protected:
 
 private:
     NoticeListModel m_model;
+    NoticeFilter m_filter;
     int m_staleFrom = 0; // the first row not yet updated; 0 when none
 };

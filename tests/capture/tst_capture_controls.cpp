@@ -35,7 +35,7 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("expected");
         // The notice list, beside the form, comes after the form's last
         // control. Tab passes the notice counter by: the program writes it.
-        const QStringList all{"Txt_Filename", "ChkValidate", "ChkClearFields", "noticeList", "Txt_Ntc_DD"};
+        const QStringList all{"Txt_Filename", "ChkValidate", "ChkClearFields", "noticeList", "noticeFilter", "Txt_Ntc_DD"};
         for (FormKind kind : BothForms) {
             QTest::addRow("%s", formName(kind)) << kind << QString() << all;
             QTest::addRow("%s, file name disabled", formName(kind))

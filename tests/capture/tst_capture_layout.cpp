@@ -290,7 +290,7 @@ private Q_SLOTS:
             expected.append(entry.first);
         QStringList rows = expected;
         // Beside and below the form, not controls of its design.
-        expected << "noticeList" << "exportButton" << "printButton" << "statusLine" << "patternView9EC"
+        expected << "noticeList" << "noticeFilter" << "exportButton" << "printButton" << "statusLine" << "patternView9EC"
                  << "patternView9NH" << "patternView9NV";
         expected.sort();
         QStringList built;
@@ -366,7 +366,7 @@ private Q_SLOTS:
         QStringList expected;
         for (const auto &entry : byTab)
             expected.append(entry.second);
-        expected << "noticeList" << "printButton" << "exportButton"; // after the form's last control
+        expected << "noticeList" << "noticeFilter" << "printButton" << "exportButton"; // after the form's last control
 
         CaptureWindow window(kind);
         QWidget *first = window.control("Txt_Ntc_DD");

@@ -225,6 +225,30 @@ private Q_SLOTS:
         QCOMPARE(m_alerts->messages().size(), 1);
     }
 
+    // The filter box keeps the notices whose frequency or site name holds
+    // its text; a notice chosen among them is the one corrected.
+    void filterTheList()
+    {
+        place(Start + notice(1, "90", "ALPHA") + notice(2, "91", "BETA") + notice(3, "92", "ALPINE") + tail(3));
+        openWindow();
+        QVERIFY(m_window->saving().openFile(path()));
+        auto *filter = m_window->findChild<QLineEdit *>("noticeFilter");
+        QVERIFY(filter);
+        const QAbstractItemModel *shown = m_window->noticeList().model();
+        for (const auto &[text, rows] : {std::pair{"alp", 2}, {"92", 1}, {"", 3}, {"none", 0}}) {
+            filter->setText(text);
+            QCOMPARE(m_window->noticeList().model()->rowCount(), rows);
+        }
+        filter->setText("ALPI");
+        NoticeList &list = m_window->noticeList();
+        list.setFocus();
+        list.setCurrentIndex(list.model()->index(0, 0));
+        QTest::keyClick(&list, Qt::Key_Return);
+        QCOMPARE(m_window->saving().noticeBeingCorrected(), 3);
+        filter->clear();
+        QCOMPARE(m_window->noticeList().model(), shown);
+    }
+
     // Reset gives a correction up: the file keeps the notice as it was.
     void resetGivesTheCorrectionUp()
     {
