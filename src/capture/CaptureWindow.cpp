@@ -142,10 +142,13 @@ void CaptureWindow::addScrollArea()
     m_scrollArea->setFocusPolicy(Qt::NoFocus);
     m_formArea = new QWidget;
     m_scrollArea->setWidget(m_formArea);
-    // The box that takes the focus comes into view, however it got it. A
-    // window that is not painted (a scripted run) has no view to bring it into.
+    // The box that takes the focus comes into view, by the keyboard or the
+    // program. A click leaves the view where it is: what was clicked is in
+    // view, and moving it under the pointer would lose a double-click (on the
+    // notice list, taller than a small screen). A window that is not painted
+    // (a scripted run) has no view to bring it into.
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
-        if (now && updatesEnabled() && m_formArea->isAncestorOf(now))
+        if (now && updatesEnabled() && m_formArea->isAncestorOf(now) && QGuiApplication::mouseButtons() == Qt::NoButton)
             m_scrollArea->ensureWidgetVisible(now);
     });
 }

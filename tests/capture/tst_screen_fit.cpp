@@ -6,6 +6,7 @@
 
 #include "ScreenActs.h"
 
+#include "capture/NoticeList.h"
 #include "capture/WrappingCheckBox.h"
 #include "shell/MainMenu.h"
 
@@ -82,6 +83,7 @@ private Q_SLOTS:
 
     void windowFitsTheScreenAndScrollsToTheFocus_data();
     void windowFitsTheScreenAndScrollsToTheFocus();
+    void aClickLeavesTheViewWhereItIs();
     void captionsAreWhole_data();
     void captionsAreWhole();
     void everyInputIsNamedOnceInItsFrame_data();
@@ -120,6 +122,26 @@ void TstScreenFit::windowFitsTheScreenAndScrollsToTheFocus()
     QTRY_COMPARE(scrolling.viewport()->size(), scrolling.widget()->size());
     QVERIFY(!scrolling.horizontalScrollBar()->isVisible() && !scrolling.verticalScrollBar()->isVisible());
     QCOMPARE(scrolling.widget()->mapTo(window.get(), QPoint(0, 0)), QPoint(0, 0));
+}
+
+// A click on the notice list, taller than the screen, gives it the focus
+// without moving the view under the pointer: a double-click stays on the row
+// it began on.
+void TstScreenFit::aClickLeavesTheViewWhereItIs()
+{
+    auto window = openWindow(FormKind::T01);
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    QScrollArea &scrolling = window->scrollArea();
+    QTRY_VERIFY(scrolling.verticalScrollBar()->isVisible());
+    for (QScrollBar *bar : {scrolling.horizontalScrollBar(), scrolling.verticalScrollBar()})
+        bar->setValue(bar->maximum());
+    const QPoint view(scrolling.horizontalScrollBar()->value(), scrolling.verticalScrollBar()->value());
+    QWidget *rows = window->noticeList().viewport();
+    const QPoint inView = rows->mapFrom(scrolling.viewport(), QPoint(scrolling.viewport()->width() - 60, 20));
+    QVERIFY(rows->rect().contains(inView));
+    QTest::mouseClick(rows, Qt::LeftButton, {}, inView);
+    QVERIFY(window->noticeList().hasFocus());
+    QCOMPARE(QPoint(scrolling.horizontalScrollBar()->value(), scrolling.verticalScrollBar()->value()), view);
 }
 
 void TstScreenFit::captionsAreWhole_data()
