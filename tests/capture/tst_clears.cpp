@@ -134,7 +134,8 @@ void TstClears::clearsKeep()
 
     auto window = openWindow(kind);
     const QStringList dateBoxes = { "Txt_Ntc_DD", "Txt_Ntc_MM", "Txt_Ntc_YY" };
-    const QStringList untouchedBoxes = { "Txt_B_Adm", "Txt_Filename", "Txt_Ntc_Number" };
+    // The list's filter box is not the form's: no clear touches it.
+    const QStringList untouchedBoxes = { "Txt_B_Adm", "Txt_Filename", "Txt_Ntc_Number", "noticeFilter" };
 
     // A screen full of data, partly hidden, both check boxes unticked.
     const auto boxes = window->findChildren<QLineEdit *>();

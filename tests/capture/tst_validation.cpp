@@ -96,7 +96,7 @@ void TestValidation::ruledBoxes_data()
 
     const QStringList bothForms = {Txt_3A1_CallSign, Txt_3A2_StationID, Txt_4A_SiteName,   Txt_AdmRefID,
                                    Txt_TrgAdmRefID,  Txt_notified_Rmks, Txt_Internal_Rmks, Txt_Filename,
-                                   Txt_Ntc_Number};
+                                   Txt_Ntc_Number,   "noticeFilter"}; // the last: the list's, not the form's
     QTest::newRow("T01") << FormKind::T01 << bothForms << 157;
     QTest::newRow("T02") << FormKind::T02 << (bothForms + QStringList{Txt_7C1_TvSys}) << 158;
 }
