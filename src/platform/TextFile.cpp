@@ -113,37 +113,18 @@ QString quoted(const QString &name)
     return QLatin1Char('"') + name + QLatin1Char('"');
 }
 
-// Writes every byte at offset; written counts the bytes that reached the
-// file, also when the write fails part-way. Written at an offset rather than
-// at the descriptor's position, so that a failed write leaves nothing to
-// undo but its bytes.
-bool writeAllAt(int descriptor, const QByteArray &bytes, off_t offset, qsizetype &written)
-{
-    written = 0;
-    const char *data = bytes.constData();
-    qsizetype left = bytes.size();
-    while (left > 0) {
-        const ssize_t count
-            = callOrFail(g_faults.write, [&] { return ::pwrite(descriptor, data, size_t(left), offset + written); });
-        if (count < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        data += count;
-        left -= count;
-        written += count;
-    }
-    return true;
-}
-
-// Writes to a device or pipe, which has no offsets.
-bool writeAllOnward(int descriptor, const QByteArray &bytes, qsizetype &written)
+// Writes every byte; written counts the bytes that reached the file, also
+// when the write fails part-way. A plain file is written at offset rather
+// than at the descriptor's position, so that a failed write leaves nothing to
+// undo but its bytes; a device or pipe (no offset) takes them as they come.
+bool writeAll(int descriptor, const QByteArray &bytes, std::optional<off_t> offset, qsizetype &written)
 {
     written = 0;
     while (written < bytes.size()) {
+        const char *data = bytes.constData() + written;
+        const size_t left = size_t(bytes.size() - written);
         const ssize_t count = callOrFail(g_faults.write, [&] {
-            return ::write(descriptor, bytes.constData() + written, size_t(bytes.size() - written));
+            return offset ? ::pwrite(descriptor, data, left, *offset + written) : ::write(descriptor, data, left);
         });
         if (count < 0) {
             if (errno == EINTR)
@@ -303,15 +284,25 @@ int openForWriting(const QByteArray &path, int flags, mode_t mode)
     return descriptor;
 }
 
-// A hidden name beside target that no file has yet: ".NAME." and six letters
-// or digits, as removeLeftoversOf knows them.
-QByteArray hiddenNameBeside(const QFileInfo &target)
+// Makes a new hidden file beside target, ".NAME." and six letters or digits
+// as removeLeftoversOf knows them, opened by openForWriting. Its descriptor,
+// and its path in hidden; -1 with errno set on failure.
+int createHiddenBeside(const QFileInfo &target, QByteArray &hidden)
 {
     static const char Letters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
-    QByteArray suffix(6, Qt::Uninitialized);
-    for (char &letter : suffix)
-        letter = Letters[QRandomGenerator::global()->bounded(int(sizeof Letters - 1))];
-    return QFile::encodeName(target.absolutePath() + QStringLiteral("/.") + target.fileName() + u'.') + suffix;
+    const QByteArray prefix
+        = QFile::encodeName(target.absolutePath() + QStringLiteral("/.") + target.fileName() + u'.');
+    int descriptor = -1;
+    for (int attempt = 0; attempt < 100 && descriptor < 0; ++attempt) {
+        QByteArray suffix(6, Qt::Uninitialized);
+        for (char &letter : suffix)
+            letter = Letters[QRandomGenerator::global()->bounded(int(sizeof Letters - 1))];
+        hidden = prefix + suffix;
+        descriptor = openForWriting(hidden, O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (descriptor < 0 && errno != EEXIST)
+            break;
+    }
+    return descriptor;
 }
 
 } // namespace
@@ -365,13 +356,7 @@ bool TextFile::createBeside(const QString &name, QString *error)
     if (existing && ::stat(path.constData(), &old) != 0)
         return fail();
     QByteArray hidden;
-    int descriptor = -1;
-    for (int attempt = 0; attempt < 100 && descriptor < 0; ++attempt) {
-        hidden = hiddenNameBeside(target);
-        descriptor = openForWriting(hidden, O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (descriptor < 0 && errno != EEXIST)
-            break;
-    }
+    const int descriptor = createHiddenBeside(target, hidden);
     if (descriptor < 0)
         return fail();
     if (existing)
@@ -528,9 +513,8 @@ bool TextFile::replaceWith(const QString &name, const QList<Piece> &pieces, QStr
     if (target.isEmpty() || ::stat(QFile::encodeName(target).constData(), &old) != 0)
         return fail(TextFileText::tr("Cannot replace the file %1: %2."));
     const QFileInfo targetInfo(target);
-    QByteArray temporary
-        = QFile::encodeName(targetInfo.absolutePath() + QStringLiteral("/.") + targetInfo.fileName()) + ".XXXXXX";
-    const int descriptor = callOrFail(g_faults.create, [&] { return ::mkostemp(temporary.data(), O_CLOEXEC); });
+    QByteArray temporary;
+    const int descriptor = createHiddenBeside(targetInfo, temporary);
     if (descriptor < 0)
         return fail(TextFileText::tr("Cannot replace the file %1: no new file could be made beside it: %2."));
     // The pieces copied from the old file go a block at a time, so that a
@@ -541,7 +525,7 @@ bool TextFile::replaceWith(const QString &name, const QList<Piece> &pieces, QStr
     for (const Piece &piece : pieces) {
         if (!piece.bytes.isNull()) {
             qsizetype written = 0;
-            complete = writeAllAt(descriptor, piece.bytes, end, written);
+            complete = writeAll(descriptor, piece.bytes, end, written);
             end += written;
         } else {
             constexpr qint64 BlockSize = 1 << 20;
@@ -556,7 +540,7 @@ bool TextFile::replaceWith(const QString &name, const QList<Piece> &pieces, QStr
                     break;
                 }
                 qsizetype written = 0;
-                complete = writeAllAt(descriptor, block, end, written);
+                complete = writeAll(descriptor, block, end, written);
                 end += written;
             }
         }
@@ -617,8 +601,7 @@ bool TextFile::writeEncodedLine(const QByteArray &line, QString *error)
 bool TextFile::writeBytes(const QByteArray &bytes, QString *error)
 {
     qsizetype written = 0;
-    const bool ok
-        = (m_identity ? writeAllAt(m_descriptor, bytes, m_end, written) : writeAllOnward(m_descriptor, bytes, written))
+    const bool ok = writeAll(m_descriptor, bytes, m_identity ? std::optional<off_t>(m_end) : std::nullopt, written)
         && syncToDisk(m_descriptor);
     m_written = std::max(m_written, m_end + off_t(written));
     if (ok) {
