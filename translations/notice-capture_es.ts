@@ -970,6 +970,45 @@ Cancelar: no se guarda nada y la pantalla queda como está.</translation>
     </message>
 </context>
 <context>
+    <name>SpokenWords</name>
+    <message>
+        <source>[Year]</source>
+        <translation>[Año]</translation>
+    </message>
+    <message>
+        <source>[Month]</source>
+        <translation>[Mes]</translation>
+    </message>
+    <message>
+        <source>[Day]</source>
+        <translation>[Día]</translation>
+    </message>
+    <message>
+        <source>[degrees]</source>
+        <translation>[grados]</translation>
+    </message>
+    <message>
+        <source>[minutes]</source>
+        <translation>[minutos]</translation>
+    </message>
+    <message>
+        <source>[seconds]</source>
+        <translation>[segundos]</translation>
+    </message>
+    <message>
+        <source>[hemisphere]</source>
+        <translation>[hemisferio]</translation>
+    </message>
+    <message>
+        <source>Fragment</source>
+        <translation>Fragmento</translation>
+    </message>
+    <message>
+        <source>Intention</source>
+        <translation>Intención</translation>
+    </message>
+</context>
+<context>
     <name>SpreadsheetImport</name>
     <message>
         <source>Import a spreadsheet</source>

@@ -970,6 +970,45 @@ Annuler : rien n&apos;est sauvegardé, l&apos;écran reste tel qu&apos;il est.</
     </message>
 </context>
 <context>
+    <name>SpokenWords</name>
+    <message>
+        <source>[Year]</source>
+        <translation>[Année]</translation>
+    </message>
+    <message>
+        <source>[Month]</source>
+        <translation>[Mois]</translation>
+    </message>
+    <message>
+        <source>[Day]</source>
+        <translation>[Jour]</translation>
+    </message>
+    <message>
+        <source>[degrees]</source>
+        <translation>[degrés]</translation>
+    </message>
+    <message>
+        <source>[minutes]</source>
+        <translation>[minutes]</translation>
+    </message>
+    <message>
+        <source>[seconds]</source>
+        <translation>[secondes]</translation>
+    </message>
+    <message>
+        <source>[hemisphere]</source>
+        <translation>[hémisphère]</translation>
+    </message>
+    <message>
+        <source>Fragment</source>
+        <translation>Fragment</translation>
+    </message>
+    <message>
+        <source>Intention</source>
+        <translation>Intention</translation>
+    </message>
+</context>
+<context>
     <name>SpreadsheetImport</name>
     <message>
         <source>Import a spreadsheet</source>

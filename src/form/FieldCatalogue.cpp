@@ -1,5 +1,6 @@
 #include "form/FieldCatalogue.h"
 
+#include <QCoreApplication>
 #include <QHash>
 
 #include <algorithm>
@@ -98,9 +99,9 @@ Row &Row::namedBy(std::initializer_list<QLatin1String> names, NamePart part)
     return *this;
 }
 
-Row &Row::named(const char16_t *english, const char16_t *french, const char16_t *spanish)
+Row &Row::named(const char *spokenName)
 {
-    spec.accessibleNames.texts = {english, french, spanish};
+    spec.spokenName = spokenName;
     return *this;
 }
 
@@ -383,24 +384,32 @@ QStringList capitalLetterBoxes(FormKind kind)
 
 namespace {
 
-// The words that end the name of a box holding one part of an item.
-QString partWord(const ControlSpec &control, Language language)
+// The words the program adds to what the screen shows, to name a control for
+// a screen reader. They are the program's own, so they come in the language
+// installed.
+class SpokenWords
 {
-    static const Texts dateParts[]
-        = {{{u"[Year]", u"[Année]", u"[Año]"}}, {{u"[Month]", u"[Mois]", u"[Mes]"}}, {{u"[Day]", u"[Jour]", u"[Día]"}}};
-    static const Texts nameParts[] = {{},
-                                      {{u"[degrees]", u"[degrés]", u"[grados]"}},
-                                      {{u"[minutes]", u"[minutes]", u"[minutos]"}},
-                                      {{u"[seconds]", u"[secondes]", u"[segundos]"}},
-                                      {{u"[hemisphere]", u"[hémisphère]", u"[hemisferio]"}}};
-    const Binding &binding = control.binding;
-    // A date box with a tool tip of its own says its part there.
-    if (binding.kind == BindingKind::DatePart && control.toolTips.isEmpty())
-        return dateParts[int(binding.part)].in(language);
-    if (binding.kind == BindingKind::Coordination)
-        return QStringLiteral("[%1]").arg(binding.index);
-    return nameParts[int(control.part)].in(language);
-}
+    Q_DECLARE_TR_FUNCTIONS(SpokenWords)
+
+public:
+    static QString nameOf(const ControlSpec &control) { return tr(control.spokenName); }
+
+    // The words that end the name of a box holding one part of an item.
+    static QString partOf(const ControlSpec &control)
+    {
+        static const char *const dateParts[] = {QT_TR_NOOP("[Year]"), QT_TR_NOOP("[Month]"), QT_TR_NOOP("[Day]")};
+        static const char *const nameParts[] = {nullptr, QT_TR_NOOP("[degrees]"), QT_TR_NOOP("[minutes]"),
+                                                QT_TR_NOOP("[seconds]"), QT_TR_NOOP("[hemisphere]")};
+        const Binding &binding = control.binding;
+        // A date box with a tool tip of its own says its part there.
+        if (binding.kind == BindingKind::DatePart && control.toolTips.isEmpty())
+            return tr(dateParts[int(binding.part)]);
+        if (binding.kind == BindingKind::Coordination)
+            return QStringLiteral("[%1]").arg(binding.index);
+        const char *word = nameParts[int(control.part)];
+        return word ? tr(word) : QString();
+    }
+};
 
 // A control's caption and tool tip as the window shows them in the language.
 QString captionIn(const ControlSpec &control, Language language)
@@ -417,8 +426,8 @@ QString toolTipIn(const ControlSpec &control, Language language)
 
 QString accessibleName(FormKind kind, const ControlSpec &control, Language language)
 {
-    if (!control.accessibleNames.isEmpty())
-        return control.accessibleNames.in(language);
+    if (control.spokenName)
+        return SpokenWords::nameOf(control);
     if (control.kind != ControlKind::TextBox && control.kind != ControlKind::DropDownList)
         return {};
     QStringList words;
@@ -431,7 +440,7 @@ QString accessibleName(FormKind kind, const ControlSpec &control, Language langu
         if (naming->kind == ControlKind::Frame)
             words << toolTipIn(*naming, language);
     }
-    words << toolTipIn(control, language) << partWord(control, language);
+    words << toolTipIn(control, language) << SpokenWords::partOf(control);
     // The captions' own runs of blanks ("      Latitude            N/S") are not read out.
     return words.join(QLatin1Char(' ')).simplified();
 }

@@ -148,7 +148,7 @@ struct ControlSpec
     // control with names of its own (a frame without caption) takes those.
     QStringList namedBy;
     NamePart part = NamePart::None;
-    Texts accessibleNames;
+    const char *spokenName = nullptr; // a name of its own, translated in the context "SpokenWords"
     ClearGroup clear = ClearGroup::None;
     bool hiddenWithStation = false;  // hidden for a suppression or withdrawal
     bool capitals = false;           // typed letters become capitals
@@ -179,7 +179,9 @@ QStringList capitalLetterBoxes(FormKind kind);
 // box or list, the texts that name it on the screen and its tool tip, as
 // "4A Name of the location of the transmitting station" or "Date of
 // Notification [Day]"; the names of its own for a frame that has them; empty
-// for the rest, which speak their own captions.
+// for the rest, which speak their own captions. The catalogue's texts come in
+// the language; the words the program adds for a part ("[Day]", "[degrees]")
+// come in the language installed, which callers install first.
 QString accessibleName(FormKind kind, const ControlSpec &control, Language language);
 
 // "FmFrmT01M" or "TvFrmT02M".
@@ -228,7 +230,9 @@ struct Row
     // The labels or frame whose texts name the control, when no label just
     // above it does; the part of the item it holds.
     Row &namedBy(std::initializer_list<QLatin1String> names, NamePart part = NamePart::None);
-    Row &named(const char16_t *english, const char16_t *french, const char16_t *spanish);
+    // A name of its own, for a frame that shows no caption, marked for
+    // translation as QT_TRANSLATE_NOOP("SpokenWords", ...).
+    Row &named(const char *spokenName);
     Row &above(QLatin1String control);
     Row &rightOf(QLatin1String control);
 };

@@ -92,9 +92,9 @@ QList<Row> noticeFrameRows()
     return {
         frame(FrameNotice, {}, 0, -90, 11955, 4305).atOnT02(Same, -105),
         frame(FrameFrg, FrameNotice, 2280, 120, 885, 825)
-            .named(u"Fragment", u"Fragment", u"Fragmento"),
+            .named(QT_TRANSLATE_NOOP("SpokenWords", "Fragment")),
         frame(FrameIntent, FrameNotice, 3360, 120, 960, 990)
-            .named(u"Intention", u"Intention", u"Intención"),
+            .named(QT_TRANSLATE_NOOP("SpokenWords", "Intention")),
         frame(FrameTrg, FrameNotice, 0, 1200, 10350, 855,
               " Identification of the Assignment to be: Modified, Suppressed or Withdrawn ", Look::RedFrame)
             .caption(u" Identification of the Assignment to be: Modified, Suppressed or Withdrawn ",
