@@ -188,6 +188,37 @@ Descartar: se elimina.</translation>
     </message>
 </context>
 <context>
+    <name>DraftText</name>
+    <message>
+        <source>not a JSON object</source>
+        <translation>no es un objeto JSON</translation>
+    </message>
+    <message>
+        <source>a format this version does not know</source>
+        <translation>un formato que esta versión no conoce</translation>
+    </message>
+    <message>
+        <source>a form this version does not know</source>
+        <translation>un formulario que esta versión no conoce</translation>
+    </message>
+    <message>
+        <source>it is incomplete</source>
+        <translation>está incompleto</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be made</source>
+        <translation>no se puede crear la carpeta %1</translation>
+    </message>
+    <message>
+        <source>it is too large to be a draft</source>
+        <translation>es demasiado grande para ser un borrador</translation>
+    </message>
+    <message>
+        <source>one of its entries is damaged</source>
+        <translation>una de sus entradas está dañada</translation>
+    </message>
+</context>
+<context>
     <name>FaultListDialog</name>
     <message>
         <source>1 fault: nothing imported</source>

@@ -188,6 +188,37 @@ Abandonner : elle est supprimée.</translation>
     </message>
 </context>
 <context>
+    <name>DraftText</name>
+    <message>
+        <source>not a JSON object</source>
+        <translation>ce n’est pas un objet JSON</translation>
+    </message>
+    <message>
+        <source>a format this version does not know</source>
+        <translation>un format que cette version ne connaît pas</translation>
+    </message>
+    <message>
+        <source>a form this version does not know</source>
+        <translation>un formulaire que cette version ne connaît pas</translation>
+    </message>
+    <message>
+        <source>it is incomplete</source>
+        <translation>il est incomplet</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be made</source>
+        <translation>le dossier %1 ne peut pas être créé</translation>
+    </message>
+    <message>
+        <source>it is too large to be a draft</source>
+        <translation>il est trop volumineux pour être un brouillon</translation>
+    </message>
+    <message>
+        <source>one of its entries is damaged</source>
+        <translation>une de ses entrées est endommagée</translation>
+    </message>
+</context>
+<context>
     <name>FaultListDialog</name>
     <message>
         <source>1 fault: nothing imported</source>

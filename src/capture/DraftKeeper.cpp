@@ -9,6 +9,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -47,7 +48,7 @@ void DraftKeeper::watchControls()
             connect(box, &QLineEdit::textChanged, this, &DraftKeeper::changed);
         else if (auto *list = qobject_cast<QComboBox *>(control))
             connect(list, &QComboBox::currentIndexChanged, this, &DraftKeeper::changed);
-        else if (spec.kind == ControlKind::OptionButton)
+        else if (spec.kind == ControlKind::OptionButton || spec.kind == ControlKind::CheckBox)
             connect(qobject_cast<QAbstractButton *>(control), &QAbstractButton::toggled, this, &DraftKeeper::changed);
     }
     // Leaving a box writes at once what it holds.
@@ -98,6 +99,10 @@ void DraftKeeper::writeNow()
     if (m_writtenFor.isEmpty())
         keepForeignDraft(output);
     ScreenDraft draft = ScreenDraft::ofScreen(m_controls, m_controls.formKind());
+    for (const ControlSpec &spec : m_controls.specs()) {
+        if (const QCheckBox *box = m_controls.checkBox(spec.name))
+            draft.checkBoxes.insert(spec.name, box->isChecked());
+    }
     draft.outputFile = output;
     draft.written = platform::currentDateTime();
     draft.correcting = m_saving.noticeBeingCorrected();
@@ -207,7 +212,13 @@ void DraftKeeper::restore(ScreenDraft draft)
     } else {
         m_controls.setText(Control::Txt_Filename, draft.outputFile);
     }
-    const QStringList refused = draft.putOnScreen(m_controls);
+    for (auto it = draft.checkBoxes.constBegin(); it != draft.checkBoxes.constEnd(); ++it) {
+        if (QCheckBox *box = m_controls.checkBox(it.key()))
+            box->setChecked(it.value());
+    }
+    QStringList refused;
+    for (const QString &name : draft.putOnScreen(m_controls))
+        refused << m_controls.labelOf(name);
     m_visibility.showFramesForScreen();
     const QString when = QLocale().toString(draft.written, QLocale::ShortFormat);
     Q_EMIT said(refused.isEmpty() ? tr("The notice typed on %1 is back on the screen").arg(when)

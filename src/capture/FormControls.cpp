@@ -241,6 +241,13 @@ QString FormControls::text(const QString &name) const
     return {};
 }
 
+QString FormControls::labelOf(const QString &name) const
+{
+    const QWidget *widget = control(name);
+    const QString label = widget ? widget->accessibleName() : QString();
+    return label.isEmpty() ? name : label;
+}
+
 bool FormControls::isSelected(const QString &name) const
 {
     const QRadioButton *button = option(name);

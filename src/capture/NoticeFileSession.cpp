@@ -4,7 +4,6 @@
 #include "capture/VisibilityRules.h"
 #include "form/ControlNames.h"
 #include "form/FieldCatalogue.h"
-#include "form/LanguageInstaller.h"
 #include "form/ScreenBinding.h"
 #include "notice/Formatting.h"
 #include "notice/NoticeRecord.h"
@@ -206,7 +205,7 @@ bool NoticeFileSession::holdsUnencodableCharacter(const NoticeRecord &record)
         return false;
     refuseSave(tr("The box \"%1\" holds the character %2, which the notice file cannot hold: the notice was not "
                   "saved.")
-                   .arg(boxLabel(found->controlName), found->description));
+                   .arg(m_controls.labelOf(found->controlName), found->description));
     m_controls.focusAndSelect(found->controlName);
     return true;
 }
@@ -260,9 +259,8 @@ bool NoticeFileSession::mayReplaceExistingFile(const QString &name, const QStrin
     // empty the file.
     const int firstOffered = noticeToWrite ? ReplaceFile : ContinueFile;
     const int answer = firstOffered
-        + platform::alerts().question(&m_controls.window(), tr("The file exists"), question,
-                                      answers.mid(firstOffered), ContinueFile - firstOffered,
-                                      CancelSave - firstOffered);
+        + platform::alerts().question(&m_controls.window(), tr("The file exists"), question, answers.mid(firstOffered),
+                                      ContinueFile - firstOffered, CancelSave - firstOffered);
     switch (answer) {
     case ReplaceFile: return mayLoseSavedNotices(name) && startFile(adm, noticeToWrite, true);
     case ContinueFile:
@@ -418,7 +416,7 @@ bool NoticeFileSession::correctNotice(int number)
         m_visibility.hideFrameA11();
         QStringList boxes;
         for (const QString &name : std::as_const(refused))
-            boxes << (findControl(m_controls.formKind(), name) ? boxLabel(name) : name);
+            boxes << m_controls.labelOf(name);
         platform::alerts().exclamation(&m_controls.window(), tr("Correct a notice"),
                                        tr("Notice %1 cannot be put back on the screen exactly as the file holds it "
                                           "(%2); it is left as it is.")
@@ -480,14 +478,6 @@ void NoticeFileSession::refuseSave(const QString &text)
 void NoticeFileSession::refuseOpening(const QString &text)
 {
     platform::alerts().exclamation(&m_controls.window(), tr("Notice file not opened"), text);
-}
-
-QString NoticeFileSession::boxLabel(const QString &controlName) const
-{
-    const FormKind kind = m_controls.formKind();
-    const ControlSpec *control = findControl(kind, controlName);
-    const QString label = control ? accessibleName(kind, *control, installedLanguage()) : QString();
-    return label.isEmpty() ? controlName : label;
 }
 
 std::optional<QString> NoticeFileSession::whyNotContinued(const QString &name) const

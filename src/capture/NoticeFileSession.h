@@ -137,9 +137,6 @@ private:
     // A save or an opening refused, with the program's own title.
     void refuseSave(const QString &text);
     void refuseOpening(const QString &text);
-    // The box as the operator sees it named: "4A Name of the location of the
-    // transmitting station", in the interface language.
-    QString boxLabel(const QString &controlName) const;
     // Why a file that the store would not open is no notice file to
     // continue; nothing when that is not the reason.
     std::optional<QString> whyNotContinued(const QString &name) const;

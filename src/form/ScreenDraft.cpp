@@ -3,6 +3,7 @@
 #include "form/ControlNames.h"
 #include "form/FieldCatalogue.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -14,13 +15,20 @@
 
 namespace {
 
+// Why a draft cannot be read or written, shown to the operator.
+class DraftText
+{
+    Q_DECLARE_TR_FUNCTIONS(DraftText)
+};
+
+const QString CheckBoxesKey = QStringLiteral("checkBoxes");
 const QString ValueKey = QStringLiteral("value");
 const QString CheckedKey = QStringLiteral("checked");
 const QString SelectedKey = QStringLiteral("selected");
 
 // The controls a draft holds: the notice as typed or chosen. Not the file
-// name and the counter, which belong to the output file, nor the two check
-// boxes, which are the window's settings rather than the notice.
+// name and the counter, which belong to the output file, nor the check boxes,
+// which are kept apart.
 bool isKept(const ControlSpec &spec)
 {
     if (spec.name == Control::Txt_Filename || spec.name == Control::Txt_Ntc_Number)
@@ -94,11 +102,16 @@ QStringList ScreenDraft::putOnScreen(ScreenWriter &screen) const
 
 QByteArray ScreenDraft::toJson() const
 {
-    const QJsonObject root{
+    QJsonObject root{
         {QStringLiteral("format"), Format},         {QStringLiteral("form"), QLatin1String(formName(kind))},
         {QStringLiteral("output"), outputFile},     {QStringLiteral("written"), written.toString(Qt::ISODate)},
         {QStringLiteral("correcting"), correcting}, {QStringLiteral("controls"), controls},
     };
+    QJsonObject ticked;
+    for (auto it = checkBoxes.constBegin(); it != checkBoxes.constEnd(); ++it)
+        ticked.insert(it.key(), it.value());
+    if (!ticked.isEmpty())
+        root.insert(CheckBoxesKey, ticked);
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 
@@ -113,10 +126,10 @@ std::optional<ScreenDraft> ScreenDraft::fromJson(const QByteArray &bytes, QStrin
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &parseError);
     if (!document.isObject())
         return refuse(parseError.error != QJsonParseError::NoError ? parseError.errorString()
-                                                                   : QStringLiteral("not a JSON object"));
+                                                                   : DraftText::tr("not a JSON object"));
     const QJsonObject root = document.object();
     if (root.value(QStringLiteral("format")).toInt() != Format)
-        return refuse(QStringLiteral("unknown format"));
+        return refuse(DraftText::tr("a format this version does not know"));
     ScreenDraft draft;
     const QString form = root.value(QStringLiteral("form")).toString();
     if (form == QLatin1String(formName(FormKind::T01)))
@@ -124,13 +137,13 @@ std::optional<ScreenDraft> ScreenDraft::fromJson(const QByteArray &bytes, QStrin
     else if (form == QLatin1String(formName(FormKind::T02)))
         draft.kind = FormKind::T02;
     else
-        return refuse(QStringLiteral("unknown form"));
+        return refuse(DraftText::tr("a form this version does not know"));
     draft.outputFile = root.value(QStringLiteral("output")).toString();
     draft.written = QDateTime::fromString(root.value(QStringLiteral("written")).toString(), Qt::ISODate);
     draft.correcting = root.value(QStringLiteral("correcting")).toInt();
     const QJsonValue controls = root.value(QStringLiteral("controls"));
     if (draft.outputFile.isEmpty() || !draft.written.isValid() || draft.correcting < 0 || !controls.isObject())
-        return refuse(QStringLiteral("incomplete"));
+        return refuse(DraftText::tr("it is incomplete"));
     draft.controls = controls.toObject();
     // Each control's entry of the shape its kind writes.
     for (auto it = draft.controls.constBegin(); it != draft.controls.constEnd(); ++it) {
@@ -139,7 +152,16 @@ std::optional<ScreenDraft> ScreenDraft::fromJson(const QByteArray &bytes, QStrin
             || (entry.value(SelectedKey).isArray() && entry.value(SelectedKey).toArray().size() == 1
                 && entry.value(SelectedKey).toArray().first().isString());
         if (!shaped)
-            return refuse(QStringLiteral("the control %1 is damaged").arg(it.key()));
+            return refuse(DraftText::tr("one of its entries is damaged"));
+    }
+    const QJsonValue ticked = root.value(CheckBoxesKey);
+    if (!ticked.isUndefined() && !ticked.isObject())
+        return refuse(DraftText::tr("it is incomplete"));
+    const QJsonObject tickedBoxes = ticked.toObject();
+    for (auto it = tickedBoxes.constBegin(); it != tickedBoxes.constEnd(); ++it) {
+        if (!it.value().isBool())
+            return refuse(DraftText::tr("one of its entries is damaged"));
+        draft.checkBoxes.insert(it.key(), it.value().toBool());
     }
     return draft;
 }
@@ -163,7 +185,7 @@ bool write(const ScreenDraft &draft, QString *error)
 {
     if (!QDir().mkpath(folder())) {
         if (error)
-            *error = QStringLiteral("cannot make the folder %1").arg(folder());
+            *error = DraftText::tr("the folder %1 cannot be made").arg(folder());
         return false;
     }
     QSaveFile file(pathFor(draft.outputFile));
@@ -186,7 +208,7 @@ std::optional<ScreenDraft> read(const QString &draftPath, QString *error)
     }
     if (file.size() > Largest) {
         if (error)
-            *error = QStringLiteral("too large");
+            *error = DraftText::tr("it is too large to be a draft");
         return std::nullopt;
     }
     return ScreenDraft::fromJson(file.readAll(), error);

@@ -4,6 +4,7 @@
 #include "notice/FormKind.h"
 
 #include <QDateTime>
+#include <QHash>
 #include <QJsonObject>
 #include <QString>
 #include <QStringList>
@@ -20,10 +21,14 @@
 //    "written": "2005-12-07T14:03:27", "correcting": 0,
 //    "controls": {"Txt_4A_SiteName": {"value": "MONTMARTRE"},
 //                 "OptInt_Add": {"checked": true},
-//                 "Combo_9D_Polariz": {"selected": ["H"]}}}
+//                 "Combo_9D_Polariz": {"selected": ["H"]}},
+//    "checkBoxes": {"ChkValidate": true, "ChkClearFields": false}}
 // Every box, list and option of the form is in it (boxes by their text,
 // lists by their selected entry, options by their state) but the file name
-// and the notice counter, which the output file gives.
+// and the notice counter, which the output file gives. The window's check
+// boxes are kept apart: they are how the notice is checked and what a save
+// clears, not part of the notice, and the window reads and sets them itself.
+// A draft without them leaves the window's as they are.
 struct ScreenDraft
 {
     static constexpr int Format = 1;
@@ -33,13 +38,13 @@ struct ScreenDraft
     QDateTime written;
     int correcting = 0; // the saved notice on the screen for correction, or 0
     QJsonObject controls;
+    QHash<QString, bool> checkBoxes; // ticked or not, by name
 
     // The screen's input controls, read through the form's control table.
     static ScreenDraft ofScreen(const ScreenReader &screen, FormKind kind);
     // Puts the controls back: options first (their rules clear what they
-    // hide), then the lists, then the boxes. Returns the
-    // names the screen could not take (unknown to the form, too long, no
-    // such entry).
+    // hide), then the lists, then the boxes. Returns the names the screen
+    // could not take (unknown to the form, too long, no such entry).
     QStringList putOnScreen(ScreenWriter &screen) const;
 
     QByteArray toJson() const;

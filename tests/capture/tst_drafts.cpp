@@ -9,6 +9,7 @@
 #include "capture/StatusLine.h"
 #include "form/ScreenDraft.h"
 
+#include <QCheckBox>
 #include <QStandardPaths>
 
 #include <QProcess>
@@ -67,6 +68,7 @@ private Q_SLOTS:
         QCOMPARE(draft->controls.value(Txt_4A_SiteName).toObject().value("value").toString(), QString("MONTMARTRE"));
         QCOMPARE(draft->controls.value(OptInt_Add).toObject().value("checked").toBool(), true);
         QCOMPARE(draft->controls.value(Combo_9D_Polariz).toObject().value("selected").toArray(), QJsonArray{""});
+        QCOMPARE(draft->checkBoxes, (QHash<QString, bool>{{ChkValidate, true}, {ChkClearFields, true}}));
 
         if (end == "Save/Next")
             m_drive->saveNext();
@@ -116,6 +118,7 @@ private Q_SLOTS:
         else
             m_drive->perform(file == "new" ? TypedNotice : TypedNotice.mid(1)); // an opened file has its administration
         m_drive->put(Txt_4A_SiteName, "PARIS");
+        m_drive->perform({click(ChkClearFields)});
         QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(DraftFiles::pathFor(output)), DraftTimeoutMs);
         // The window goes without closing, as a killed program does.
         m_drive.reset();
@@ -137,12 +140,14 @@ private Q_SLOTS:
                  qPrintable(m_alerts->entries.first().text));
         if (answer == 1) {
             QCOMPARE(m_window->text(Txt_4A_SiteName), QString());
+            QVERIFY(m_window->checkBox(ChkClearFields)->isChecked());
             QVERIFY(QDir(DraftFiles::folder()).isEmpty());
             return;
         }
         QCOMPARE(m_window->text(Txt_4A_SiteName), QString("PARIS"));
         QCOMPARE(m_window->text(Txt_1A_FreqAssgn), correcting ? QString("90") : QString("98.5"));
         QCOMPARE(m_window->saving().noticeBeingCorrected(), correcting);
+        QVERIFY(!m_window->checkBox(ChkClearFields)->isChecked());
         QVERIFY(m_window->statusLine().wholeText().contains("is back on the screen"));
         m_drive->saveNext();
         m_drive->finish();
