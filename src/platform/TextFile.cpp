@@ -1,4 +1,5 @@
 #include "TextFile.h"
+#include "TextFileCalls.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -22,241 +23,20 @@ class TextFileText
 };
 
 namespace platform {
+
+using namespace textFileCalls;
+
 namespace {
 
-TextFileFaults::Values g_faults;
-TextFileSync g_sync = TextFileSync::EveryLine;
-
-// Windows-1252 is Latin-1 (U+0000 to U+00FF, one byte each) except for the
-// bytes 0x80 to 0x9F, which stand for the characters below. Five of those bytes
-// (0x81, 0x8D, 0x8F, 0x90, 0x9D) are undefined in the code page: no character
-// is written as one of them (0 below), so a control character U+0081... pasted
-// into a box is refused as having no byte, and a notice file never holds
-// them. No other character has a byte.
-// The program encodes by this table rather than through a converter library:
-// it is the same mapping, and a notice is encoded in one pass.
-constexpr char16_t HighBytes[32] = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, // 0x80
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,      // 0x88
-    0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, // 0x90
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178, // 0x98
-};
-
-// Encodes text into out, which has room for one byte per UTF-16 unit. The
-// position of the first unit that has no byte, or -1 when every unit has one.
-// The text goes in blocks: a block whose units are all their own bytes (a
-// notice is nearly always all of them) is copied by a loop without early exit,
-// which an optimised build (-O3) turns into vector instructions; any other
-// block goes unit by unit through the table.
-qsizetype encodeInto(const QString &text, char *out)
-{
-    constexpr qsizetype BlockSize = 64;
-    const char16_t *units = reinterpret_cast<const char16_t *>(text.constData());
-    const qsizetype size = text.size();
-    for (qsizetype block = 0; block < size; block += BlockSize) {
-        const qsizetype end = std::min(size, block + BlockSize);
-        // Not zero when a unit lies above 0xFF or in 0x80 to 0x9F.
-        char16_t others = 0;
-        for (qsizetype i = block; i < end; ++i) {
-            const char16_t unit = units[i];
-            others |= char16_t(unit >> 8) | char16_t((unit & 0xFFE0) == 0x80);
-            out[i] = char(unit);
-        }
-        if (others == 0)
-            continue;
-        for (qsizetype i = block; i < end; ++i) {
-            const int byte = textFileByte(units[i]);
-            if (byte < 0)
-                return i;
-            out[i] = char(byte);
-        }
-    }
-    return -1;
-}
-
-qint64 g_callCount = 0;
-
-// Counts one system call and tells whether a test has chosen it to fail,
-// errno then set to the error number chosen.
-bool failsByChoice(const std::optional<int> &fault)
-{
-    ++g_callCount;
-    if (g_faults.killingCall > 0 && --g_faults.killingCall == 0)
-        ::raise(SIGKILL);
-    if (g_faults.failingCall > 1) {
-        --g_faults.failingCall;
-    } else if (g_faults.failingCall == 1 && g_faults.failingCalls > 0) {
-        --g_faults.failingCalls;
-        errno = g_faults.failingCallError;
-        return true;
-    }
-    if (fault)
-        errno = *fault;
-    return fault.has_value();
-}
-
-// Runs one system call, or fails it with the injected error number.
-template <typename Call> auto callOrFail(const std::optional<int> &fault, Call call) -> decltype(call())
-{
-    if (failsByChoice(fault))
-        return -1;
-    return call();
-}
-
-QString reason()
-{
-    return qt_error_string(errno);
-}
+// How many of the last bytes written a writer keeps to compare with the file.
+constexpr qsizetype LastBytesKept = 32;
 
 QString quoted(const QString &name)
 {
     return QLatin1Char('"') + name + QLatin1Char('"');
 }
 
-// Writes every byte; written counts the bytes that reached the file, also
-// when the write fails part-way. A plain file is written at offset rather
-// than at the descriptor's position, so that a failed write leaves nothing to
-// undo but its bytes; a device or pipe (no offset) takes them as they come.
-bool writeAll(int descriptor, const QByteArray &bytes, std::optional<off_t> offset, qsizetype &written)
-{
-    written = 0;
-    while (written < bytes.size()) {
-        const char *data = bytes.constData() + written;
-        const size_t left = size_t(bytes.size() - written);
-        const ssize_t count = callOrFail(g_faults.write, [&] {
-            return offset ? ::pwrite(descriptor, data, left, *offset + written) : ::write(descriptor, data, left);
-        });
-        if (count < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        written += count;
-    }
-    return true;
-}
-
-// The size bytes at offset of an open file, or fewer when it ends before.
-QByteArray readAt(int descriptor, off_t offset, qsizetype size)
-{
-    QByteArray bytes(size, Qt::Uninitialized);
-    qsizetype got = 0;
-    while (got < size) {
-        const ssize_t count = ::pread(descriptor, bytes.data() + got, size_t(size - got), offset + got);
-        if (count < 0 && errno == EINTR)
-            continue;
-        if (count <= 0)
-            break;
-        got += count;
-    }
-    bytes.truncate(got);
-    return bytes;
-}
-
-// How many of the last bytes written a writer keeps to compare with the file.
-constexpr qsizetype LastBytesKept = 32;
-
-bool truncateTo(int descriptor, off_t size)
-{
-    return callOrFail(g_faults.truncate, [&] { return ::ftruncate(descriptor, size); }) == 0;
-}
-
-// The identity of an open file, or nothing for a device or pipe, which has
-// no name to watch.
-std::optional<FileIdentity> plainFileIdentity(int descriptor)
-{
-    struct stat info;
-    if (::fstat(descriptor, &info) != 0 || !S_ISREG(info.st_mode))
-        return std::nullopt;
-    return FileIdentity{info.st_dev, info.st_ino, qint64(info.st_size), true};
-}
-
-bool syncToDisk(int descriptor)
-{
-    if (g_sync == TextFileSync::Off)
-        return true;
-    if (callOrFail(g_faults.sync, [&] { return ::fsync(descriptor); }) == 0)
-        return true;
-    // A device or pipe named as the output (/dev/null, a terminal) takes the
-    // bytes but has nothing to sync: that is not a failure to write.
-    return errno == EINVAL || errno == EROFS;
-}
-
-// Syncs the folder, so that a rename in it is on the disk.
-void syncFolder(const QString &folder)
-{
-    if (g_sync == TextFileSync::Off)
-        return;
-    const int descriptor = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (descriptor < 0)
-        return;
-    ::fsync(descriptor);
-    ::close(descriptor);
-}
-
 } // namespace
-
-int textFileByteOfOther(char16_t unit)
-{
-    for (int i = 0; i < 32; ++i) {
-        if (HighBytes[i] == unit)
-            return 0x80 + i;
-    }
-    return -1;
-}
-
-void setTextFileSync(TextFileSync sync)
-{
-    g_sync = sync;
-}
-
-QString textFileEncodingName()
-{
-    return QStringLiteral("Windows-1252");
-}
-
-std::optional<QByteArray> encodeText(const QString &text)
-{
-    QByteArray bytes(text.size(), Qt::Uninitialized);
-    if (encodeInto(text, bytes.data()) >= 0)
-        return std::nullopt;
-    return bytes;
-}
-
-std::optional<FileIdentity> fileIdentity(const QString &name)
-{
-    struct stat info;
-    if (::stat(QFile::encodeName(name).constData(), &info) != 0)
-        return std::nullopt;
-    return FileIdentity{info.st_dev, info.st_ino, qint64(info.st_size), S_ISREG(info.st_mode)};
-}
-
-qsizetype findUnencodable(const QString &text)
-{
-    // Every encodable character is one UTF-16 unit, so the first unit without
-    // a byte is the start of the first character without one.
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (textFileByte(text.at(i).unicode()) < 0)
-            return i;
-    }
-    return -1;
-}
-
-QString characterAt(const QString &text, qsizetype position)
-{
-    const bool pair
-        = text.at(position).isHighSurrogate() && position + 1 < text.size() && text.at(position + 1).isLowSurrogate();
-    return text.mid(position, pair ? 2 : 1);
-}
-
-QString describeCharacter(const QString &text, qsizetype position)
-{
-    const QString character = characterAt(text, position);
-    const char32_t code
-        = character.size() == 2 ? QChar::surrogateToUcs4(character.at(0), character.at(1)) : character.at(0).unicode();
-    const QString hex = QString::number(uint(code), 16).toUpper().rightJustified(4, QLatin1Char('0'));
-    return quoted(character) + QStringLiteral(" (U+") + hex + QLatin1Char(')');
-}
 
 TextFile::~TextFile()
 {
@@ -276,7 +56,8 @@ int openForWriting(const QByteArray &path, int flags, mode_t mode)
     int descriptor = -1;
     for (const int access : {O_RDWR, O_WRONLY}) {
         do {
-            descriptor = callOrFail(g_faults.create, [&] { return ::open(path.constData(), access | flags, mode); });
+            descriptor
+                = callOrFail(chosenFaults().create, [&] { return ::open(path.constData(), access | flags, mode); });
         } while (descriptor < 0 && errno == EINTR);
         if (descriptor >= 0 || errno != EACCES)
             break;
@@ -317,7 +98,8 @@ bool TextFile::create(const QString &name, QString *error)
     }
     const std::optional<FileIdentity> existing = fileIdentity(name);
     const int descriptor = existing && !existing->regular
-        ? callOrFail(g_faults.create, [&] { return ::open(QFile::encodeName(name).constData(), O_WRONLY | O_CLOEXEC); })
+        ? callOrFail(chosenFaults().create,
+                     [&] { return ::open(QFile::encodeName(name).constData(), O_WRONLY | O_CLOEXEC); })
         : openForWriting(QFile::encodeName(name), O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
     if (descriptor < 0) {
         m_lastReason = reason();
@@ -373,7 +155,7 @@ bool TextFile::putInPlace(QString *error)
         return true;
     if (!checkStillAtName(error))
         return false;
-    if (callOrFail(g_faults.rename,
+    if (callOrFail(chosenFaults().rename,
                    [&] {
                        return ::rename(QFile::encodeName(m_hiddenPath).constData(),
                                        QFile::encodeName(m_placeTarget).constData());
@@ -483,7 +265,7 @@ void ignoreFileSizeLimitSignal()
 
 bool renameFileOver(const QString &from, const QString &to, QString *error)
 {
-    if (callOrFail(g_faults.rename,
+    if (callOrFail(chosenFaults().rename,
                    [&] { return ::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()); })
         != 0) {
         if (error)
@@ -548,7 +330,7 @@ bool TextFile::replaceWith(const QString &name, const QList<Piece> &pieces, QStr
             break;
     }
     complete = complete && syncToDisk(descriptor) && ::fchmod(descriptor, old.st_mode & 07777) == 0
-        && callOrFail(g_faults.rename,
+        && callOrFail(chosenFaults().rename,
                       [&] { return ::rename(temporary.constData(), QFile::encodeName(target).constData()); })
             == 0;
     if (!complete) {
@@ -575,7 +357,7 @@ bool TextFile::writeLine(const QString &text, QString *error)
     }
     // One pass encodes the line and finds a character the encoding lacks.
     m_bytes.resize(text.size() + 2);
-    const qsizetype bad = encodeInto(text, m_bytes.data());
+    const qsizetype bad = encodeTextInto(text, m_bytes.data());
     if (bad >= 0) {
         if (error)
             *error = TextFileText::tr("Cannot write to the file %1: the text holds the character %2, "
@@ -653,7 +435,7 @@ bool TextFile::close(QString *error)
     // POSIX leaves the descriptor released even when close fails (EINTR
     // included), so it is never closed twice.
     int result = ::close(descriptor);
-    if (failsByChoice(g_faults.close))
+    if (failsByChoice(chosenFaults().close))
         result = -1;
     // A file never put in place is not left hidden beside the name.
     if (!m_hiddenPath.isEmpty()) {
@@ -679,62 +461,6 @@ bool TextFile::isOpen() const
 QString TextFile::fileName() const
 {
     return m_name;
-}
-
-TextFileFaults::TextFileFaults()
-    : m_saved(g_faults)
-{ }
-
-TextFileFaults::~TextFileFaults()
-{
-    g_faults = m_saved;
-}
-
-void TextFileFaults::failCreate(int errorNumber)
-{
-    g_faults.create = errorNumber;
-}
-
-void TextFileFaults::failWrite(int errorNumber)
-{
-    g_faults.write = errorNumber;
-}
-
-void TextFileFaults::failSync(int errorNumber)
-{
-    g_faults.sync = errorNumber;
-}
-
-void TextFileFaults::failClose(int errorNumber)
-{
-    g_faults.close = errorNumber;
-}
-
-void TextFileFaults::failRename(int errorNumber)
-{
-    g_faults.rename = errorNumber;
-}
-
-void TextFileFaults::failTruncate(int errorNumber)
-{
-    g_faults.truncate = errorNumber;
-}
-
-void TextFileFaults::failCalls(int call, int count, int errorNumber)
-{
-    g_faults.failingCall = call;
-    g_faults.failingCalls = count;
-    g_faults.failingCallError = errorNumber;
-}
-
-void TextFileFaults::killAtCall(int call)
-{
-    g_faults.killingCall = call;
-}
-
-qint64 textFileCallCount()
-{
-    return g_callCount;
 }
 
 } // namespace platform

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "TextEncoding.h"
+#include "TextFileCalls.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -9,50 +12,6 @@
 #include <optional>
 
 namespace platform {
-
-// The 8-bit encoding of every text file the program writes.
-QString textFileEncodingName();
-
-// The position of the first character of text that the text file encoding
-// cannot represent, or -1 when it can represent all of it. A character outside
-// the basic plane counts from its first UTF-16 unit.
-qsizetype findUnencodable(const QString &text);
-
-// The text in the text file encoding, or nothing when a character of it has
-// no byte there.
-std::optional<QByteArray> encodeText(const QString &text);
-
-// The byte of one UTF-16 unit in the text file encoding, or -1 when it has
-// none (a surrogate never has). Inline for the common case, so that a writer
-// can encode straight into its output as it goes.
-int textFileByteOfOther(char16_t unit);
-inline int textFileByte(char16_t unit)
-{
-    // Latin-1 but for 0x80 to 0x9F, which stand for other characters.
-    return unit < 0x80 || (unit >= 0xA0 && unit <= 0xFF) ? int(unit) : textFileByteOfOther(unit);
-}
-
-// What tells one file from another: where a name leads at a moment.
-struct FileIdentity
-{
-    dev_t device = 0;
-    ino_t inode = 0;
-    qint64 size = 0;
-    bool regular = false; // a plain file, not a device, pipe or folder
-
-    bool isSameFile(const FileIdentity &other) const { return device == other.device && inode == other.inode; }
-};
-
-// The file that name leads to (through symbolic links), or nothing when it
-// leads nowhere.
-std::optional<FileIdentity> fileIdentity(const QString &name);
-
-// The character at position: one UTF-16 unit, or two for a character outside
-// the basic plane.
-QString characterAt(const QString &text, qsizetype position);
-
-// The character at position as "x" (U+XXXX): how messages name a character.
-QString describeCharacter(const QString &text, qsizetype position);
 
 // An output text file written line by line: create (replacing an existing file
 // of the same name), write a text followed by CR LF, close. Text is written in
@@ -208,59 +167,5 @@ bool renameFileOver(const QString &from, const QString &to, QString *error);
 // write fails with EFBIG and takes the path of every failed write (a message,
 // nothing saved lost). Each program calls this first.
 void ignoreFileSizeLimitSignal();
-
-// The system calls a TextFile has made (creation, write, sync, truncation,
-// rename, close): how a test knows the length of a run it walks through.
-qint64 textFileCallCount();
-
-// Whether writeLine syncs each line to the disk. The program always does; the
-// benchmark turns the sync off to time the rest of a save apart from the disk.
-enum class TextFileSync { EveryLine, Off };
-void setTextFileSync(TextFileSync sync);
-
-// Faults for tests: while an object lives, the chosen step of every TextFile
-// fails as if the system had answered with the given error number (errno);
-// the previous faults come back when it is destroyed. Creation, writing and
-// closing fail for real on a missing folder, /dev/full and so on; the sync and
-// close faults reach the cases that a test cannot provoke otherwise.
-class TextFileFaults
-{
-public:
-    TextFileFaults();
-    ~TextFileFaults();
-    TextFileFaults(const TextFileFaults &) = delete;
-    TextFileFaults &operator=(const TextFileFaults &) = delete;
-
-    void failCreate(int errorNumber);
-    void failWrite(int errorNumber);
-    void failSync(int errorNumber);
-    void failClose(int errorNumber);
-    void failRename(int errorNumber);
-    void failTruncate(int errorNumber);
-    // Fails the call-th system call counted from now on (1 for the next one),
-    // whatever its step, and the count - 1 calls after it: a test walks a run
-    // through every one of them.
-    void failCalls(int call, int count, int errorNumber);
-    // Kills the process (SIGKILL) at the call-th system call counted from
-    // now on, before the call: a test's child process dies there.
-    void killAtCall(int call);
-
-    struct Values
-    {
-        std::optional<int> create;
-        std::optional<int> write;
-        std::optional<int> sync;
-        std::optional<int> close;
-        std::optional<int> rename;
-        std::optional<int> truncate;
-        int failingCall = 0; // counted down to one: that call fails
-        int failingCalls = 0;
-        int failingCallError = 0;
-        int killingCall = 0; // counted down to one: the process is killed
-    };
-
-private:
-    Values m_saved;
-};
 
 } // namespace platform
