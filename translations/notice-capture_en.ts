@@ -26,6 +26,37 @@
     </message>
 </context>
 <context>
+    <name>NoticeFileChecker</name>
+    <message numerus="yes">
+        <source>value for %1 longer than %n character</source>
+        <translation>
+            <numerusform>value for %1 longer than %n character</numerusform>
+            <numerusform>value for %1 longer than %n characters</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>value for %1 longer than %n characters</source>
+        <translation>
+            <numerusform>value for %1 longer than %n character</numerusform>
+            <numerusform>value for %1 longer than %n characters</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 is %2, the file has %n notice</source>
+        <translation>
+            <numerusform>%1 is %2, the file has %n notice</numerusform>
+            <numerusform>%1 is %2, the file has %n notices</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 is %2, the file has %n notices</source>
+        <translation>
+            <numerusform>%1 is %2, the file has %n notice</numerusform>
+            <numerusform>%1 is %2, the file has %n notices</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>NoticeFileSession</name>
     <message numerus="yes">
         <source>%n more fault(s) follow.</source>

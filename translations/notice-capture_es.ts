@@ -405,6 +405,225 @@ Descartar: se elimina.</translation>
     </message>
 </context>
 <context>
+    <name>NoticeFileChecker</name>
+    <message>
+        <source>line longer than %1 characters</source>
+        <translation>línea de más de %1 caracteres</translation>
+    </message>
+    <message>
+        <source>line end missing</source>
+        <translation>falta el fin de línea</translation>
+    </message>
+    <message>
+        <source>line end is not CR LF</source>
+        <translation>el fin de línea no es CR LF</translation>
+    </message>
+    <message>
+        <source>byte 0x%1 is undefined in %2</source>
+        <translation>el byte 0x%1 no está definido en %2</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>el fichero está vacío</translation>
+    </message>
+    <message>
+        <source>header line %1 missing (%2...)</source>
+        <translation>falta la línea de encabezado %1 (%2...)</translation>
+    </message>
+    <message>
+        <source>text after the final empty line</source>
+        <translation>texto después de la última línea vacía</translation>
+    </message>
+    <message>
+        <source>header line %1 does not begin with %2</source>
+        <translation>la línea de encabezado %1 no empieza por %2</translation>
+    </message>
+    <message>
+        <source>unknown section tag %1</source>
+        <translation>etiqueta de sección desconocida %1</translation>
+    </message>
+    <message>
+        <source>%1 repeated</source>
+        <translation>%1 se repite</translation>
+    </message>
+    <message>
+        <source>%1 out of place</source>
+        <translation>%1 fuera de lugar</translation>
+    </message>
+    <message>
+        <source>%1 out of place: it follows the TAIL</source>
+        <translation>%1 fuera de lugar: después de la sección TAIL</translation>
+    </message>
+    <message>
+        <source>%1 out of place: the file has no notice</source>
+        <translation>%1 fuera de lugar: el fichero no tiene ninguna notificación</translation>
+    </message>
+    <message>
+        <source>%1 out of order</source>
+        <translation>%1 fuera de orden</translation>
+    </message>
+    <message>
+        <source>%1 in a notice of type TB5</source>
+        <translation>%1 en una notificación de tipo TB5</translation>
+    </message>
+    <message>
+        <source>empty line missing before %1</source>
+        <translation>falta una línea vacía antes de %1</translation>
+    </message>
+    <message>
+        <source>%1 without %2</source>
+        <translation>%1 sin %2</translation>
+    </message>
+    <message>
+        <source>%1 of line %2 not closed</source>
+        <translation>%1 de la línea %2 sin etiqueta de cierre</translation>
+    </message>
+    <message>
+        <source>%1 section is empty</source>
+        <translation>la sección %1 está vacía</translation>
+    </message>
+    <message>
+        <source>%1 missing</source>
+        <translation>falta %1</translation>
+    </message>
+    <message>
+        <source>empty line out of place</source>
+        <translation>línea vacía fuera de lugar</translation>
+    </message>
+    <message>
+        <source>the file was not finished (open it with notice-capture, FILE on the command line or &quot;Open a file...&quot; on the menu, and press Finish to finish it)</source>
+        <translation>el fichero no se terminó (ábralo con notice-capture, FILE en la línea de comandos o «Abrir un fichero...» en el menú, y pulse Terminar para terminarlo)</translation>
+    </message>
+    <message>
+        <source>%1 missing: %2</source>
+        <translation>falta %1: %2</translation>
+    </message>
+    <message>
+        <source>final empty line missing: %1</source>
+        <translation>falta la última línea vacía: %1</translation>
+    </message>
+    <message>
+        <source>line is not &quot;key = value&quot;</source>
+        <translation>la línea no tiene la forma «clave = valor»</translation>
+    </message>
+    <message>
+        <source>blank around the key %1</source>
+        <translation>espacio en blanco alrededor de la clave %1</translation>
+    </message>
+    <message>
+        <source>key %1 outside a section</source>
+        <translation>clave %1 fuera de cualquier sección</translation>
+    </message>
+    <message>
+        <source>key %1 out of place in %2</source>
+        <translation>clave %1 fuera de lugar en %2</translation>
+    </message>
+    <message>
+        <source>unknown key %1</source>
+        <translation>clave desconocida %1</translation>
+    </message>
+    <message>
+        <source>empty value for %1</source>
+        <translation>valor vacío para %1</translation>
+    </message>
+    <message>
+        <source>tab in the value for %1</source>
+        <translation>tabulación en el valor de %1</translation>
+    </message>
+    <message>
+        <source>control character 0x%1 in the value for %2</source>
+        <translation>carácter de control 0x%1 en el valor de %2</translation>
+    </message>
+    <message>
+        <source>blank around the value for %1</source>
+        <translation>espacio en blanco alrededor del valor de %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>value for %1 longer than %n character</source>
+        <translation>
+            <numerusform>valor de %1 de más de %n carácter</numerusform>
+            <numerusform>valor de %1 de más de %n caracteres</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>value for %1 longer than %n characters</source>
+        <translation>
+            <numerusform>valor de %1 de más de %n carácter</numerusform>
+            <numerusform>valor de %1 de más de %n caracteres</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 is %2, expected %3</source>
+        <translation>%1 es %2, se esperaba %3</translation>
+    </message>
+    <message>
+        <source>key %1 out of order</source>
+        <translation>clave %1 fuera de orden</translation>
+    </message>
+    <message>
+        <source>key %1 repeated</source>
+        <translation>clave %1 repetida</translation>
+    </message>
+    <message>
+        <source>more than %1 %2 lines</source>
+        <translation>más de %1 líneas %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 is %2, the file has %n notice</source>
+        <translation>
+            <numerusform>%1 es %2, el fichero tiene %n notificación</numerusform>
+            <numerusform>%1 es %2, el fichero tiene %n notificaciones</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 is %2, the file has %n notices</source>
+        <translation>
+            <numerusform>%1 es %2, el fichero tiene %n notificación</numerusform>
+            <numerusform>%1 es %2, el fichero tiene %n notificaciones</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>a text</source>
+        <translation>un texto</translation>
+    </message>
+    <message>
+        <source>letters, no digit</source>
+        <translation>letras, sin ningún dígito</translation>
+    </message>
+    <message>
+        <source>a code that is not a number</source>
+        <translation>un código que no sea un número</translation>
+    </message>
+    <message>
+        <source>a number</source>
+        <translation>un número</translation>
+    </message>
+    <message>
+        <source>a whole number</source>
+        <translation>un número entero</translation>
+    </message>
+    <message>
+        <source>one of %1</source>
+        <translation>uno de los valores %1</translation>
+    </message>
+    <message>
+        <source>a date YYYY-MM-DD</source>
+        <translation>una fecha YYYY-MM-DD</translation>
+    </message>
+    <message>
+        <source>an hour HH:MM from 00:00 to 24:00</source>
+        <translation>una hora HH:MM de 00:00 a 24:00</translation>
+    </message>
+    <message>
+        <source>a longitude +DDDMMSS (degrees 0 to 180, minutes and seconds 0 to 59)</source>
+        <translation>una longitud +DDDMMSS (grados de 0 a 180, minutos y segundos de 0 a 59)</translation>
+    </message>
+    <message>
+        <source>a latitude +DDMMSS (degrees 0 to 90, minutes and seconds 0 to 59)</source>
+        <translation>una latitud +DDMMSS (grados de 0 a 90, minutos y segundos de 0 a 59)</translation>
+    </message>
+</context>
+<context>
     <name>NoticeFileSession</name>
     <message>
         <source>Notice not saved</source>

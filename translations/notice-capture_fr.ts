@@ -405,6 +405,225 @@ Abandonner : elle est supprimée.</translation>
     </message>
 </context>
 <context>
+    <name>NoticeFileChecker</name>
+    <message>
+        <source>line longer than %1 characters</source>
+        <translation>ligne de plus de %1 caractères</translation>
+    </message>
+    <message>
+        <source>line end missing</source>
+        <translation>fin de ligne manquante</translation>
+    </message>
+    <message>
+        <source>line end is not CR LF</source>
+        <translation>la fin de ligne n&apos;est pas CR LF</translation>
+    </message>
+    <message>
+        <source>byte 0x%1 is undefined in %2</source>
+        <translation>l&apos;octet 0x%1 n&apos;est pas défini dans %2</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>le fichier est vide</translation>
+    </message>
+    <message>
+        <source>header line %1 missing (%2...)</source>
+        <translation>ligne d&apos;en-tête %1 manquante (%2...)</translation>
+    </message>
+    <message>
+        <source>text after the final empty line</source>
+        <translation>du texte après la dernière ligne vide</translation>
+    </message>
+    <message>
+        <source>header line %1 does not begin with %2</source>
+        <translation>la ligne d&apos;en-tête %1 ne commence pas par %2</translation>
+    </message>
+    <message>
+        <source>unknown section tag %1</source>
+        <translation>balise de section inconnue %1</translation>
+    </message>
+    <message>
+        <source>%1 repeated</source>
+        <translation>%1 en double</translation>
+    </message>
+    <message>
+        <source>%1 out of place</source>
+        <translation>%1 n&apos;est pas à sa place</translation>
+    </message>
+    <message>
+        <source>%1 out of place: it follows the TAIL</source>
+        <translation>%1 n&apos;est pas à sa place : après la section TAIL</translation>
+    </message>
+    <message>
+        <source>%1 out of place: the file has no notice</source>
+        <translation>%1 n&apos;est pas à sa place : le fichier ne contient aucune fiche</translation>
+    </message>
+    <message>
+        <source>%1 out of order</source>
+        <translation>%1 n&apos;est pas dans l&apos;ordre</translation>
+    </message>
+    <message>
+        <source>%1 in a notice of type TB5</source>
+        <translation>%1 dans une fiche de type TB5</translation>
+    </message>
+    <message>
+        <source>empty line missing before %1</source>
+        <translation>ligne vide manquante avant %1</translation>
+    </message>
+    <message>
+        <source>%1 without %2</source>
+        <translation>%1 sans %2</translation>
+    </message>
+    <message>
+        <source>%1 of line %2 not closed</source>
+        <translation>%1 de la ligne %2 sans balise de fermeture</translation>
+    </message>
+    <message>
+        <source>%1 section is empty</source>
+        <translation>la section %1 est vide</translation>
+    </message>
+    <message>
+        <source>%1 missing</source>
+        <translation>il manque %1</translation>
+    </message>
+    <message>
+        <source>empty line out of place</source>
+        <translation>ligne vide mal placée</translation>
+    </message>
+    <message>
+        <source>the file was not finished (open it with notice-capture, FILE on the command line or &quot;Open a file...&quot; on the menu, and press Finish to finish it)</source>
+        <translation>le fichier n&apos;a pas été terminé (ouvrez-le avec notice-capture, FILE sur la ligne de commande ou « Ouvrir un fichier... » dans le menu, puis appuyez sur Fin pour le terminer)</translation>
+    </message>
+    <message>
+        <source>%1 missing: %2</source>
+        <translation>il manque %1 : %2</translation>
+    </message>
+    <message>
+        <source>final empty line missing: %1</source>
+        <translation>il manque la dernière ligne vide : %1</translation>
+    </message>
+    <message>
+        <source>line is not &quot;key = value&quot;</source>
+        <translation>la ligne n&apos;est pas de la forme « clé = valeur »</translation>
+    </message>
+    <message>
+        <source>blank around the key %1</source>
+        <translation>espace autour de la clé %1</translation>
+    </message>
+    <message>
+        <source>key %1 outside a section</source>
+        <translation>clé %1 hors de toute section</translation>
+    </message>
+    <message>
+        <source>key %1 out of place in %2</source>
+        <translation>la clé %1 n&apos;a pas sa place dans %2</translation>
+    </message>
+    <message>
+        <source>unknown key %1</source>
+        <translation>clé inconnue %1</translation>
+    </message>
+    <message>
+        <source>empty value for %1</source>
+        <translation>valeur vide pour %1</translation>
+    </message>
+    <message>
+        <source>tab in the value for %1</source>
+        <translation>tabulation dans la valeur de %1</translation>
+    </message>
+    <message>
+        <source>control character 0x%1 in the value for %2</source>
+        <translation>caractère de contrôle 0x%1 dans la valeur de %2</translation>
+    </message>
+    <message>
+        <source>blank around the value for %1</source>
+        <translation>espace autour de la valeur de %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>value for %1 longer than %n character</source>
+        <translation>
+            <numerusform>valeur de %1 de plus de %n caractère</numerusform>
+            <numerusform>valeur de %1 de plus de %n caractères</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>value for %1 longer than %n characters</source>
+        <translation>
+            <numerusform>valeur de %1 de plus de %n caractère</numerusform>
+            <numerusform>valeur de %1 de plus de %n caractères</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 is %2, expected %3</source>
+        <translation>%1 vaut %2, attendu : %3</translation>
+    </message>
+    <message>
+        <source>key %1 out of order</source>
+        <translation>la clé %1 n&apos;est pas dans l&apos;ordre</translation>
+    </message>
+    <message>
+        <source>key %1 repeated</source>
+        <translation>clé %1 en double</translation>
+    </message>
+    <message>
+        <source>more than %1 %2 lines</source>
+        <translation>plus de %1 lignes %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 is %2, the file has %n notice</source>
+        <translation>
+            <numerusform>%1 vaut %2, le fichier contient %n fiche</numerusform>
+            <numerusform>%1 vaut %2, le fichier contient %n fiches</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 is %2, the file has %n notices</source>
+        <translation>
+            <numerusform>%1 vaut %2, le fichier contient %n fiche</numerusform>
+            <numerusform>%1 vaut %2, le fichier contient %n fiches</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>a text</source>
+        <translation>un texte</translation>
+    </message>
+    <message>
+        <source>letters, no digit</source>
+        <translation>des lettres, sans chiffre</translation>
+    </message>
+    <message>
+        <source>a code that is not a number</source>
+        <translation>un code qui n&apos;est pas un nombre</translation>
+    </message>
+    <message>
+        <source>a number</source>
+        <translation>un nombre</translation>
+    </message>
+    <message>
+        <source>a whole number</source>
+        <translation>un nombre entier</translation>
+    </message>
+    <message>
+        <source>one of %1</source>
+        <translation>l&apos;une des valeurs %1</translation>
+    </message>
+    <message>
+        <source>a date YYYY-MM-DD</source>
+        <translation>une date YYYY-MM-DD</translation>
+    </message>
+    <message>
+        <source>an hour HH:MM from 00:00 to 24:00</source>
+        <translation>une heure HH:MM de 00:00 à 24:00</translation>
+    </message>
+    <message>
+        <source>a longitude +DDDMMSS (degrees 0 to 180, minutes and seconds 0 to 59)</source>
+        <translation>une longitude +DDDMMSS (degrés de 0 à 180, minutes et secondes de 0 à 59)</translation>
+    </message>
+    <message>
+        <source>a latitude +DDMMSS (degrees 0 to 90, minutes and seconds 0 to 59)</source>
+        <translation>une latitude +DDMMSS (degrés de 0 à 90, minutes et secondes de 0 à 59)</translation>
+    </message>
+</context>
+<context>
     <name>NoticeFileSession</name>
     <message>
         <source>Notice not saved</source>

@@ -1,5 +1,6 @@
 #include "NoticeFileLines.h"
 
+#include "FaultText.h"
 #include "NoticeRecord.h"
 #include "platform/TextFile.h"
 
@@ -94,20 +95,20 @@ Line LineSplitter::cut(bool lineFeed)
     line.number = ++m_number;
     if (m_tooLong) {
         line.tooLong = true;
-        line.faults.append(QStringLiteral("line longer than %1 characters").arg(NoticeKeys::kLongestLine));
+        line.faults.append(FaultText::tr("line longer than %1 characters").arg(NoticeKeys::kLongestLine));
     } else {
         QByteArrayView bytes = m_bytes;
         const bool endsWithCr = bytes.endsWith('\r');
         if (endsWithCr)
             bytes.chop(1);
         if (!lineFeed && !endsWithCr)
-            line.faults.append(QStringLiteral("line end missing"));
+            line.faults.append(FaultText::tr("line end missing"));
         else if (!lineFeed || !endsWithCr || bytes.contains('\r'))
-            line.faults.append(QStringLiteral("line end is not CR LF"));
+            line.faults.append(FaultText::tr("line end is not CR LF"));
         const auto undefined = std::find_if(bytes.begin(), bytes.end(), isUndefinedByte);
         if (undefined != bytes.end())
             line.faults.append(
-                QStringLiteral("byte 0x%1 is undefined in %2")
+                FaultText::tr("byte 0x%1 is undefined in %2")
                     .arg(QString::number(uchar(*undefined), 16).toUpper(), platform::textFileEncodingName()));
         // A stray carriage return is reported above; the rest of the line
         // is read without it.

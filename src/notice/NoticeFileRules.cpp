@@ -1,5 +1,7 @@
 #include "NoticeFileRules.h"
 
+#include "FaultText.h"
+
 #include <algorithm>
 #include <limits>
 
@@ -43,12 +45,12 @@ void NoticeFileRules::finish()
         read(*m_waiting, nullptr);
     m_waiting.reset();
     if (m_splitter.lineCount() == 0) {
-        fault(1, QStringLiteral("the file is empty"));
+        fault(1, FaultText::tr("the file is empty"));
     } else {
         const int endLine = m_splitter.lineCount() + 1;
         for (; m_headerLines < kHeaderLineCount; ++m_headerLines)
             fault(endLine,
-                  QStringLiteral("header line %1 missing (%2...)")
+                  FaultText::tr("header line %1 missing (%2...)")
                       .arg(m_headerLines + 1)
                       .arg(quoted(NoticeKeys::headerBeginnings()[m_headerLines])));
         if (!m_finished)
@@ -76,7 +78,7 @@ void NoticeFileRules::read(const Line &line, const QString *next)
         fault(line.number, message);
     if (m_finished) {
         if (!m_textAfterReported)
-            fault(line.number, QStringLiteral("text after the final empty line"));
+            fault(line.number, FaultText::tr("text after the final empty line"));
         m_textAfterReported = true;
         return;
     }
@@ -96,14 +98,14 @@ bool NoticeFileRules::readHeaderLine(const Line &line)
             m_consumer.headerLine(line.text);
             if (!line.text.startsWith(beginning))
                 fault(line.number,
-                      QStringLiteral("header line %1 does not begin with %2")
+                      FaultText::tr("header line %1 does not begin with %2")
                           .arg(m_headerLines + 1)
                           .arg(quoted(beginning)));
             ++m_headerLines;
             return true;
         }
         fault(line.number,
-              QStringLiteral("header line %1 missing (%2...)").arg(m_headerLines + 1).arg(quoted(beginning)));
+              FaultText::tr("header line %1 missing (%2...)").arg(m_headerLines + 1).arg(quoted(beginning)));
     }
     return false;
 }
@@ -117,7 +119,7 @@ void NoticeFileRules::readLine(const Line &line, const QString *next)
     if (line.text.startsWith(QLatin1Char('<'))) {
         const std::optional<TagLine> tag = readTag(line.text);
         if (!tag)
-            fault(line.number, QStringLiteral("unknown section tag %1").arg(quoted(line.text)));
+            fault(line.number, FaultText::tr("unknown section tag %1").arg(quoted(line.text)));
         else if (tag->closing)
             closeSection(tag->section, line.number);
         else if (NoticeKeys::isInsideNotice(tag->section))
@@ -167,15 +169,15 @@ void NoticeFileRules::openSection(Section section, int line)
         reportMissingHead(line);
     QString misplaced;
     if (section == Section::Head && m_hasHead)
-        misplaced = QStringLiteral("%1 repeated");
+        misplaced = FaultText::tr("%1 repeated");
     else if (section == Section::Head && (m_noticeCount > 0 || m_hasTail))
-        misplaced = QStringLiteral("%1 out of place");
+        misplaced = FaultText::tr("%1 out of place");
     else if (section == Section::Notice && m_hasTail)
-        misplaced = QStringLiteral("%1 out of place: it follows the TAIL");
+        misplaced = FaultText::tr("%1 out of place: it follows the TAIL");
     else if (section == Section::Tail && m_hasTail)
-        misplaced = QStringLiteral("%1 repeated");
+        misplaced = FaultText::tr("%1 repeated");
     else if (section == Section::Tail && m_noticeCount == 0)
-        misplaced = QStringLiteral("%1 out of place: the file has no notice");
+        misplaced = FaultText::tr("%1 out of place: the file has no notice");
     if (!misplaced.isEmpty())
         fault(line, misplaced.arg(quoted(openTag(section))));
     m_top = OpenSection();
@@ -195,21 +197,21 @@ void NoticeFileRules::openSubSection(Section section, int line)
     const bool inNotice = m_top && m_top->parsed.section == Section::Notice;
     bool kept = false;
     if (!inNotice) {
-        fault(line, QStringLiteral("%1 out of place").arg(tag));
+        fault(line, FaultText::tr("%1 out of place").arg(tag));
     } else {
         OpenSection &notice = *m_top;
         const std::size_t position = positionOfSection(section);
         if (position == notice.lastPosition)
-            fault(line, QStringLiteral("%1 repeated").arg(tag));
+            fault(line, FaultText::tr("%1 repeated").arg(tag));
         else if (notice.lastPosition != kNoPosition && position < notice.lastPosition)
-            fault(line, QStringLiteral("%1 out of order").arg(tag));
+            fault(line, FaultText::tr("%1 out of order").arg(tag));
         else
             notice.lastPosition = position;
         if (isAntennaSection(section)) {
             if (isRemovalNotice(notice))
-                fault(line, QStringLiteral("%1 in a notice of type TB5").arg(tag));
+                fault(line, FaultText::tr("%1 in a notice of type TB5").arg(tag));
             else if (section != Section::AntHgt && !m_antennaBlock)
-                fault(line, QStringLiteral("empty line missing before %1").arg(tag));
+                fault(line, FaultText::tr("empty line missing before %1").arg(tag));
             m_antennaBlock = true;
         }
         kept = notice.kept;
@@ -231,7 +233,7 @@ void NoticeFileRules::closeSection(Section section, int line)
         }
         finishSection(line, true);
     } else {
-        fault(line, QStringLiteral("%1 without %2").arg(quoted(closeTag(section)), quoted(openTag(section))));
+        fault(line, FaultText::tr("%1 without %2").arg(quoted(closeTag(section)), quoted(openTag(section))));
     }
 }
 
@@ -239,7 +241,7 @@ void NoticeFileRules::leftOpen(const OpenSection &open, int line)
 {
     fault(
         line,
-        QStringLiteral("%1 of line %2 not closed").arg(quoted(openTag(open.parsed.section))).arg(open.parsed.openLine));
+        FaultText::tr("%1 of line %2 not closed").arg(quoted(openTag(open.parsed.section))).arg(open.parsed.openLine));
 }
 
 // Reports and ends the sections still open where a new section or the final
@@ -263,7 +265,7 @@ void NoticeFileRules::finishSubSection(int closeLine, bool closed)
     ParsedSection &section = m_sub->parsed;
     section.closeLine = closeLine;
     if (closed && section.keyLines.isEmpty())
-        fault(closeLine, QStringLiteral("%1 section is empty").arg(quoted(openTag(section.section))));
+        fault(closeLine, FaultText::tr("%1 section is empty").arg(quoted(openTag(section.section))));
     if (m_sub->kept && m_top && m_top->parsed.subSections.size() < kMostSubSections)
         m_top->parsed.subSections.append(std::move(section));
     m_sub.reset();
@@ -282,7 +284,7 @@ void NoticeFileRules::finishSection(int closeLine, bool closed)
     const std::optional<Key> required = requiredKey(parsed.section);
     if (required && !open.hasRequiredKey)
         fault(closed ? closeLine : parsed.openLine,
-              QStringLiteral("%1 missing").arg(quoted(NoticeKeys::text(*required))));
+              FaultText::tr("%1 missing").arg(quoted(NoticeKeys::text(*required))));
     switch (parsed.section) {
     case Section::Head:
         m_hasHead = true;
@@ -290,7 +292,7 @@ void NoticeFileRules::finishSection(int closeLine, bool closed)
         break;
     case Section::Notice:
         if (closed && !m_antennaBlock && !isRemovalNotice(open))
-            fault(closeLine, QStringLiteral("empty line missing before %1").arg(quoted(closeTag(Section::Notice))));
+            fault(closeLine, FaultText::tr("empty line missing before %1").arg(quoted(closeTag(Section::Notice))));
         ++m_noticeCount;
         m_consumer.notice(std::move(parsed));
         break;
@@ -312,7 +314,7 @@ bool NoticeFileRules::isRemovalNotice(const OpenSection &notice)
 void NoticeFileRules::reportMissingHead(int line)
 {
     if (!m_hasHead && !m_headMissingReported)
-        fault(line, QStringLiteral("%1 missing").arg(quoted(openTag(Section::Head))));
+        fault(line, FaultText::tr("%1 missing").arg(quoted(openTag(Section::Head))));
     m_headMissingReported = true;
 }
 
@@ -327,7 +329,7 @@ void NoticeFileRules::readEmptyLine(int line, const QString *next)
         return;
     }
     if (m_sub || m_top->parsed.section != Section::Notice || !acceptsAntennaGap(next)) {
-        fault(line, QStringLiteral("empty line out of place"));
+        fault(line, FaultText::tr("empty line out of place"));
         return;
     }
     m_top->lastPosition = positionOfSection(Section::AntHgt);
@@ -354,8 +356,8 @@ namespace {
 // What a file without its end needs, said where the end is missing.
 QString notFinished()
 {
-    return QStringLiteral("the file was not finished (open it with notice-capture, FILE on the command line "
-                          "or \"Open a file...\" on the menu, and press Finish to finish it)");
+    return FaultText::tr("the file was not finished (open it with notice-capture, FILE on the command line "
+                         "or \"Open a file...\" on the menu, and press Finish to finish it)");
 }
 
 } // namespace
@@ -365,7 +367,7 @@ bool NoticeFileRules::reportMissingTail(int line)
 {
     if (m_noticeCount == 0 || m_hasTail)
         return false;
-    fault(line, QStringLiteral("%1 missing: %2").arg(quoted(openTag(Section::Tail)), notFinished()));
+    fault(line, FaultText::tr("%1 missing: %2").arg(quoted(openTag(Section::Tail)), notFinished()));
     return true;
 }
 
@@ -375,5 +377,5 @@ void NoticeFileRules::reachEnd()
     closeLeftOpen(line);
     reportMissingHead(line);
     if (!reportMissingTail(line))
-        fault(line, QStringLiteral("final empty line missing: ") + notFinished());
+        fault(line, FaultText::tr("final empty line missing: %1").arg(notFinished()));
 }

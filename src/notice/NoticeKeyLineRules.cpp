@@ -2,6 +2,8 @@
 
 #include "NoticeFileRules.h"
 
+#include "FaultText.h"
+
 #include <algorithm>
 
 using NoticeKeys::Key;
@@ -15,12 +17,6 @@ const QString kKeyValueSeparator = QStringLiteral(" = ");
 QString quoted(const QString &text)
 {
     return QLatin1Char('"') + text + QLatin1Char('"');
-}
-
-QString countOf(qsizetype count, const char *singular)
-{
-    return QString::number(count) + QLatin1Char(' ') + QLatin1String(singular)
-        + (count == 1 ? QString() : QStringLiteral("s"));
 }
 
 bool hasBlankAtAnEnd(const QString &text)
@@ -55,16 +51,16 @@ void NoticeFileRules::readKeyLine(const Line &line)
     const QString writtenKey = line.text.left(std::max<qsizetype>(separator, 0));
     const QString bareKey = writtenKey.trimmed();
     if (separator <= 0 || bareKey.isEmpty()) {
-        fault(line.number, QStringLiteral("line is not \"key = value\""));
+        fault(line.number, FaultText::tr("line is not \"key = value\""));
         return;
     }
     const NoticeKeyLine keyLine{line.number, bareKey, line.text.mid(separator + kKeyValueSeparator.size())};
     const QString key = quoted(keyLine.key);
     if (bareKey.size() != writtenKey.size())
-        fault(line.number, QStringLiteral("blank around the key %1").arg(key));
+        fault(line.number, FaultText::tr("blank around the key %1").arg(key));
     OpenSection *open = m_sub ? &*m_sub : m_top ? &*m_top : nullptr;
     if (!open) {
-        fault(line.number, QStringLiteral("key %1 outside a section").arg(key));
+        fault(line.number, FaultText::tr("key %1 outside a section").arg(key));
         return;
     }
     const Section section = open->parsed.section;
@@ -72,8 +68,8 @@ void NoticeFileRules::readKeyLine(const Line &line)
     const std::size_t position = positionOfKey(section, keyLine.key, &azimuth);
     if (position == kNoPosition) {
         fault(line.number,
-              isKnownKey(keyLine.key) ? QStringLiteral("key %1 out of place in %2").arg(key, quoted(openTag(section)))
-                                      : QStringLiteral("unknown key %1").arg(key));
+              isKnownKey(keyLine.key) ? FaultText::tr("key %1 out of place in %2").arg(key, quoted(openTag(section)))
+                                      : FaultText::tr("unknown key %1").arg(key));
         return;
     }
     const NoticeKeys::Placement &placement = NoticeKeys::layout()[position];
@@ -97,27 +93,31 @@ bool NoticeFileRules::checkValue(const NoticeKeyLine &keyLine, const NoticeKeys:
     const QString name = quoted(keyLine.key);
     const ValueShape &shape = placement.shape;
     if (keyLine.value.isEmpty()) {
-        fault(keyLine.line, QStringLiteral("empty value for %1").arg(name));
+        fault(keyLine.line, FaultText::tr("empty value for %1").arg(name));
         return false;
     }
     if (keyLine.value.contains(QLatin1Char('\t')))
-        fault(keyLine.line, QStringLiteral("tab in the value for %1").arg(name));
+        fault(keyLine.line, FaultText::tr("tab in the value for %1").arg(name));
     if (const std::optional<QChar> control = controlCharacterIn(keyLine.value)) {
         fault(keyLine.line,
-              QStringLiteral("control character 0x%1 in the value for %2")
+              FaultText::tr("control character 0x%1 in the value for %2")
                   .arg(QString::number(control->unicode(), 16).rightJustified(2, QLatin1Char('0')).toUpper(), name),
               true);
         return false;
     }
     if (shape.isWorkedOut() && hasBlankAtAnEnd(keyLine.value)) {
-        fault(keyLine.line, QStringLiteral("blank around the value for %1").arg(name), true);
+        fault(keyLine.line, FaultText::tr("blank around the value for %1").arg(name), true);
         return false;
     }
-    if (keyLine.value.size() > shape.longest())
+    if (const int longest = shape.longest(); keyLine.value.size() > longest) {
+        // One English source for one character, one for more (see FaultText).
         fault(keyLine.line,
-              QStringLiteral("value for %1 longer than %2").arg(name, countOf(shape.longest(), "character")));
+              (longest == 1 ? FaultText::tr("value for %1 longer than %n character", nullptr, longest)
+                            : FaultText::tr("value for %1 longer than %n characters", nullptr, longest))
+                  .arg(name));
+    }
     if (!shape.fits(keyLine.value)) {
-        fault(keyLine.line, QStringLiteral("%1 is %2, expected %3").arg(name, quoted(keyLine.value), shape.expected()),
+        fault(keyLine.line, FaultText::tr("%1 is %2, expected %3").arg(name, quoted(keyLine.value), shape.expected()),
               true);
         return false;
     }
@@ -129,7 +129,7 @@ void NoticeFileRules::checkOrder(OpenSection &open, std::size_t position, int az
     const QString key = quoted(keyLine.key);
     const NoticeKeys::Placement &placement = NoticeKeys::layout()[position];
     if (open.lastPosition != kNoPosition && position < open.lastPosition) {
-        fault(keyLine.line, QStringLiteral("key %1 out of order").arg(key));
+        fault(keyLine.line, FaultText::tr("key %1 out of order").arg(key));
         return;
     }
     if (position != open.lastPosition) {
@@ -139,17 +139,17 @@ void NoticeFileRules::checkOrder(OpenSection &open, std::size_t position, int az
         return;
     }
     if (!NoticeKeys::repeats(placement.section, placement.key)) {
-        fault(keyLine.line, QStringLiteral("key %1 repeated").arg(key));
+        fault(keyLine.line, FaultText::tr("key %1 repeated").arg(key));
     } else if (NoticeKeys::takesAzimuth(placement.key)) {
         if (azimuth <= open.lastAzimuth)
-            fault(keyLine.line,
-                  QStringLiteral("key %1 %2")
-                      .arg(key,
-                           azimuth == open.lastAzimuth ? QStringLiteral("repeated") : QStringLiteral("out of order")));
+            fault(
+                keyLine.line,
+                (azimuth == open.lastAzimuth ? FaultText::tr("key %1 repeated") : FaultText::tr("key %1 out of order"))
+                    .arg(key));
         else
             open.lastAzimuth = azimuth;
     } else if (++open.repeatCount == CoordinationList::kCount + 1) {
-        fault(keyLine.line, QStringLiteral("more than %1 %2 lines").arg(CoordinationList::kCount).arg(key));
+        fault(keyLine.line, FaultText::tr("more than %1 %2 lines").arg(CoordinationList::kCount).arg(key));
     }
 }
 
@@ -163,11 +163,13 @@ void NoticeFileRules::checkNumbers(const OpenSection &open, const NoticeKeyLine 
         const QString expected = QString::number(m_noticeCount + 1);
         if (keyLine.value != expected)
             fault(keyLine.line,
-                  QStringLiteral("%1 is %2, expected %3").arg(quoted(keyLine.key), keyLine.value, expected));
+                  FaultText::tr("%1 is %2, expected %3").arg(quoted(keyLine.key), keyLine.value, expected));
     } else if (section == Section::Tail && keyLine.key == NoticeKeys::text(Key::NumNotices)) {
-        if (keyLine.value != QString::number(m_noticeCount))
+        const int count = int(m_noticeCount);
+        if (keyLine.value != QString::number(count))
             fault(keyLine.line,
-                  QStringLiteral("%1 is %2, the file has %3")
-                      .arg(quoted(keyLine.key), keyLine.value, countOf(m_noticeCount, "notice")));
+                  (count == 1 ? FaultText::tr("%1 is %2, the file has %n notice", nullptr, count)
+                              : FaultText::tr("%1 is %2, the file has %n notices", nullptr, count))
+                      .arg(quoted(keyLine.key), keyLine.value));
     }
 }

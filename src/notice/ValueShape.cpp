@@ -1,5 +1,6 @@
 #include "ValueShape.h"
 
+#include "FaultText.h"
 #include "FieldChecks.h"
 
 #include <QDate>
@@ -107,18 +108,17 @@ bool ValueShape::fits(const QString &value) const
 QString ValueShape::expected() const
 {
     switch (m_kind) {
-    case ShapeKind::Text: return QStringLiteral("a text");
-    case ShapeKind::Letters: return QStringLiteral("letters, no digit");
-    case ShapeKind::NotNumber: return QStringLiteral("a code that is not a number");
-    case ShapeKind::Number: return QStringLiteral("a number");
-    case ShapeKind::Count: return QStringLiteral("a whole number");
-    case ShapeKind::Code: return QStringLiteral("one of ") + codeList().join(QStringLiteral(", "));
-    case ShapeKind::Date: return QStringLiteral("a date YYYY-MM-DD");
-    case ShapeKind::Hour: return QStringLiteral("an hour HH:MM from 00:00 to 24:00");
+    case ShapeKind::Text: return FaultText::tr("a text");
+    case ShapeKind::Letters: return FaultText::tr("letters, no digit");
+    case ShapeKind::NotNumber: return FaultText::tr("a code that is not a number");
+    case ShapeKind::Number: return FaultText::tr("a number");
+    case ShapeKind::Count: return FaultText::tr("a whole number");
+    case ShapeKind::Code: return FaultText::tr("one of %1").arg(codeList().join(QStringLiteral(", ")));
+    case ShapeKind::Date: return FaultText::tr("a date YYYY-MM-DD");
+    case ShapeKind::Hour: return FaultText::tr("an hour HH:MM from 00:00 to 24:00");
     case ShapeKind::Longitude:
-        return QStringLiteral("a longitude +DDDMMSS (degrees 0 to 180, minutes and seconds 0 to 59)");
-    case ShapeKind::Latitude:
-        return QStringLiteral("a latitude +DDMMSS (degrees 0 to 90, minutes and seconds 0 to 59)");
+        return FaultText::tr("a longitude +DDDMMSS (degrees 0 to 180, minutes and seconds 0 to 59)");
+    case ShapeKind::Latitude: return FaultText::tr("a latitude +DDMMSS (degrees 0 to 90, minutes and seconds 0 to 59)");
     }
     Q_UNREACHABLE();
 }

@@ -53,7 +53,8 @@ public:
     bool fits(const QString &value) const;
 
     // What a value of this shape is, as the checker's faults say it: "a
-    // longitude +DDDMMSS (degrees 0 to 180, minutes and seconds 0 to 59)".
+    // longitude +DDDMMSS (degrees 0 to 180, minutes and seconds 0 to 59)",
+    // in the operator's language (see FaultText); the pattern stays as it is.
     QString expected() const;
 
 private:

@@ -1,11 +1,13 @@
 // The texts the program added to its windows, in the operator's language:
 // every translation finished, a few of them in French and Spanish (plural
 // forms included), a box named in a message by its label as the window shows
-// it, and Qt's own texts in the language.
+// it, the notice-file checker's faults, and Qt's own texts in the language.
 
 #include "SavingFixture.h"
 
 #include "form/LanguageInstaller.h"
+#include "notice/NoticeFileChecker.h"
+#include "notice/NoticeFileStore.h"
 
 #include <QDir>
 #include <QLineEdit>
@@ -17,6 +19,20 @@ Q_DECLARE_METATYPE(Language)
 class TstOperatorLanguage : public QObject, SavingFixture
 {
     Q_OBJECT
+
+    // The store's refusal of a file it cannot continue: the file, the line
+    // and the fault, in the language.
+    static QString refusal(Language language)
+    {
+        switch (language) {
+        case Language::French:
+            return "Le fichier %1 n'est pas un fichier de fiches qui peut être poursuivi : ligne %2 : %3.";
+        case Language::Spanish:
+            return "El fichero %1 no es un fichero de notificaciones que se pueda continuar: línea %2: %3.";
+        case Language::English: break;
+        }
+        return "The file %1 is not a notice file that can be continued: line %2: %3.";
+    }
 
 private Q_SLOTS:
     void init() { setUp(); }
@@ -131,6 +147,68 @@ private Q_SLOTS:
         m_drive->put(Control::Txt_4A_SiteName, QStringLiteral("ЖORA"));
         m_drive->saveNext();
         QCOMPARE(m_alerts->entries, QList<Entry>{message(title, text)});
+    }
+
+    // A damaged file: the checker's first fault in the language, the words
+    // translated and the keys, tags and value patterns as the file has them.
+    // A fault that keeps the file from being continued comes inside the
+    // store's refusal; a value of another shape does not keep it.
+    void checkerFaultsFollowTheLanguage_data()
+    {
+        QTest::addColumn<Language>("language");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("line");
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<bool>("refused");
+
+        const QStringList start = fileStart("F");
+        const QStringList notice = frequencyOnlyNotice(1, "98.5");
+        const QByteArray noHead = fileText(start.mid(0, 3) + notice + tail(1));
+        QStringList badDate = notice;
+        badDate.replace(3, "t_d_adm_ntc = 2005-12-32");
+        const QByteArray wrongShape = fileText(start + badDate + tail(1));
+        QStringList longAdm = start;
+        longAdm.replace(4, "t_adm = FRAN");
+        const QByteArray tooLong = fileText(longAdm + notice + tail(1));
+
+        QTest::newRow("en no HEAD") << Language::English << noHead << 4 << "\"<HEAD>\" missing" << true;
+        QTest::newRow("fr no HEAD") << Language::French << noHead << 4 << "il manque \"<HEAD>\"" << true;
+        QTest::newRow("es no HEAD") << Language::Spanish << noHead << 4 << "falta \"<HEAD>\"" << true;
+        QTest::newRow("en wrong shape") << Language::English << wrongShape << 10
+                                        << "\"t_d_adm_ntc\" is \"2005-12-32\", expected a date YYYY-MM-DD" << false;
+        QTest::newRow("fr wrong shape") << Language::French << wrongShape << 10
+                                        << "\"t_d_adm_ntc\" vaut \"2005-12-32\", attendu : une date YYYY-MM-DD" << false;
+        QTest::newRow("es wrong shape") << Language::Spanish << wrongShape << 10
+                                        << "\"t_d_adm_ntc\" es \"2005-12-32\", se esperaba una fecha YYYY-MM-DD" << false;
+        QTest::newRow("en too long") << Language::English << tooLong << 5
+                                     << "value for \"t_adm\" longer than 3 characters" << true;
+        QTest::newRow("fr too long") << Language::French << tooLong << 5
+                                     << "valeur de \"t_adm\" de plus de 3 caractères" << true;
+        QTest::newRow("es too long") << Language::Spanish << tooLong << 5
+                                     << "valor de \"t_adm\" de más de 3 caracteres" << true;
+    }
+    void checkerFaultsFollowTheLanguage()
+    {
+        QFETCH(Language, language);
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, line);
+        QFETCH(QString, fault);
+        QFETCH(bool, refused);
+        installLanguage(language);
+        const ParsedNoticeFile checked = checkNoticeFile(bytes);
+        QVERIFY(!checked.faults.isEmpty());
+        QCOMPARE(checked.faults.first().line, line);
+        QCOMPARE(checked.faults.first().message, fault);
+
+        const QString name = path("damaged.txt");
+        QFile file(name);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        file.close();
+        NoticeFileStore store;
+        QString error;
+        QCOMPARE(store.open(name, &error), !refused);
+        if (refused)
+            QCOMPARE(error, refusal(language).arg('"' + name + '"').arg(line).arg(fault));
     }
 
     // Qt's own texts follow: a box's context menu, the file dialog.
