@@ -3,38 +3,25 @@
 #include "notice/NoticeFileStream.h"
 #include "pattern/PatternDrawing.h"
 #include "report/ReportItems.h"
+#include "report/ReportPages.h"
 
 #include <QFontMetricsF>
 #include <QIODevice>
 #include <QPagedPaintDevice>
 #include <QPainter>
-#include <QTextLayout>
 
 #include <optional>
 
-// The report's own texts, in the language installed.
-class NoticeReport
-{
-    Q_DECLARE_TR_FUNCTIONS(NoticeReport)
-};
-
 namespace {
 
+using namespace reportPages;
 using Key = NoticeKeys::Key;
 using Section = NoticeKeys::Section;
 
-// The page in points (1/72 inch), whatever the device's resolution.
-constexpr double Margin = 40;
-constexpr double HeaderGap = 14; // between the header line and the body, the body and the footer line
-constexpr double ColumnGap = 8;
+// In points (1/72 inch), as the page.
 constexpr double DiagramHeight = 200;
 constexpr double DescriptionShare = 0.55; // of the body's width, for the item descriptions
 constexpr int AzimuthsPerBand = 18;       // an antenna table in two bands of 18 azimuths
-
-// Font sizes in points.
-constexpr int BodySize = 9;
-constexpr int SmallSize = 7;
-constexpr int HeadingSize = 13;
 
 // The sub-sections drawn as antenna tables, in the file's order.
 struct AntennaSection
@@ -60,124 +47,6 @@ const ListColumn ListColumns[] = {
     {QT_TRANSLATE_NOOP("NoticeReport", "MHz"), 0.09},       {QT_TRANSLATE_NOOP("NoticeReport", "Site"), 0.28},
     {QT_TRANSLATE_NOOP("NoticeReport", "Longitude"), 0.15}, {QT_TRANSLATE_NOOP("NoticeReport", "Latitude"), 0.15},
 };
-
-QFont fontOf(int points, bool bold = false)
-{
-    QFont font;
-    font.setPixelSize(points); // the painter's unit is the point
-    font.setBold(bold);
-    return font;
-}
-
-// What every page says, and the count of pages of the whole report.
-struct ReportFacts
-{
-    QString fileName;
-    QString adm;
-    QString capturedOn;
-    int totalPages = 0;
-};
-
-// Pages filled from top to bottom, on the device when a painter is given,
-// else only counted: the same code lays a report out and paints it, so the
-// count of the first reading is the count painted.
-class PageFlow
-{
-public:
-    PageFlow(QPagedPaintDevice &device, QPainter *painter, const ReportFacts &facts, int &pagesBegun)
-        : m_device(device)
-        , m_painter(painter)
-        , m_facts(facts)
-        , m_pagesBegun(pagesBegun)
-    {
-        const double scale = device.logicalDpiX() / 72.0;
-        m_page = QSizeF(device.width() / scale, device.height() / scale);
-        m_body = QRectF(Margin, Margin + HeaderGap, m_page.width() - 2 * Margin,
-                        m_page.height() - 2 * Margin - 2 * HeaderGap);
-    }
-
-    QPainter *painter() const { return m_painter; }
-    QPaintDevice &device() const { return m_device; }
-    const QRectF &body() const { return m_body; }
-    int pages() const { return m_pages; }
-
-    void newPage()
-    {
-        ++m_pages;
-        m_y = m_body.top();
-        if (!m_painter)
-            return;
-        if (m_pagesBegun++ > 0)
-            m_device.newPage();
-        const QFontMetricsF metrics(fontOf(SmallSize), &m_device);
-        m_painter->setFont(fontOf(SmallSize));
-        m_painter->setPen(Qt::black);
-        const QRectF header(Margin, Margin, m_body.width(), metrics.height());
-        const QString right
-            = NoticeReport::tr("Administration %1 - captured on %2").arg(m_facts.adm, m_facts.capturedOn);
-        m_painter->drawText(header, Qt::AlignRight | Qt::AlignVCenter, right);
-        m_painter->drawText(header.adjusted(0, 0, -metrics.horizontalAdvance(right) - ColumnGap, 0),
-                            Qt::AlignLeft | Qt::AlignVCenter,
-                            metrics.elidedText(m_facts.fileName, Qt::ElideMiddle,
-                                               header.width() - metrics.horizontalAdvance(right) - ColumnGap));
-        m_painter->drawLine(QPointF(Margin, header.bottom() + 2), QPointF(m_body.right(), header.bottom() + 2));
-        const QRectF footer(Margin, m_page.height() - Margin - metrics.height(), m_body.width(), metrics.height());
-        m_painter->drawText(footer, Qt::AlignRight | Qt::AlignVCenter,
-                            NoticeReport::tr("page %1 of %2").arg(m_pagesBegun).arg(m_facts.totalPages));
-    }
-
-    // The top of a block of that height: on this page when it fits, else
-    // at the top of a new one.
-    double take(double height)
-    {
-        if (m_pages == 0 || (m_y + height > m_body.bottom() && m_y > m_body.top()))
-            newPage();
-        const double top = m_y;
-        m_y += height;
-        return top;
-    }
-
-private:
-    QPagedPaintDevice &m_device;
-    QPainter *m_painter;
-    const ReportFacts &m_facts;
-    int &m_pagesBegun;
-    QSizeF m_page;
-    QRectF m_body;
-    double m_y = 0;
-    int m_pages = 0;
-};
-
-// The text cut into lines no wider than width.
-QStringList wrapped(const QString &text, const QFont &font, QPaintDevice &device, double width)
-{
-    const QFontMetricsF metrics(font, &device);
-    if (!text.contains(QLatin1Char('\n')) && metrics.horizontalAdvance(text) <= width)
-        return {text};
-    QStringList lines;
-    for (const QString &paragraph : text.split(QLatin1Char('\n'))) {
-        QTextLayout layout(paragraph, font, &device);
-        layout.beginLayout();
-        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-            line.setLineWidth(width);
-            lines << paragraph.mid(line.textStart(), line.textLength());
-        }
-        layout.endLayout();
-        if (paragraph.isEmpty())
-            lines << QString();
-    }
-    return lines;
-}
-
-// One line of text per cell, each cell in its rectangle, elided to fit.
-void drawCells(QPainter &painter, const QList<QRectF> &cells, const QStringList &texts, int flags = Qt::AlignLeft)
-{
-    const QFontMetricsF metrics(painter.font(), painter.device());
-    for (qsizetype index = 0; index < cells.size() && index < texts.size(); ++index) {
-        painter.drawText(cells[index], flags | Qt::AlignVCenter,
-                         metrics.elidedText(texts[index], Qt::ElideRight, cells[index].width()));
-    }
-}
 
 // The list of every notice, one row each, its column headings on each page.
 class NoticeListing
