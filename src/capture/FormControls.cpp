@@ -2,6 +2,7 @@
 
 #include "capture/WrappingCheckBox.h"
 
+#include <QAbstractButton>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -244,7 +245,10 @@ QString FormControls::text(const QString &name) const
 QString FormControls::labelOf(const QString &name) const
 {
     const QWidget *widget = control(name);
-    const QString label = widget ? widget->accessibleName() : QString();
+    QString label = widget ? widget->accessibleName() : QString();
+    // An option or check box speaks its own caption.
+    if (const auto *button = qobject_cast<const QAbstractButton *>(widget); button && label.isEmpty())
+        label = button->text().simplified();
     return label.isEmpty() ? name : label;
 }
 

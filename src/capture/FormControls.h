@@ -51,8 +51,9 @@ public:
     QPushButton *button(const QString &name) const;
     QWidget *frame(const QString &name) const;
     // How messages name a control: as a screen reader says it ("4A Name of
-    // the location of the transmitting station"), in the window's language,
-    // or by its name when it has none or the form has no such control.
+    // the location of the transmitting station"), in the window's language;
+    // an option or check box by its caption; by its name when it has none or
+    // the form has no such control.
     QString labelOf(const QString &name) const;
 
     // ScreenReader: a text box's text or a list's selected entry; empty for

@@ -359,6 +359,11 @@ private Q_SLOTS:
         QVERIFY(!window.isSelected("OptInt_None"));
         QCOMPARE(window.text("Lbl_B_Adm"), QString());
         QVERIFY(!window.isSelected("ChkValidate"));
+        // Messages name a box by its label, an option by its caption.
+        QCOMPARE(window.controls().labelOf("Txt_4A_SiteName"),
+                 QString("4A Name of the location of the transmitting station"));
+        QCOMPARE(window.controls().labelOf("OptInt_Add"), QString("Add"));
+        QCOMPARE(window.controls().labelOf("Txt_No_Such_Box"), QString("Txt_No_Such_Box"));
         // The typed look-ups answer only for their own kind.
         QVERIFY(!window.textBox("Combo_9_AntDir"));
         QVERIFY(!window.list("Txt_B_Adm"));
