@@ -107,20 +107,6 @@ CheckStatus exportNotices(const QString &path, SheetFormat format, const QString
     return status; // a file not committed is not written
 }
 
-// Qt says on stderr that it makes a runtime folder of its own when the
-// session has none (cron, a bare ssh login), which the offscreen platform
-// asks for. stderr is where this tool reports faults, one per line, for the
-// scripts that read it: that one notice is left out, every other message
-// goes on as before.
-QtMessageHandler qtMessageHandler = nullptr;
-
-void leaveOutRuntimeFolderNotice(QtMsgType type, const QMessageLogContext &context, const QString &message)
-{
-    if (type == QtWarningMsg && message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set")))
-        return;
-    qtMessageHandler(type, context, message);
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
@@ -130,7 +116,7 @@ int main(int argc, char *argv[])
     std::unique_ptr<QCoreApplication> app;
     if (asksForReport(argc, argv)) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
-        qtMessageHandler = qInstallMessageHandler(leaveOutRuntimeFolderNotice);
+        platform::leaveOutRuntimeFolderNotice();
         app = std::make_unique<QGuiApplication>(argc, argv);
     } else {
         app = std::make_unique<QCoreApplication>(argc, argv);

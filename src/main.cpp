@@ -161,8 +161,10 @@ int main(int argc, char *argv[])
         std::fputs(qPrintable(options.answer), stdout);
         return 0;
     }
-    if (!options.screenshotFolder.isEmpty() || !options.replayScript.isEmpty() || !options.importData.isEmpty())
+    if (!options.screenshotFolder.isEmpty() || !options.replayScript.isEmpty() || !options.importData.isEmpty()) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
+        platform::leaveOutRuntimeFolderNotice();
+    }
 
     CaptureApplication app(argc, argv);
     if (!options.screenshotFolder.isEmpty())

@@ -132,4 +132,23 @@ void stopCleanlyWhenOutOfMemory(const char *programName)
     });
 }
 
+namespace {
+
+QtMessageHandler g_qtMessageHandler = nullptr;
+
+void leaveOutRuntimeFolderMessage(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (type == QtWarningMsg && message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set")))
+        return;
+    g_qtMessageHandler(type, context, message);
+}
+
+} // namespace
+
+void leaveOutRuntimeFolderNotice()
+{
+    if (!g_qtMessageHandler)
+        g_qtMessageHandler = qInstallMessageHandler(leaveOutRuntimeFolderMessage);
+}
+
 } // namespace platform

@@ -69,4 +69,11 @@ private:
 // program calls this first.
 void stopCleanlyWhenOutOfMemory(const char *programName);
 
+// Qt says on stderr that it makes a runtime folder of its own when a program
+// on the offscreen platform runs outside a desktop session (cron, a bare ssh
+// login). The runs whose stderr is their report (scripted runs, imports,
+// notice-check's report) leave that one notice out; every other message
+// goes on as before. Called before the application object is made.
+void leaveOutRuntimeFolderNotice();
+
 } // namespace platform
