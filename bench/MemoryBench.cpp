@@ -143,8 +143,16 @@ double memoryStatus(const QByteArray &field)
     return -1;
 }
 
-// The child's side of the typed run: count notices into one file, then one
-// line "resident-at-1000 resident-at-end peak" in megabytes.
+// The window shown and active, as an operator's is, its output file named.
+void showForTyping(CaptureWindow &window, const QString &output)
+{
+    window.show();
+    window.activateWindow();
+    while (!window.isActiveWindow())
+        QCoreApplication::processEvents();
+    window.textBox(QStringLiteral("Txt_Filename"))->setText(output);
+}
+
 } // namespace
 
 // Typing notices into the shown window, each painted as it is typed, with
@@ -157,11 +165,7 @@ void measureTypingWithDiagrams(const Settings &settings, Table &table)
     const QString output = QDir(settings.folder).filePath(QStringLiteral("typing-diagrams.txt"));
     QFile::remove(output);
     CaptureWindow window(FormKind::T01);
-    window.show();
-    window.activateWindow();
-    while (!window.isActiveWindow())
-        QCoreApplication::processEvents();
-    window.textBox(QStringLiteral("Txt_Filename"))->setText(output);
+    showForTyping(window, output);
     typeScreen(window, firstNotice());
     const QJsonObject next = typicalNotice();
     const auto timedNotice = [&](bool diagrams) {
@@ -187,6 +191,8 @@ void measureTypingWithDiagrams(const Settings &settings, Table &table)
     table.add(QStringLiteral("Typing with / without diagrams"), QStringLiteral("ratio"), ratios, Target::Under, 1.1);
 }
 
+// The child's side of the typed run: count notices into one file, then one
+// line "resident-at-1000 resident-at-end peak" in megabytes.
 int typedRun(int count, const QString &output)
 {
     platform::ScopedRecordingAlerts alerts;
@@ -194,11 +200,7 @@ int typedRun(int count, const QString &output)
     // continue or cancel) at the first Save/Next, and no answer cancels.
     QFile::remove(output);
     CaptureWindow window(FormKind::T01);
-    window.show();
-    window.activateWindow();
-    while (!window.isActiveWindow())
-        QCoreApplication::processEvents();
-    window.textBox(QStringLiteral("Txt_Filename"))->setText(output);
+    showForTyping(window, output);
 
     const QJsonObject first = firstNotice();
     const QJsonObject next = typicalNotice();

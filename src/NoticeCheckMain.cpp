@@ -28,11 +28,9 @@
 
 namespace {
 
-// --export: the notices of the file to the standard output, or to outPath
-// whole or not at all (a fault leaves no file, or the file as it was; a
-// device or pipe is written as it is).
-// --report: the report of the file written to outPath whole or not at all.
-CheckStatus reportNotices(const QString &path, Language language, const QString &outPath, QTextStream &err)
+// Writes outPath through write whole or not at all: a fault leaves no file,
+// or the file as it was; a device or pipe is written as it is.
+template <typename Write> CheckStatus writeWholeFile(const QString &outPath, QTextStream &err, Write write)
 {
     QString fault;
     const std::unique_ptr<QFileDevice> out = SheetWriting::openWholeFile(outPath, &fault);
@@ -40,7 +38,7 @@ CheckStatus reportNotices(const QString &path, Language language, const QString 
         err << outPath << ": " << fault << '\n';
         return CheckStatus::Unreadable;
     }
-    const CheckStatus status = reportNoticeFile(path, language, *out, err);
+    const CheckStatus status = write(*out);
     if (status == CheckStatus::Sound && !SheetWriting::commitWholeFile(*out, &fault)) {
         err << outPath << ": " << fault << '\n';
         return CheckStatus::Unreadable;
@@ -72,6 +70,8 @@ const struct
     Language language;
 } ReportLanguages[] = {{"en", Language::English}, {"fr", Language::French}, {"es", Language::Spanish}};
 
+// --export: the notices of the file to the standard output, or to outPath
+// whole or not at all.
 CheckStatus exportNotices(const QString &path, SheetFormat format, const QString &outPath, QTextStream &err)
 {
     if (outPath.isEmpty()) {
@@ -93,18 +93,7 @@ CheckStatus exportNotices(const QString &path, SheetFormat format, const QString
         err << QCoreApplication::translate("NoticeCheck", "--output: OUT is the FILE to export") << '\n';
         return CheckStatus::Unreadable;
     }
-    QString fault;
-    const std::unique_ptr<QFileDevice> out = SheetWriting::openWholeFile(outPath, &fault);
-    if (!out) {
-        err << outPath << ": " << fault << '\n';
-        return CheckStatus::Unreadable;
-    }
-    const CheckStatus status = exportNoticeFile(path, format, *out, err);
-    if (status == CheckStatus::Sound && !SheetWriting::commitWholeFile(*out, &fault)) {
-        err << outPath << ": " << fault << '\n';
-        return CheckStatus::Unreadable;
-    }
-    return status; // a file not committed is not written
+    return writeWholeFile(outPath, err, [&](QIODevice &out) { return exportNoticeFile(path, format, out, err); });
 }
 
 } // namespace
@@ -226,7 +215,9 @@ int main(int argc, char *argv[])
             return int(CheckStatus::Unreadable);
         }
         installLanguage(chosen->language);
-        return int(reportNotices(parser.positionalArguments().first(), chosen->language, outPath, err));
+        const QString path = parser.positionalArguments().first();
+        return int(writeWholeFile(outPath, err,
+                                  [&](QIODevice &out) { return reportNoticeFile(path, chosen->language, out, err); }));
     }
     if (parser.isSet(exportAs)) {
         const std::optional<SheetFormat> format = sheetFormatNamed(parser.value(exportAs));

@@ -46,16 +46,6 @@ constexpr QSize ExportButtonSize(110, 25);
 // Under the form: the polar diagram of each antenna table, under the frame
 // of its boxes and as wide.
 constexpr int PatternViewHeight = 250;
-struct PatternPlace
-{
-    AzimuthTableId table;
-    QLatin1String frame;
-};
-const PatternPlace PatternPlaces[] = {
-    {AzimuthTableId::EffectiveHeight, Control::Frame_9EC_EffAntHeight},
-    {AzimuthTableId::HorizontalPattern, Control::Frame_9NH_AttnH},
-    {AzimuthTableId::VerticalPattern, Control::Frame_9NV_AttnV},
-};
 
 // Where and how large each form's window was when it last closed.
 const platform::Setting<QRect> T01Geometry{"capture/FmFrmT01M/geometry"};
@@ -206,14 +196,14 @@ void CaptureWindow::addPatternViews()
     // Only the tables the form has get a diagram. Each box tells its diagram
     // of every change of its text, whatever made it.
     const int top = twipsToPixels(ClientHeightTwips) + ColumnMargin;
-    for (const PatternPlace &place : PatternPlaces) {
-        QWidget *frame = m_controls->frame(place.frame);
+    for (const Control::AzimuthTableId table : Control::AzimuthTables) {
+        QWidget *frame = m_controls->frame(Control::azimuthFrame(table));
         if (!frame)
             continue;
-        auto *view = new PatternView(place.table, frame, m_formArea);
+        auto *view = new PatternView(table, frame, m_formArea);
         view->setGeometry(frame->x(), top, frame->width(), PatternViewHeight);
         for (int index = 0; index < Control::AzimuthCount; ++index) {
-            if (QLineEdit *box = m_controls->textBox(Control::azimuthBox(place.table, index))) {
+            if (QLineEdit *box = m_controls->textBox(Control::azimuthBox(table, index))) {
                 connect(box, &QLineEdit::textChanged, view,
                         [view, index](const QString &text) { view->setEntry(index, text); });
                 view->setEntry(index, box->text());

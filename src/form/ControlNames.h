@@ -168,6 +168,8 @@ NOTICE_CONTROL(Lbl_Internal_Rmks);
 // (36 boxes each, one per 10 degrees) and the twelve coordinated
 // administrations.
 enum class AzimuthTableId { EffectiveHeight, HorizontalPattern, VerticalPattern };
+constexpr AzimuthTableId AzimuthTables[]
+    = {AzimuthTableId::EffectiveHeight, AzimuthTableId::HorizontalPattern, AzimuthTableId::VerticalPattern};
 
 constexpr int AzimuthCount = int(kAzimuthCount); // 0 to 350 degrees in steps of 10
 constexpr int CoordinationCount = CoordinationList::kCount;
@@ -179,6 +181,9 @@ QLatin1String azimuthPrefix(AzimuthTableId table);
 QString azimuthBox(AzimuthTableId table, int index);
 // The 36 boxes of an azimuth table, 0 to 350 degrees.
 QStringList azimuthBoxes(AzimuthTableId table);
+// The frame that holds an azimuth table's boxes: "Frame_9NH_AttnH" for the
+// horizontal pattern.
+QLatin1String azimuthFrame(AzimuthTableId table);
 
 // Coordinated administration n (1 to 12): "Txt_11_Adm1" ... "Txt_11_Adm12".
 QString coordinationBox(int n);

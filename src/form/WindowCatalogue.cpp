@@ -223,3 +223,12 @@ const WindowRow &windowRow(FormKind kind)
 }
 
 } // namespace catalogue
+
+QLatin1String Control::azimuthFrame(AzimuthTableId table)
+{
+    for (const catalogue::AzimuthGrid &grid : catalogue::azimuthGrids) {
+        if (grid.table == table)
+            return grid.frame;
+    }
+    Q_UNREACHABLE();
+}
